@@ -1,0 +1,159 @@
+// The primitives that keep the card table consistent when a card changes
+// hands or goes to the table. Players and robots both use them.
+
+#include <string>
+
+#include "game/Game.h"
+#include "robots/Robots.h"
+
+namespace meldora {
+
+namespace {
+// Left edge of meld column m.
+int MeldColumnLeft(int slot) { return 1200 + 1080 * (slot - 1); }
+constexpr int kMeldTop = 2760;
+constexpr int kMeldStep = 250;
+
+void BubbleSortByValue(const CardRecord* table, std::vector<int>& list, int n) {
+    for (int pass = 1; pass < n; ++pass)
+        for (int i = 1; i < n; ++i)
+            if (table[list[i]].Value > table[list[i + 1]].Value) std::swap(list[i], list[i + 1]);
+}
+}  // namespace
+
+void Game::CollectHand(int seat) {
+    if (seat < 0 || seat > 3) return;
+    if (CardsInHand[seat] > 0) HandCards.assign(CardsInHand[seat] + 1, 0);
+    int next = 1;
+    for (int c = 1; c <= kCardCount; ++c) {
+        if (CardTable[c].Location != seat) continue;
+        if (next < static_cast<int>(HandCards.size()))
+            HandCards[next] = c;
+        else
+            HandCards.push_back(c);
+        ++next;
+        if (seat == 0) ui.Cds[c].Enabled = true;
+    }
+}
+
+void Game::SortHandCardsByValue() { BubbleSortByValue(CardTable, HandCards, HandCount()); }
+
+void Game::GiveCardToSeat(int seat, int card) {
+    if (seat < 0 || seat > 3 || card < 1 || card > kCardCount) return;
+    CardsInHand[seat] += 1;
+    SetStatus(4, "Cards in Hand:- " + std::to_string(CardsInHand[0]));
+    CardRecord& c = CardTable[card];
+    c.Location = seat;
+    // A card in a hand always shows its own value: a Joker stands for
+    // nothing until it is laid again, and an Ace is low.
+    c.Value = NaturalValue(card);
+    if (IsJoker(card)) c.Suit = SuitNone;
+    if (seat != 0) {
+        SortHandAll(seat);
+    } else {
+        GetPoints(0);
+        SetStatus(3, "Points in Hand:- " + std::to_string(RoundPoints[0][Round]));
+        SortHandP();
+    }
+    CollectHand(seat);
+    SortHandCardsByValue();
+}
+
+void Game::DiscardCard(int card) {
+    if (card < 1 || card > kCardCount) return;
+    ShowFace(card);
+    DiscardCount += 1;
+    ui.LblDiscard.Caption = "In Discard:-  " + std::to_string(DiscardCount);
+    CardTable[card].Location = LocDiscard;
+    DiscardPile[DiscardCount] = card;
+    RedrawDiscard();
+    PlayCardDownSound();
+}
+
+void Game::RemoveCard(int seat, int count) {
+    if (RoundOver || seat < 0 || seat > 3 || CardsInHand[seat] <= 0) return;
+    CardsInHand[seat] -= count;
+    if (seat == 0) SetStatus(4, "Cards in Hand:- " + std::to_string(CardsInHand[0]));
+    if (CardsInHand[seat] > 0) {
+        CollectHand(seat);
+        if (seat != 0)
+            SortHandAll(seat);
+        else
+            GetPoints(0);
+    }
+}
+
+void Game::PlaceInMeld(int seat, int slot, int card) {
+    CardRecord& c = CardTable[card];
+    c.Location = LocMeld;
+    c.InMeld[slot] = true;
+    MeldTable[slot].Count += 1;
+    if (seat != 0) MoveCardToMeld(*this, seat, slot, card);
+    if (MeldTable[slot].Kind == kKindRun)
+        SortMeldsRun(slot);
+    else
+        SortMeldsSet(slot);
+    RemoveCard(seat, 1);
+    PlayCardDownSound();
+}
+
+namespace {
+std::vector<int> MeldCards(const CardRecord* table, int slot, int count) {
+    std::vector<int> cards{0};
+    for (int c = 1; c <= kCardCount && static_cast<int>(cards.size()) - 1 < count; ++c)
+        if (table[c].InMeld[slot]) cards.push_back(c);
+    return cards;
+}
+}  // namespace
+
+void Game::SortMeldsRun(int slot) {
+    if (RoundOver) return;
+    std::vector<int> cards = MeldCards(CardTable, slot, MeldTable[slot].Count);
+    const int n = static_cast<int>(cards.size()) - 1;
+    BubbleSortByValue(CardTable, cards, n);
+    for (int i = 1; i <= n; ++i) {
+        CardImage& img = ui.Cds[cards[i]];
+        img.Left = MeldColumnLeft(slot);
+        img.Top = kMeldTop + kMeldStep * (i - 1);
+        img.Picture = cards[i];
+        img.Visible = true;
+        ui.BringToFront(img);
+        img.Enabled = IsJoker(cards[i]) && MeldTable[slot].Kind == kKindRun;
+    }
+    if (n > 0) {
+        MeldTable[slot].Low = CardTable[cards[1]].Value;
+        MeldTable[slot].High = CardTable[cards[n]].Value;
+    }
+}
+
+void Game::SortMeldsSet(int slot) {
+    if (RoundOver) return;
+    std::vector<int> cards = MeldCards(CardTable, slot, MeldTable[slot].Count);
+    bool hasJoker = false;
+    int top = kMeldTop;
+    for (std::size_t i = 1; i < cards.size(); ++i) {
+        if (!IsJoker(cards[i])) continue;
+        hasJoker = true;
+        CardImage& img = ui.Cds[cards[i]];
+        img.Left = MeldColumnLeft(slot);
+        img.Top = kMeldTop;
+        img.Picture = cards[i];
+        img.Visible = true;
+        img.Enabled = false;
+        ui.BringToFront(img);
+    }
+    if (hasJoker) top += kMeldStep;
+    for (std::size_t i = 1; i < cards.size(); ++i) {
+        if (IsJoker(cards[i])) continue;
+        CardImage& img = ui.Cds[cards[i]];
+        img.Left = MeldColumnLeft(slot);
+        img.Top = top;
+        img.Picture = cards[i];
+        img.Visible = true;
+        img.Enabled = false;
+        ui.BringToFront(img);
+        top += kMeldStep;
+    }
+}
+
+}  // namespace meldora

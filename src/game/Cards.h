@@ -1,0 +1,103 @@
+#pragma once
+// The card and meld records and the fixed codes the whole game shares.
+
+#include <array>
+#include <string>
+
+namespace meldora {
+
+constexpr int kCardCount = 107;     // two packs and three Jokers
+constexpr int kFirstJoker = 105;
+constexpr int kMeldSlots = 12;
+
+// Pictures of the image list beyond the 107 faces.
+constexpr int kPicBack = 108;          // card back, upright (player, North, stock)
+constexpr int kPicCursorHand = 110;    // drag cursors
+constexpr int kPicCursorDrop = 111;
+constexpr int kPicBackSideways = 112;  // card back for West and East
+
+// Where a card is.
+enum Location : int {
+    LocPlayer = 0,
+    LocWest = 1,
+    LocNorth = 2,
+    LocEast = 3,
+    LocStock = 8,
+    LocDiscard = 9,
+    LocMeld = 10,
+};
+
+// Suit codes.
+enum SuitCode : int {
+    SuitDiamonds = 4,
+    SuitSpades = 5,
+    SuitHearts = 6,
+    SuitClubs = 7,
+    SuitNone = 11,
+};
+
+// Meld kinds.
+constexpr int kKindRun = 12;
+constexpr int kKindSet = 13;
+
+constexpr int kValueJoker = 14;   // a Joker that stands for nothing yet
+constexpr int kValueHighAce = 15; // an Ace laid above a King
+
+inline bool IsJoker(int card) { return card >= kFirstJoker && card <= kCardCount; }
+
+// Natural value 1..13 of card n (1..104); 14 for the Jokers.
+inline int NaturalValue(int n) { return IsJoker(n) ? kValueJoker : ((n - 1) % 26) / 2 + 1; }
+
+// Natural suit code of card n; SuitNone for the Jokers.
+inline int NaturalSuit(int n) {
+    static const int bySuitBlock[4] = {SuitDiamonds, SuitClubs, SuitHearts, SuitSpades};
+    return IsJoker(n) ? SuitNone : bySuitBlock[(n - 1) / 26];
+}
+
+struct CardRecord {
+    int CardNo = 0;
+    bool InRun = false;
+    bool InSet = false;
+    std::string FullName;
+    int Points = 0;
+    std::string ValueName;
+    std::string SuitName;
+    int Suit = SuitNone;
+    int Value = 0;
+    int Location = LocStock;
+    std::array<bool, kMeldSlots + 1> InMeld{};  // 1..12 used
+    bool InRunOf3 = false;
+    bool RunKeep = false;
+};
+
+struct MeldRecord {
+    int Low = 0;
+    int High = 0;
+    int Count = 0;
+    bool Started = false;
+    bool Complete = false;
+    int Kind = 0;
+    int SetValue = 0;
+    int RunSuit = SuitNone;
+};
+
+// The round's contract: which kinds the melds of each seat's group have,
+// in slot order (runs before sets), and the status bar text.
+struct Contract {
+    int meldCount;           // melds per seat
+    int kinds[3];            // kKindRun / kKindSet, slot order
+    const char* text;
+};
+
+const Contract& ContractForRound(int round);  // round 1..7
+
+// First meld slot of a seat's group in the given round (groups are consecutive).
+int FirstMeldSlot(int seat, int round);
+
+// Seat owning meld slot m in the given round, or -1 when the slot is unused.
+int SeatOfMeldSlot(int slot, int round);
+
+// Letter shown on meld labels: P, W, N, E.
+char SeatLetter(int seat);
+
+}  // namespace meldora

@@ -1,0 +1,282 @@
+// Starting games and rounds: the new-game question, the score reset, the
+// round preparation, the dealer, the gathered pack, the deal and the first
+// discard with the meld labels of the round's contract.
+
+#include <string>
+
+#include "game/Game.h"
+#include "robots/Robots.h"
+
+namespace meldora {
+
+namespace {
+constexpr int kPackLeft = 7500;
+constexpr int kPackTop = 4550;
+}  // namespace
+
+void Game::MnuNew_Click() {
+    RunHandler("MnuNew_Click", [this] {
+        if (!GameInProgress) MoveOpeningString();
+        StartNewGame();
+    });
+}
+
+void Game::StartNewGame() {
+    if (!GameInProgress) {
+        RequestRestart([this] { ResetGame(); });
+        return;
+    }
+    ShowMessage(
+        "You are in the middle of a game, are you sure you really wish to start a new game?.",
+        "New Game", "No Cancel", "", "Really start new game?");
+    if (MsgButton != 0) return;
+    RequestRestart([this] {
+        GameInProgress = false;
+        RoundOver = false;
+        // The abandoned game counts against every seat, but a count never
+        // goes below nothing.
+        for (int& won : settings.GamesWon)
+            if (won > 0) --won;
+        ResetGame();
+    });
+}
+
+void Game::ResetGame() {
+    ui.CmdPass.Visible = false;
+    ui.CmdMayI.Visible = false;
+    ui.CmdDiscard.Visible = false;
+    ui.CmdStock.Visible = false;
+    for (auto& seat : RoundPoints)
+        for (int& points : seat) points = 0;
+    for (int i = 1; i <= 4; ++i) ui.LblLatestPoints[i].Caption.clear();
+    ui.LblP.Caption.clear();
+    ui.LblBots.Caption.clear();
+    ui.LblWhoWon.Caption.clear();
+    for (int s = 0; s < 4; ++s) {
+        for (int r = 1; r <= 7; ++r) ui.LblRnd[r][s].Caption.clear();
+        ui.LblTotal[s].Caption.clear();
+    }
+    ui.LblToRnd.Caption.clear();
+    SetCardFaces();
+    ui.CmdSortSame.Visible = false;
+    ui.CmdSortSuits.Visible = false;
+    Round = 0;
+    SetUpNewHand();
+}
+
+void Game::MoveOpeningString() {
+    ui.lblTitle.Visible = false;
+    PlayFile("\\Shuffle.wav");
+    Pause();
+    ui.LblDiscard.Visible = false;
+    ui.ShapeDiscard.Visible = false;
+    ui.LblStock.Visible = false;
+    for (int s = 0; s < 4; ++s) ui.LblNames[s].Caption = SeatName(s);
+    if (!settings.NoAnimation)
+        for (int c = 1; c <= kCardCount; ++c) ui.Cds[c].Visible = false;
+    ui.LblBots.Visible = true;
+    ui.LblP.Visible = true;
+    ShowGameText(" The pack is being shuffled for Deal");
+}
+
+void Game::SetUpNewHand() {
+    ClearNextRound();
+    SetCardFaces();
+    rng.Randomize();
+    AdvanceRound();
+    const int dealt = Round <= 3 ? 10 : 12;
+    for (int& n : CardsInHand) n = dealt;
+    SetStatus(1, "Round:-  " + std::to_string(Round));
+    SetStatus(4, "Cards in Hand:-  " + std::to_string(CardsInHand[0]));
+    ui.FramLatestPoints.Visible = true;
+    ui.MnuGameEnabled = false;
+    ui.LblP.Visible = true;
+    ui.LblBots.Visible = true;
+    ChooseDealer();
+    DealCards();
+}
+
+void Game::ClearNextRound() {
+    ContractThisTurn = false;
+    LastDiscardTaken = 0;
+    for (int seat = 1; seat <= 3; ++seat) ClearInSetInRun(*this, seat);
+    for (int s = 0; s < 4; ++s)
+        for (int k = 0; k < 4; ++k)
+            RunCard1[s][k] = RunCard2[s][k] = RunCard3[s][k] = RunCard4[s][k] = 0;
+    for (auto& row : RunFound)
+        for (bool& found : row) found = false;
+    for (int p = 1; p <= 5; ++p) ui.StatusPanel[p].clear();
+    ui.LblP.Caption.clear();
+    ui.LblP.Visible = true;
+    if (GameOver)
+        for (int& total : Totals) total = 0;
+    RoundOver = false;
+    GameOver = false;
+    ui.LblStock.Caption.clear();
+    ui.LblDiscard.Caption.clear();
+    ui.LblBots.Caption.clear();
+    StockRenewals = 0;
+    for (int m = 1; m <= kMeldSlots; ++m) {
+        MeldTable[m] = MeldRecord{};
+        JokerInMeld[m] = false;
+    }
+    for (int c = 1; c <= kCardCount; ++c) {
+        CardRecord& card = CardTable[c];
+        card.Location = LocStock;
+        card.InRun = card.InSet = card.InRunOf3 = card.RunKeep = false;
+        card.Suit = SuitNone;
+        ui.Cds[c].Enabled = false;
+        ui.Cds[c].Visible = false;
+    }
+    StockCount = kCardCount;
+    for (int c = 1; c <= kCardCount; ++c) CardTable[c].InMeld.fill(false);
+    for (int s = 0; s < 4; ++s) {
+        CardsInHand[s] = 0;
+        IsTurn[s] = false;
+        HasContract[s] = false;
+        HasDiscarded[s] = false;
+    }
+    PlayerHasDrawn = false;
+    DiscardCount = 0;
+    SavedLeft = SavedTop = 0;
+    MayIAnswered = false;
+    for (int& c : DiscardPile) c = 0;
+}
+
+void Game::AdvanceRound() {
+    if (!GameInProgress) {
+        Round = 1;
+    } else {
+        Round += 1;
+        if (Round > 7) Round = 1;
+    }
+}
+
+int Game::Dealer() const {
+    for (int s = 0; s < 4; ++s)
+        if (IsDealer[s]) return s;
+    return -1;
+}
+
+void Game::ChooseDealer() {
+    rng.Randomize();
+    if (Round == 1) {
+        for (bool& d : IsDealer) d = false;
+        IsDealer[rng.Below(3)] = true;
+    }
+    // Pass the deal one seat clockwise.
+    const int k = Dealer() < 0 ? 3 : Dealer();
+    IsDealer[k] = false;
+    IsDealer[(k + 1) % 4] = true;
+    const int dealer = (k + 1) % 4;
+    const int first = (dealer + 1) % 4;
+    IsTurn[first] = true;
+    ShowGameText(SeatName(dealer) + " is Dealing and " + SeatName(first) + " will play first");
+}
+
+void Game::DealCards() {
+    PlacePackDeal();
+    DealRound();
+    SortBySuits = !(Round == 1 || Round == 4);
+    SortHandP();
+    for (int s = 1; s <= 3; ++s) SortHandAll(s);
+    DealDiscard();
+    ui.MnuGameEnabled = true;
+    GameInProgress = true;
+    MainLoop();
+}
+
+void Game::PlacePackDeal() {
+    ui.FramMelds.Visible = false;
+    for (int i = 1; i <= kCardCount; ++i) {
+        CardImage& img = ui.Cds[i];
+        img.Picture = kPicBack;
+        img.Visible = true;
+        img.Left = kPackLeft + 2 * (i - 1);
+        img.Top = kPackTop - 2 * (i - 1);
+        ui.BringToFront(img);
+        CardTable[i].Location = LocStock;
+    }
+}
+
+void Game::DealRound() {
+    const int n = Round <= 3 ? 10 : 12;
+    const int dealer = Dealer() < 0 ? 3 : Dealer();
+    for (int pass = 0; pass < n; ++pass)
+        for (int i = 1; i <= 4; ++i) DealCardBots((dealer + i) % 4);
+}
+
+void Game::DealCardBots(int seat) {
+    PauseLength = 5;
+    const int c = GetSingleCard();
+    if (c == 0) return;
+    CardTable[c].Location = seat;
+    CardImage& img = ui.Cds[c];
+    img.Picture = (seat == 1 || seat == 3) ? kPicBackSideways : kPicBack;
+    // The landing spot is drawn whether or not the deal is animated, so a
+    // seeded game deals the same cards either way.
+    const int spread = seat == 1 || seat == 3 ? 2000 : 5000;
+    const int offset = static_cast<int>(rng.Next() * spread);
+    int left = 0, top = 0;
+    switch (seat) {
+        case 0: left = 3000 + offset; top = 8160; break;
+        case 1: left = 240; top = 2640 + offset; break;
+        case 2: left = 3000 + offset; top = 450; break;
+        default: left = 14000; top = 2640 + offset; break;
+    }
+    if (!settings.NoAnimation) {
+        const int fromLeft = img.Left, fromTop = img.Top;
+        for (int step = 1; step <= 4; ++step) {
+            img.Left = fromLeft + (left - fromLeft) * step / 5;
+            img.Top = fromTop + (top - fromTop) * step / 5;
+            ui.BringToFront(img);
+            Pause();
+        }
+        img.Left = left;
+        img.Top = top;
+        PlayDealSound();
+    }
+    PauseLength = settings.Speed;
+}
+
+void Game::DealDiscard() {
+    const int c = GetSingleCard();
+    if (c > 0) {
+        DiscardCard(c);
+        ShowGameText("Top card turned over as Discard Card which is " + CardTable[c].FullName);
+    }
+    RedrawStock();
+    ui.LblStock.Visible = true;
+    ui.LblDiscard.Visible = true;
+    ui.LblDiscard.Caption = "In Discard:- " + std::to_string(DiscardCount);
+    ui.ShpStock.Visible = true;
+    ui.ShapeDiscard.Visible = true;
+    ui.FramMelds.Visible = true;
+    GetPoints(0);
+    SetStatus(3, "Points in Hand:- " + std::to_string(RoundPoints[0][Round]));
+
+    const Contract& contract = ContractForRound(Round);
+    for (int m = 1; m <= kMeldSlots; ++m) {
+        ui.LblMelds[m].Visible = Round >= 4 || m <= 8;
+        ui.LblMelds[m].Caption.clear();
+        ui.LblMelds[m].ToolTip.clear();
+    }
+    for (int seat = 0; seat < 4; ++seat) {
+        const int first = FirstMeldSlot(seat, Round);
+        for (int i = 0; i < contract.meldCount; ++i) {
+            const int slot = first + i;
+            const int kind = contract.kinds[i];
+            MeldTable[slot].Kind = kind;
+            const std::string word = kind == kKindRun ? "Run" : "Set";
+            ui.LblMelds[slot].Caption = word + "-" + SeatLetter(seat);
+            if (seat == 0) ui.LblMelds[slot].ToolTip = "Place your " + word + " here";
+        }
+    }
+    SetStatus(2, contract.text);
+    ui.FramMelds.Visible = true;
+    ShowGameText(
+        "Below is where you will push cards to be Melded. Make contracts in Melds marked P in green");
+    PauseLength = settings.Speed;
+}
+
+}  // namespace meldora

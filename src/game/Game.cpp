@@ -1,0 +1,162 @@
+#include "game/Game.h"
+
+#include <exception>
+#include <utility>
+
+namespace meldora {
+
+Game::Game(Host& h, Random& r, Settings& s) : host(h), rng(r), settings(s) {
+    PauseLength = settings.Speed;
+    SetCardFaces();
+    for (int c = 1; c <= kCardCount; ++c) CardTable[c].Location = LocStock;
+}
+
+const std::string& Game::SeatName(int seat) const {
+    static const std::string none;
+    if (seat < 0 || seat > 3) return none;
+    return settings.SeatNames[seat];
+}
+
+// ---- handlers and interrupted chains -------------------------------------
+
+void Game::RunHandler(const char* name, const std::function<void()>& body) {
+    ++handlerDepth_;
+    try {
+        body();
+    } catch (const ChainAborted&) {
+        // The chain stops here; a pending command runs once the outermost
+        // handler has returned.
+    } catch (const std::exception& e) {
+        ReportError(name, e.what());
+    }
+    --handlerDepth_;
+    if (handlerDepth_ == 0 && pending_) {
+        auto command = std::move(pending_);
+        pending_ = nullptr;
+        abortChain_ = false;
+        RunHandler(name, command);
+    }
+}
+
+void Game::RequestRestart(std::function<void()> command) {
+    if (handlerDepth_ <= 1) {
+        // Nothing is waiting underneath this handler: run it now.
+        command();
+        return;
+    }
+    pending_ = std::move(command);
+    abortChain_ = true;
+    host.Interrupt();
+}
+
+void Game::Wait(int ms) {
+    host.Pause(ms);
+    if (abortChain_ && handlerDepth_ > 0) throw ChainAborted{};
+}
+
+// ---- status lines, messages, pacing and sounds -------------------------------
+
+void Game::ShowMessage(const std::string& prompt, const std::string& button0,
+                       const std::string& button1, const std::string& button2,
+                       const std::string& title) {
+    const int answer = host.ShowMessage(prompt, button0, button1, button2, title);
+    if (answer >= 0) {
+        MsgButton = answer;
+    } else {
+        // Closed without a button: take the cautious choice (the second
+        // button when there is one) rather than a stale earlier answer.
+        MsgButton = button1.empty() ? 0 : 1;
+    }
+    if (abortChain_ && handlerDepth_ > 0) throw ChainAborted{};
+}
+
+void Game::ShowPlayerText(const std::string& text) {
+    ui.LblP.Caption = PlayerName() + " " + text;
+    Pause();
+}
+
+void Game::ShowSeatText(int seat, const std::string& text) {
+    ui.LblBots.Caption = (seat >= 0 && seat <= 3 ? SeatName(seat) : std::string()) + " " + text;
+    Pause();
+}
+
+void Game::ShowGameText(const std::string& text) {
+    ui.LblBots.Caption = text;
+    Pause();
+}
+
+void Game::ShowInfo(const std::string& text) {
+    ui.LblInfo.Visible = true;
+    ui.BringToFront(ui.LblInfo);
+    ui.LblInfo.Caption = text;
+    PauseLength = 1500;
+    try {
+        Pause();
+    } catch (const ChainAborted&) {
+        ui.LblInfo.Visible = false;
+        PauseLength = settings.Speed;
+        throw;
+    }
+    ui.LblInfo.Visible = false;
+    PauseLength = settings.Speed;
+}
+
+void Game::Pause() {
+    PauseStart = host.TickCount();
+    Wait(PauseLength);
+}
+
+void Game::PlayDealSound() {
+    if (settings.NoSound) return;
+    host.PlaySound("\\CardDeal1.wav");
+    Pause();
+}
+
+void Game::PlayCardDownSound() {
+    if (settings.NoSound) return;
+    host.PlaySound("\\CardDown.wav");
+    Pause();
+}
+
+void Game::PlayMayISound(int kind) {
+    static const char* files[4] = {nullptr, "\\MayID.wav", "\\MayIC.wav", "\\MayIJ.wav"};
+    if (kind < 1 || kind > 3) return;
+    host.PlaySound(files[kind]);
+    Pause();
+}
+
+void Game::PlayFile(const std::string& file) { host.PlaySound(file); }
+
+void Game::SetCardFaces() {
+    static const char* valueNames[14] = {"",        "Ace of  ",   "Two of  ",   "Three of  ",
+                                         "Four of  ", "Five of  ", "Six of  ",   "Seven of  ",
+                                         "Eight of  ", "Nine of  ", "Ten of  ",  "Jack of  ",
+                                         "Queen of  ", "King of  "};
+    static const char* suitNames[4] = {"Diamonds", "Clubs", "Hearts", "Spades"};
+    for (int n = 1; n <= kCardCount; ++n) {
+        CardRecord& c = CardTable[n];
+        c.CardNo = n;
+        if (IsJoker(n)) {
+            c.ValueName = "Joker  ";
+            c.Value = kValueJoker;
+            c.Points = 15;
+        } else {
+            const int v = NaturalValue(n);
+            c.ValueName = valueNames[v];
+            c.Value = v;
+            c.Points = v == 1 ? 15 : (v >= 10 ? 10 : v);
+            c.SuitName = suitNames[(n - 1) / 26];
+            c.Suit = NaturalSuit(n);
+        }
+        c.FullName = c.ValueName + c.SuitName;
+    }
+    PauseLength = settings.Speed;
+}
+
+void Game::ReportError(const std::string& procedure, const std::string& description, int number) {
+    host.SystemMessage("Unexpected error in " + procedure + "\r\n" + "Error #" +
+                           std::to_string(number) + ": " + description,
+                       "Meldora", true);
+}
+
+}  // namespace meldora

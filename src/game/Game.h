@@ -1,0 +1,192 @@
+#pragma once
+// The whole state of a game of Meldora and the routines of the table and
+// the round flow. Fields keep the names the rules are written in; routines
+// of the player end in P and robot routines live in src/robots.
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "game/Cards.h"
+#include "game/Host.h"
+#include "game/Random.h"
+#include "game/Settings.h"
+#include "game/TableModel.h"
+
+namespace meldora {
+
+// Thrown by Pause when a new game, a load or leaving the program was asked
+// for while a chain of turns was waiting: the chain unwinds to the handler
+// that started it, and the command then runs on a clean stack.
+struct ChainAborted {};
+
+class Game {
+public:
+    Game(Host& host, Random& random, Settings& settings);
+
+    Host& host;
+    Random& rng;
+    Settings& settings;
+    TableModel ui;  // the table's controls
+
+    // ---- card table and meld table --------------------------------------
+    CardRecord CardTable[kCardCount + 1];   // 1..107
+    MeldRecord MeldTable[kMeldSlots + 1];   // 1..12
+
+    // ---- game state --------------------------------------------------------
+    int Round = 0;
+    bool IsDealer[4] = {};
+    bool IsTurn[4] = {};
+    int CardsInHand[4] = {};
+    std::vector<int> HandCards{0};          // 1..n; element 0 unused
+    int DiscardPile[kCardCount + 1] = {};   // 1..DiscardCount
+    int DiscardCount = 0;
+    int StockCount = 0;
+    int StockRenewals = 0;
+    int RoundPoints[4][8] = {};             // (seat, round 1..7)
+    int Totals[4] = {};
+    bool GameInProgress = false;
+    bool RoundOver = false;
+    bool GameOver = false;
+    bool HasContract[4] = {};
+    bool HasDiscarded[4] = {};
+    bool PlayerHasDrawn = false;
+    bool MayIClaimed = false;
+    bool MayIAnswered = false;
+    int LastDiscardTaken = 0;
+    int DiscardLeft = 13320;
+    bool SortBySuits = false;
+    bool ContractThisTurn = false;
+    bool JokerInMeld[kMeldSlots + 1] = {};
+    int SavedLeft = 0, SavedTop = 0;
+
+    // Robots' run slots and meld slots (cleared each round).
+    int RunCard1[4][4] = {}, RunCard2[4][4] = {}, RunCard3[4][4] = {}, RunCard4[4][4] = {};
+    bool RunFound[5][5] = {};
+    int MeldSlotA = 0, MeldSlotB = 0, MeldSlotC = 0;
+
+    // ---- pace -------------------------------------------------------------
+    int PauseLength = kSpeedMedium;
+    long long PauseStart = 0;
+    int MsgButton = 0;
+
+    // ---- names -------------------------------------------------------------
+    const std::string& SeatName(int seat) const;
+    const std::string& PlayerName() const { return SeatName(0); }
+
+    // Number of cards in HandCards (its upper index).
+    int HandCount() const { return static_cast<int>(HandCards.size()) - 1; }
+
+    // ---- shared services ----------------------------------------------------
+    void ShowMessage(const std::string& prompt, const std::string& button0,
+                     const std::string& button1, const std::string& button2,
+                     const std::string& title);
+    void ShowPlayerText(const std::string& text);
+    void ShowSeatText(int seat, const std::string& text);
+    void ShowGameText(const std::string& text);
+    void ShowInfo(const std::string& text);
+    void Pause();
+    void PlayDealSound();
+    void PlayCardDownSound();
+    void PlayMayISound(int kind);
+    void PlayFile(const std::string& file);  // whatever NoSound says
+    void SetCardFaces();
+    void ReportError(const std::string& procedure, const std::string& description,
+                     int number = 0);
+    void SetStatus(int panel, const std::string& text) { ui.StatusPanel[panel] = text; }
+
+    // ---- card table primitives ---------------------------------------------
+    void CollectHand(int seat);
+    void SortHandCardsByValue();
+    void GiveCardToSeat(int seat, int card);
+    void DiscardCard(int card);
+    void RemoveCard(int seat, int count);
+    void PlaceInMeld(int seat, int slot, int card);
+    void SortMeldsRun(int slot);
+    void SortMeldsSet(int slot);
+    void ShowFace(int card) { ui.Cds[card].Picture = card; }
+
+    // ---- hand layout ----------------------------------------------------------
+    void SortHandP();
+    void SortHandSame();
+    void SortHandAll(int seat);
+
+    // ---- new game, new round and the deal --------------------------------------
+    void StartNewGame();
+    void ResetGame();
+    void MoveOpeningString();
+    void SetUpNewHand();
+    void ClearNextRound();
+    void AdvanceRound();
+    void ChooseDealer();
+    void DealCards();
+    void PlacePackDeal();
+    void DealRound();
+    void DealCardBots(int seat);
+    void DealDiscard();
+    int Dealer() const;
+
+    // ---- turn loop and drawing -------------------------------------------------
+    void MainLoop();
+    void PlayP();
+    void TakingDeck(int seat);
+    void TakingDiscard(int seat);
+    void TakeDeckCard(int seat);
+    void TakeDiscard(int seat);
+    int GetSingleCard();
+    void RenewStock();
+    void RedrawStock();
+    void RedrawDiscard();
+    void AnimateStockCard(int seat, int card);
+    void MoveDiscardTo(int seat);
+    void CardTakenBotsAction(int seat);
+    void WhoPlaysNext(int seat);
+    void BackYouGo(int card);
+    void ShowDiscardCount();
+
+    // ---- May I ---------------------------------------------------------------
+    void MayIFrom(int drawer);
+    void MayIWho(int seat);
+    void TakeMayI(int seat);
+    void MayIRoutineP();
+    bool CheckForSameValue();
+    int TopDiscard() const { return DiscardCount > 0 ? DiscardPile[DiscardCount] : 0; }
+
+    // ---- scoring ---------------------------------------------------------------
+    void GetPoints(int seat);
+    void AnyWinner(int seat);
+    void GetTheScores();
+    void ShowRoundResult();
+    bool StockExhaustedEnd() const { return StockRenewals >= 3; }
+
+    // ---- handlers: what buttons and menus call -----------------------------------
+    void MnuNew_Click();
+    void CmdFinished_Click();
+    void CmdSortSame_Click();
+    void CmdSortSuits_Click();
+    void LblMayI();          // the May I button
+    void CmdPass_Click();    // the Pass button
+
+    // Runs a handler: catches its unexpected errors, lets an aborted chain
+    // unwind, and runs a pending command once the outermost handler is done.
+    void RunHandler(const char* name, const std::function<void()>& body);
+
+    // Asks that the interrupted chain stop and `command` run once it has unwound.
+    void RequestRestart(std::function<void()> command);
+    bool ChainActive() const { return handlerDepth_ > 0; }
+
+    // Called after each finished robot turn and player discard; tools and
+    // tests use it to check the table between turns.
+    std::function<void(int seat)> onTurnDone;
+
+private:
+    void Wait(int ms);  // pause through the host, then unwind if aborted
+    void AnimateTo(int card, int left, int top, int steps);
+
+    int handlerDepth_ = 0;
+    bool abortChain_ = false;
+    std::function<void()> pending_;
+};
+
+}  // namespace meldora

@@ -1,0 +1,52 @@
+#pragma once
+// Everything the game does that waits or leaves the process goes through
+// this interface: the window implements it with Qt, tests with a script.
+
+#include <functional>
+#include <string>
+
+namespace meldora {
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // Waits ms milliseconds while the window keeps handling its events.
+    // Returns early when Interrupt() was called.
+    virtual void Pause(int ms) = 0;
+
+    // Starts playing a sound file from the program's folder ("\\CardDown.wav")
+    // and returns at once. A missing file or device is silent.
+    virtual void PlaySound(const std::string& file) = 0;
+
+    // The program's own message window. Returns the index (0, 1, 2) of the
+    // button clicked, or -1 when the window was closed another way. Empty
+    // button1/button2 captions hide those buttons.
+    virtual int ShowMessage(const std::string& prompt, const std::string& button0,
+                            const std::string& button1, const std::string& button2,
+                            const std::string& title) = 0;
+
+    // The system's standard message box (critical icon when asked).
+    virtual void SystemMessage(const std::string& text, const std::string& title,
+                               bool critical) = 0;
+
+    // The system's single-line input box. Returns false when cancelled.
+    virtual bool InputBox(const std::string& prompt, const std::string& title,
+                          std::string& text) = 0;
+
+    // Waits, handling events, until answered() is true, the wait is
+    // interrupted, or the window goes away.
+    virtual void WaitForMayIAnswer(const std::function<bool()>& answered) = 0;
+
+    // A new game, a load or leaving has been asked for inside a waiting
+    // chain: end every wait now so the chain can unwind.
+    virtual void Interrupt() = 0;
+
+    // Closes the program.
+    virtual void Quit() = 0;
+
+    // Milliseconds since some fixed start.
+    virtual long long TickCount() = 0;
+};
+
+}  // namespace meldora

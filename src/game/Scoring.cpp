@@ -1,0 +1,148 @@
+// Penalty points, the end of a round and of the game, and the score board.
+
+#include <string>
+
+#include "game/Game.h"
+
+namespace meldora {
+
+void Game::GetPoints(int seat) {
+    CollectHand(seat);
+    int points = 0;
+    if (CardsInHand[seat] >= 1)
+        for (int i = 1; i <= HandCount(); ++i)
+            if (HandCards[i] > 0) points += CardTable[HandCards[i]].Points;
+    RoundPoints[seat][Round] = points;
+    if (seat == 0) SetStatus(3, "Points in Hand:- " + std::to_string(points));
+}
+
+void Game::AnyWinner(int seat) {
+    if (seat < 0 || seat > 3) return;
+    if (RoundOver || GameOver) return;  // already scored
+    if (CardsInHand[seat] != 0 && StockRenewals != 3) return;
+    bool everyHandHolds = true;
+    for (int s = 0; s < 4; ++s)
+        if (CardsInHand[s] == 0) everyHandHolds = false;
+
+    ui.CmdStock.Visible = false;
+    ui.CmdDiscard.Visible = false;
+    ui.CmdMayI.Visible = false;
+    ui.CmdPass.Visible = false;
+    ui.CmdTakeBack.Visible = false;
+
+    if (Round < 7) {
+        ShowGameText("");
+        ui.LblP.Caption.clear();
+        RoundOver = true;
+        GetTheScores();
+        ui.LblToRnd.Caption = "To round number " + std::to_string(Round);
+        ui.CmdFinished.Caption = "Round " + std::to_string(Round + 1);
+        ShowRoundResult();
+        PlayFile("\\ringout.wav");
+        ui.FramScore.Visible = true;
+        ui.BringToFront(ui.FramScore);
+        ui.SetFocus("CmdFinished");
+        ui.LblBots.Caption = "Use mouse at top or bottom of score board to move it round the screen";
+        ui.LblWhoWon.Caption = StockRenewals == 3 && everyHandHolds
+                                   ? "No outright winner on this round. See above for details."
+                                   : SeatName(seat) + " won this round. See above for details.";
+        return;
+    }
+
+    ui.LblP.Caption.clear();
+    GameOver = true;
+    RoundOver = true;
+    GameInProgress = false;
+    GetTheScores();
+    ShowRoundResult();
+    ShowSeatText(seat, "");
+    ui.CmdFinished.Caption = "&New Game";
+    ui.CmdSave.Caption = "&Exit Game";
+    for (int a = 0; a < 4; ++a)
+        for (int b = a + 1; b < 4; ++b)
+            if (Totals[a] == Totals[b])
+                ui.LblWhoWon.Caption = "Points tied on this game. See above. No statistics kept";
+    for (int s = 0; s < 4; ++s) {
+        bool lowest = true;
+        for (int o = 0; o < 4; ++o)
+            if (o != s && Totals[s] >= Totals[o]) lowest = false;
+        if (!lowest) continue;
+        settings.GamesWon[s] += 1;
+        ui.LblWhoWon.Caption = s == 0 ? "You are the winner of the game. Congratulations"
+                                      : SeatName(s) + " is the winner of the game.";
+    }
+    ShowGameText("");
+    PlayFile("\\ringout.wav");
+    ui.FramScore.Visible = true;
+    ui.BringToFront(ui.FramScore);
+    ui.SetFocus("CmdFinished");
+}
+
+void Game::GetTheScores() {
+    for (int s = 0; s < 4; ++s) GetPoints(s);
+    for (int s = 0; s < 4; ++s)
+        if (Round >= 1 && Round <= 7) ui.LblRnd[Round][s].Caption = std::to_string(RoundPoints[s][Round]);
+    for (int s = 0; s < 4; ++s) {
+        Totals[s] = 0;
+        for (int r = 1; r <= 7; ++r) Totals[s] += RoundPoints[s][r];
+        ui.LblTotal[s].Caption = std::to_string(Totals[s]);
+        ui.ScoreNames[s].Caption = SeatName(s);
+    }
+    ui.FramScore.Visible = true;
+    ui.BringToFront(ui.FramScore);
+}
+
+void Game::ShowRoundResult() {
+    for (int s = 0; s < 4; ++s)
+        ui.LblLatestPoints[s + 1].Caption = SeatName(s) + " " + std::to_string(Totals[s]);
+    ui.LblToRnd.Caption = "To round number " + std::to_string(Round);
+    for (int seat = 1; seat <= 3; ++seat) {
+        if (CardsInHand[seat] <= 0) continue;
+        CollectHand(seat);
+        for (int i = 1; i <= HandCount(); ++i) {
+            const int c = HandCards[i];
+            CardImage& img = ui.Cds[c];
+            img.Picture = c;
+            const int k = i - 1;
+            if (seat == 1) {
+                img.Left = 120;
+                img.Top = 2640 + 400 * k;
+            } else if (seat == 2) {
+                img.Left = 4080 + 400 * k;
+            } else {
+                img.Left = 14280;
+                img.Top = 2640 + 400 * k;
+            }
+            img.Visible = true;
+            ui.BringToFront(img);
+        }
+    }
+}
+
+void Game::CmdFinished_Click() {
+    RunHandler("CmdFinished", [this] {
+        if (!RoundOver && !GameOver) return;  // only once a round has ended
+        RoundOver = true;
+        if (Round != 7) {
+            ui.FramScore.Visible = false;
+            ui.LblBots.Caption.clear();
+            ui.LblP.Caption.clear();
+            SetUpNewHand();
+            return;
+        }
+        ui.LblBots.Caption.clear();
+        ui.LblP.Caption.clear();
+        RoundOver = GameOver = GameInProgress = false;
+        ui.FramScore.Visible = false;
+        for (int s = 0; s < 4; ++s) {
+            for (int r = 1; r <= 7; ++r) {
+                RoundPoints[s][r] = 0;
+                ui.LblRnd[r][s].Caption.clear();
+            }
+            ui.LblTotal[s].Caption.clear();
+        }
+        ResetGame();
+    });
+}
+
+}  // namespace meldora

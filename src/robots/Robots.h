@@ -1,0 +1,68 @@
+#pragma once
+// The robots: pattern finders, contract building, the take decision, laying
+// off, Joker stealing and the discard choice. Every routine works on the
+// shared game state; seats 1..3 are robots.
+
+namespace meldora {
+
+class Game;
+
+// ---- hand pattern finders ------------------------------------------------
+bool CheckFor2Same(Game& g, int value);
+bool CheckFor3Same(Game& g, int value);
+int CheckNextInRun(Game& g, int position, int suit);
+bool BlnCheckNextInRun(Game& g, int position, int suit);
+void CheckForRunOne(Game& g, int seat);
+void CheckForRunTwo(Game& g, int seat);
+void CheckForRunThree(Game& g, int seat);
+bool CheckForRunof3(Game& g, int seat, int slot);
+bool CheckInBetweenCard(Game& g);
+bool CheckInBetweenCardPlusJoker(Game& g, int seat, int slot, int suit);
+bool CheckForAceHighRun(Game& g, int seat, int slot);
+int CountFreeJokers(Game& g, int seat);
+void ClearInSetInRun(Game& g, int seat);
+void SetRobotMeldSlots(Game& g, int seat);
+
+// ---- contract building -----------------------------------------------------
+void MakeContract1(Game& g, int seat);
+void MakeContract2(Game& g, int seat);
+void MakeContract3(Game& g, int seat);
+void MakeContract4(Game& g, int seat);
+void MakeContract5(Game& g, int seat);
+void MakeContract6(Game& g, int seat);
+void MakeContract7(Game& g, int seat);
+void MakeContractForRound(Game& g, int seat);  // MakeContract1..7 by Round
+void AddJokertoSet(Game& g, int value);
+void AddJokertoRun(Game& g, int seat, int slot);
+bool FinalCheckRuns(Game& g, int seat, int slot);
+bool CheckSetNotInRuns(Game& g, int value, int seat);
+void MakeContractSet(Game& g, int seat, int meldSlot, int value);
+void MakeContractRun(Game& g, int seat, int meldSlot, int runSlot);
+void MoveCardToMeld(Game& g, int seat, int meldSlot, int card);
+void MoveCardToHand(Game& g, int seat, int card);
+
+// ---- the take decision -------------------------------------------------------
+void PlayBots(Game& g, int seat);
+bool CheckWantDCRun(Game& g, int seat);
+bool WantDiscardRun2Check(Game& g, int seat);
+bool CheckIfCardInHand(Game& g, int value, int suit);
+bool CheckHasRunsContract(Game& g, int seat);
+
+// ---- laying off and Joker stealing ---------------------------------------------
+void LayOffCardBots(Game& g, int seat);
+void CheckSwapJoker(Game& g, int seat);
+
+// ---- the discard choice -------------------------------------------------------------
+void DiscardBotsWithContract(Game& g, int seat);
+void DiscardBotsNoContract(Game& g, int seat);
+void FailSafeDiscard(Game& g, int seat);
+void DiscardItBots(Game& g, int seat, int position);
+void MarkLayOffCards(Game& g, int seat);
+int DiscardWhatSet(Game& g);
+int DiscardWhatRun(Game& g, int seat);
+int DiscardTwoSameCheck(Game& g);
+bool DiscardMoreFiveSuitCheck(Game& g, int suit);
+int DiscardOneInSuitCheck(Game& g, int suit);
+void AnimateDiscardBots(Game& g, int seat, int card);
+
+}  // namespace meldora

@@ -1,0 +1,71 @@
+#include "Fixture.h"
+
+#include "headless/Invariants.h"
+
+namespace meldora::test {
+
+void Table::StartRound(int round) {
+    g.ClearNextRound();
+    g.SetCardFaces();
+    g.Round = round;
+    g.GameInProgress = true;
+    const Contract& contract = ContractForRound(round);
+    for (int seat = 0; seat < 4; ++seat)
+        for (int i = 0; i < contract.meldCount; ++i)
+            g.MeldTable[FirstMeldSlot(seat, round) + i].Kind = contract.kinds[i];
+}
+
+void Table::Give(int seat, std::initializer_list<int> cards) {
+    for (int c : cards) {
+        CardRecord& card = g.CardTable[c];
+        if (card.Location >= 0 && card.Location <= 3) g.CardsInHand[card.Location] -= 1;
+        card.Location = seat;
+        g.CardsInHand[seat] += 1;
+    }
+    g.CollectHand(seat);
+}
+
+void Table::Discard(std::initializer_list<int> cards) {
+    for (int c : cards) {
+        CardRecord& card = g.CardTable[c];
+        if (card.Location >= 0 && card.Location <= 3) g.CardsInHand[card.Location] -= 1;
+        card.Location = LocDiscard;
+        g.DiscardPile[++g.DiscardCount] = c;
+    }
+}
+
+void Table::Meld(int slot, std::initializer_list<int> cards) {
+    MeldRecord& m = g.MeldTable[slot];
+    for (int c : cards) {
+        CardRecord& card = g.CardTable[c];
+        if (card.Location >= 0 && card.Location <= 3) g.CardsInHand[card.Location] -= 1;
+        card.Location = LocMeld;
+        card.InMeld[slot] = true;
+        if (!m.Started) {
+            m.Started = true;
+            m.SetValue = card.Value;
+            m.RunSuit = card.Suit;
+        }
+        m.Count += 1;
+    }
+    m.Complete = true;
+    if (m.Kind == kKindRun)
+        g.SortMeldsRun(slot);
+    else
+        g.SortMeldsSet(slot);
+}
+
+int Table::Card(int value, int suit, int copy) {
+    int block = 0;
+    switch (suit) {
+        case SuitDiamonds: block = 0; break;
+        case SuitClubs: block = 1; break;
+        case SuitHearts: block = 2; break;
+        default: block = 3; break;
+    }
+    return block * 26 + (value - 1) * 2 + copy + 1;
+}
+
+std::string Table::CheckInvariants() const { return CheckTableInvariants(g); }
+
+}  // namespace meldora::test

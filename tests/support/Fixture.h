@@ -1,0 +1,47 @@
+#pragma once
+// A game on a headless host with a fixed seed, and helpers to build a table
+// card by card.
+
+#include <initializer_list>
+
+#include "game/Game.h"
+#include "headless/HeadlessHost.h"
+
+namespace meldora::test {
+
+struct Table {
+    explicit Table(unsigned seed = 1) : rng(seed), g(host, rng, settings) {
+        settings.NoAnimation = true;
+        g.PauseLength = settings.Speed;
+    }
+
+    // An empty table in the given round: every card in the stock with its
+    // face fields set, meld kinds of the round's contract, no hands dealt,
+    // nobody to play.
+    void StartRound(int round);
+
+    // Moves the cards into a seat's hand (from wherever they are) and fixes
+    // the counts; HandCards is left holding that hand.
+    void Give(int seat, std::initializer_list<int> cards);
+
+    // Puts the cards face up on the discard pile, the last one on top.
+    void Discard(std::initializer_list<int> cards);
+
+    // Lays the cards into meld slot m as a complete meld of its kind,
+    // owned by nobody's hand (they come from the stock).
+    void Meld(int slot, std::initializer_list<int> cards);
+
+    // First card number of a value (1..13) in a suit code (4,5,6,7); copy 0 or 1.
+    static int Card(int value, int suit, int copy = 0);
+
+    // Checks the card table's invariants; returns an empty string when they
+    // hold, else a description of the first one broken.
+    std::string CheckInvariants() const;
+
+    HeadlessHost host;
+    Settings settings;
+    Random rng;
+    Game g;
+};
+
+}  // namespace meldora::test

@@ -1,0 +1,116 @@
+#include "headless/SelfPlay.h"
+
+#include "headless/Invariants.h"
+
+namespace meldora {
+
+void ScriptedPlayerTurn(Game& g) {
+    if (g.RoundOver || g.GameOver || !g.IsTurn[0]) return;
+    g.ui.CmdStock.Visible = false;
+    g.ui.CmdDiscard.Visible = false;
+    g.MayIFrom(0);
+    if (g.RoundOver || g.GameOver) return;
+    g.TakeDeckCard(0);
+    if (g.RoundOver || g.GameOver) return;
+    g.PlayerHasDrawn = true;
+    g.CollectHand(0);
+    int worst = 0;
+    for (int i = 1; i <= g.HandCount(); ++i) {
+        const int c = g.HandCards[i];
+        if (worst == 0 || g.CardTable[c].Points > g.CardTable[worst].Points) worst = c;
+    }
+    if (worst == 0) return;
+    g.DiscardCard(worst);
+    g.RemoveCard(0, 1);
+    g.HasDiscarded[0] = true;
+    g.AnyWinner(0);
+    if (g.onTurnDone) g.onTurnDone(0);
+    if (g.RoundOver || g.GameOver) return;
+    g.IsTurn[0] = false;
+    g.IsTurn[1] = true;
+    g.PlayerHasDrawn = false;
+    g.HasDiscarded[0] = false;
+    g.ui.LblP.Caption = " ";
+    g.SortHandP();
+    g.MainLoop();
+}
+
+SelfPlay::SelfPlay(std::uint64_t seed) : rng_(seed), g_(host_, rng_, settings_) {
+    settings_.NoAnimation = true;
+    settings_.NoSound = true;
+    g_.onTurnDone = [this](int seat) { Observe(seat); };
+}
+
+void SelfPlay::Observe(int seat) {
+    if (seat >= 1 && seat <= 3) ++counts_.robotTurns;
+    const std::string fault = CheckTableInvariants(g_);
+    if (!fault.empty())
+        counts_.faults.push_back("round " + std::to_string(g_.Round) + " after seat " +
+                                 std::to_string(seat) + ": " + fault);
+    // Jokers that went from the table back into a robot's hand were stolen.
+    for (int j = 0; j < 3; ++j) {
+        const int loc = g_.CardTable[kFirstJoker + j].Location;
+        if (jokerLoc_[j] == LocMeld && loc >= 1 && loc <= 3) ++counts_.jokerSteals;
+        jokerLoc_[j] = loc;
+    }
+    // Cards on the table beyond the laid contracts were laid off.
+    const Contract& contract = ContractForRound(g_.Round);
+    int layable = 0;
+    for (int c = 1; c <= kCardCount; ++c)
+        if (g_.CardTable[c].Location == LocMeld) ++layable;
+    int contractCards = 0;
+    for (int s = 0; s < 4; ++s)
+        if (g_.HasContract[s] || (s == 0 && g_.ContractThisTurn))
+            for (int i = 0; i < contract.meldCount; ++i)
+                contractCards += contract.kinds[i] == kKindRun ? 4 : 3;
+    const int laidOff = layable - contractCards;
+    if (laidOff > laidOff_) counts_.layOffs += laidOff - laidOff_;
+    laidOff_ = laidOff;
+}
+
+void SelfPlay::EndOfRound() {
+    Observe(-1);
+    ++counts_.rounds;
+    for (int s = 1; s <= 3; ++s)
+        if (g_.HasContract[s]) ++counts_.contractsByRound[g_.Round];
+    counts_.renewals += g_.StockRenewals;
+    bool emptyHand = false;
+    for (int s = 0; s < 4; ++s)
+        if (g_.CardsInHand[s] == 0) emptyHand = true;
+    if (emptyHand)
+        ++counts_.goOuts;
+    else
+        ++counts_.exhaustedRounds;
+    laidOff_ = 0;
+    for (int& loc : jokerLoc_) loc = LocStock;
+}
+
+void SelfPlay::PlayGame() {
+    host_.sounds.clear();
+    for (int& loc : jokerLoc_) loc = LocStock;
+    laidOff_ = 0;
+    g_.MnuNew_Click();  // starts round 1 and plays up to the player's turn
+    int guard = 0;
+    while (guard++ < 100000) {
+        if (g_.RoundOver || g_.GameOver) {
+            EndOfRound();
+            if (g_.GameOver) break;
+            for (int& loc : jokerLoc_) loc = LocStock;
+            g_.CmdFinished_Click();
+            continue;
+        }
+        if (!g_.IsTurn[0]) {
+            counts_.faults.push_back("round " + std::to_string(g_.Round) +
+                                     ": the chain stopped with no turn for the player");
+            break;
+        }
+        g_.RunHandler("ScriptedPlayerTurn", [this] { ScriptedPlayerTurn(g_); });
+    }
+    for (const std::string& s : host_.sounds)
+        if (s == "\\MayID.wav" || s == "\\MayIC.wav" || s == "\\MayIJ.wav") ++counts_.robotClaims;
+    for (const std::string& m : host_.systemMessages) counts_.faults.push_back("error: " + m);
+    host_.systemMessages.clear();
+    ++counts_.games;
+}
+
+}  // namespace meldora
