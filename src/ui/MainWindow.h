@@ -1,0 +1,62 @@
+#pragma once
+// The main window: the card table, the menu bar and the status bar. It owns
+// the game and its host and turns menu commands and button clicks into
+// calls of the game's handlers, showing the table again after each one.
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "game/Game.h"
+#include "game/Random.h"
+#include "game/Settings.h"
+#include "ui/CardArt.h"
+#include "ui/QtHost.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace meldora::ui {
+
+class TableWidget;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    Game& game() { return game_; }
+    QtHost& host() { return host_; }
+    TableWidget* table() const { return table_; }
+    QLabel* statusPanel(int i) const { return status_[i]; }  // 1..5
+    // A menu command by its name (MnuNew, MnuExit, MnuSpeed, ...).
+    QAction* command(const QString& name) const;
+
+    // Shows the game's table model: the table, the status bar and the menus.
+    void syncView();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void buildMenus();
+    void buildStatusBar();
+    QAction* addCommand(QMenu* menu, const QString& name, const QString& text, bool ready);
+    // Calls a handler of the game, then shows the result.
+    void run(const std::function<void()>& handler);
+    void buttonClicked(const QString& name);
+
+    Random random_;
+    Settings settings_;
+    CardArt art_;
+    QtHost host_;
+    Game game_;
+    TableWidget* table_ = nullptr;
+    QLabel* status_[6] = {};
+    QMenu* gameMenu_ = nullptr;
+    bool closing_ = false;
+};
+
+}  // namespace meldora::ui

@@ -1,0 +1,43 @@
+#include "ui/MessageLayout.h"
+
+namespace meldora::ui {
+
+MessageLayout LayoutMessage(const MessageLayoutIn& in) {
+    MessageLayout out;
+    out.width = kMessageWidth;
+    out.height = in.promptHeight + kMessageExtraHeight;
+    // Centred with the size the window had before this message.
+    out.left = in.screenLeft + (in.screenWidth - in.previousWidth) / 2;
+    out.top = in.screenTop + (in.screenHeight - in.previousHeight) / 2;
+
+    out.title = {45, 60, out.width - 90, 300, true};
+    out.prompt = {kMessagePromptLeft, kMessagePromptTop, kMessagePromptWidth, in.promptHeight, true};
+    out.icon = {180, (out.height - kMessageIconSize) / 2, kMessageIconSize, kMessageIconSize, true};
+
+    const int top = out.height - kMessagePanelHeight - kMessagePanelBottomGap;
+    // Design-time places, the three-button row; a caption only for button 2
+    // leaves that panel where it was drawn.
+    for (int i = 0; i < 3; ++i)
+        out.panel[i] = {180 + i * (kMessagePanelWidth + 45), top, kMessagePanelWidth, kMessagePanelHeight, false};
+
+    TwipRect& p0 = out.panel[0];
+    TwipRect& p1 = out.panel[1];
+    TwipRect& p2 = out.panel[2];
+    p0.visible = true;
+    p0.left = (out.width - p0.width) / 2;
+    p1.visible = in.button1;
+    p2.visible = in.button2;
+
+    const int centre = out.width / 2;
+    if (in.button1 && in.button2) {
+        p1.left = (out.width - p1.width) / 2;
+        p0.left = p1.left - 45 - p0.width;
+        p2.left = p1.right() + 45;
+    } else if (in.button1) {
+        p0.left = centre - 23 - p0.width;
+        p1.left = centre + 23;
+    }
+    return out;
+}
+
+}  // namespace meldora::ui

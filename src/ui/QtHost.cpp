@@ -1,0 +1,110 @@
+#include "ui/QtHost.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "ui/MFormDeluxe.h"
+#include "ui/SoundPlayer.h"
+
+namespace meldora::ui {
+
+namespace {
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+QtHost::QtHost(QWidget* window) : window_(window), sounds_(std::make_unique<SoundPlayer>()) {
+    clock_.start();
+}
+
+QtHost::~QtHost() {
+    delete message_.data();
+}
+
+void QtHost::refresh() {
+    if (beforeWait) beforeWait();
+}
+
+void QtHost::runLoop(QEventLoop& loop) {
+    loops_.push_back(&loop);
+    loop.exec();
+    loops_.pop_back();
+}
+
+void QtHost::Pause(int ms) {
+    if (ms <= 0 || shuttingDown_) return;
+    refresh();
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(ms);
+    runLoop(loop);
+}
+
+void QtHost::WaitForMayIAnswer(const std::function<bool()>& answered) {
+    if (shuttingDown_ || answered()) return;
+    refresh();
+    QEventLoop loop;
+    QTimer poll;
+    poll.setInterval(kAnswerPollMs);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (shuttingDown_ || answered()) loop.quit();
+    });
+    poll.start();
+    runLoop(loop);
+}
+
+void QtHost::Interrupt() {
+    for (QEventLoop* loop : loops_) loop->quit();
+}
+
+void QtHost::Shutdown() {
+    shuttingDown_ = true;
+    if (message_ && message_->isVisible()) message_->reject();
+    Interrupt();
+}
+
+void QtHost::Quit() {
+    Shutdown();
+    if (onQuit) onQuit();
+    else QCoreApplication::quit();
+}
+
+long long QtHost::TickCount() { return clock_.elapsed(); }
+
+void QtHost::PlaySound(const std::string& file) { sounds_->play(Q(file)); }
+
+int QtHost::ShowMessage(const std::string& prompt, const std::string& button0,
+                        const std::string& button1, const std::string& button2,
+                        const std::string& title) {
+    if (shuttingDown_) return -1;
+    refresh();
+    if (!message_) message_ = new MFormDeluxe(window_);
+    message_->prepare(Q(prompt), Q(button0), Q(button1), Q(button2), Q(title));
+    PlaySound("\\ringout.wav");
+    return message_->run();
+}
+
+void QtHost::SystemMessage(const std::string& text, const std::string& title, bool critical) {
+    if (shuttingDown_) return;
+    refresh();
+    QMessageBox box(critical ? QMessageBox::Critical : QMessageBox::Information, Q(title), Q(text),
+                    QMessageBox::Ok, window_);
+    box.exec();
+}
+
+bool QtHost::InputBox(const std::string& prompt, const std::string& title, std::string& text) {
+    if (shuttingDown_) return false;
+    refresh();
+    bool ok = false;
+    const QString answer =
+        QInputDialog::getText(window_, Q(title), Q(prompt), QLineEdit::Normal, Q(text), &ok);
+    if (ok) text = answer.toStdString();
+    return ok;
+}
+
+}  // namespace meldora::ui

@@ -1,0 +1,69 @@
+#pragma once
+// The host of the real program: pauses and waits run nested event loops
+// (never a busy loop), sounds play through Qt Multimedia, questions use the
+// message window and the standard dialogs.
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "game/Host.h"
+
+class QEventLoop;
+class QWidget;
+
+namespace meldora::ui {
+
+class MFormDeluxe;
+class SoundPlayer;
+
+class QtHost : public Host {
+public:
+    explicit QtHost(QWidget* window = nullptr);
+    ~QtHost() override;
+
+    void setWindow(QWidget* window) { window_ = window; }
+
+    // Pushes the model to the screen; called before every wait and dialog.
+    std::function<void()> beforeWait;
+    // Closes the program (Quit); without it the application quits.
+    std::function<void()> onQuit;
+
+    void Pause(int ms) override;
+    void PlaySound(const std::string& file) override;
+    int ShowMessage(const std::string& prompt, const std::string& button0,
+                    const std::string& button1, const std::string& button2,
+                    const std::string& title) override;
+    void SystemMessage(const std::string& text, const std::string& title, bool critical) override;
+    bool InputBox(const std::string& prompt, const std::string& title, std::string& text) override;
+    void WaitForMayIAnswer(const std::function<bool()>& answered) override;
+    void Interrupt() override;
+    void Quit() override;
+    long long TickCount() override;
+
+    // The window is going away: every wait ends now and later ones return
+    // at once; questions are answered with -1 / cancel.
+    void Shutdown();
+    bool shuttingDown() const { return shuttingDown_; }
+
+    // Number of waits running now (nested event loops).
+    int waitDepth() const { return static_cast<int>(loops_.size()); }
+
+    // How often the "May I?" wait looks at its answer, in ms.
+    static constexpr int kAnswerPollMs = 25;
+
+private:
+    void refresh();
+    void runLoop(QEventLoop& loop);
+
+    QWidget* window_;
+    std::vector<QEventLoop*> loops_;
+    bool shuttingDown_ = false;
+    QElapsedTimer clock_;
+    std::unique_ptr<SoundPlayer> sounds_;
+    QPointer<MFormDeluxe> message_;
+};
+
+}  // namespace meldora::ui

@@ -1,0 +1,40 @@
+#include "ui/SoundPlayer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace meldora::ui {
+
+SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {
+    haveOutput_ = !QMediaDevices::audioOutputs().isEmpty();
+}
+
+QString SoundPlayer::resolve(const QString& name) {
+    QString file = name;
+    while (file.startsWith(QLatin1Char('\\')) || file.startsWith(QLatin1Char('/'))) file.remove(0, 1);
+    return QDir(QCoreApplication::applicationDirPath()).filePath(file);
+}
+
+bool SoundPlayer::play(const QString& name) {
+    if (!haveOutput_) return false;
+    const QString path = resolve(name);
+    if (!QFileInfo::exists(path)) return false;
+
+    QSoundEffect*& effect = effects_[path];
+    if (!effect) {
+        effect = new QSoundEffect(this);
+        effect->setSource(QUrl::fromLocalFile(path));
+    }
+    if (current_ && current_ != effect) current_->stop();
+    current_ = effect;
+    effect->stop();
+    effect->play();
+    return true;
+}
+
+}  // namespace meldora::ui

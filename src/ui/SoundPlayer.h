@@ -1,0 +1,33 @@
+#pragma once
+// Plays the short wave files that lie beside the program, one at a time:
+// a new sound replaces one still playing. Without the file or without an
+// audio output it stays silent.
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+class QSoundEffect;
+
+namespace meldora::ui {
+
+class SoundPlayer : public QObject {
+    Q_OBJECT
+public:
+    explicit SoundPlayer(QObject* parent = nullptr);
+
+    // name as the game gives it: "\\CardDown.wav" (a leading backslash or
+    // slash is the separator after the program's folder).
+    // Returns true when a sound was started.
+    bool play(const QString& name);
+
+    // The full path a sound name resolves to.
+    static QString resolve(const QString& name);
+
+private:
+    QHash<QString, QSoundEffect*> effects_;
+    QSoundEffect* current_ = nullptr;
+    bool haveOutput_ = false;
+};
+
+}  // namespace meldora::ui

@@ -1,0 +1,129 @@
+#include "ui/TablePanel.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace meldora::ui {
+
+namespace {
+constexpr double kLabelPoints = 9.0;
+const QColor kPanelFace(236, 232, 214);
+const QColor kLight(255, 255, 255);
+const QColor kDark(128, 128, 128);
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+QFont TableFont(double points, double scale, bool bold) {
+    QFont f(QStringLiteral("Serif"));
+    f.setStyleHint(QFont::Serif);
+    // A point is 20 twips; at 100% a pixel is 15 twips.
+    f.setPixelSize(std::max(6, static_cast<int>(std::lround(points * 20.0 / kTwipsPerPixel * scale))));
+    f.setBold(bold);
+    return f;
+}
+
+TablePanel::TablePanel(const QString& name, ControlOf frame, QWidget* parent)
+    : QFrame(parent), frame_(std::move(frame)) {
+    setObjectName(name);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kPanelFace);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    setPalette(pal);
+    hide();
+}
+
+void TablePanel::addLabel(const QString& name, ControlOf control, Qt::Alignment align, bool bold, bool wrap) {
+    auto* l = new QLabel(this);
+    l->setObjectName(name);
+    l->setAlignment(align);
+    l->setWordWrap(wrap);
+    l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    cells_.push_back({l, std::move(control), nullptr, bold});
+}
+
+void TablePanel::addHeading(const QString& text, RectOf place) {
+    auto* l = new QLabel(text, this);
+    l->setAlignment(Qt::AlignCenter);
+    l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    cells_.push_back({l, nullptr, std::move(place), true});
+}
+
+QLabel* TablePanel::label(const QString& name) const {
+    for (const Cell& c : cells_)
+        if (c.widget->objectName() == name) return c.widget;
+    return nullptr;
+}
+
+QRect TablePanel::childRect(const Control& c, const TableGeometry& g) {
+    const auto px = [&](int twips) { return static_cast<int>(std::lround(g.length(twips))); };
+    return QRect(px(c.Left), px(c.Top), px(c.Left + c.Width) - px(c.Left), px(c.Top + c.Height) - px(c.Top));
+}
+
+void TablePanel::sync(const TableModel& model, const TableGeometry& g) {
+    const Control& f = frame_(model);
+    scale_ = g.scale;
+    caption_ = Q(f.Caption);
+    setToolTip(Q(f.ToolTip));
+    setGeometry(g.toPixelRect(f.Left, f.Top, f.Width, f.Height));
+    for (Cell& cell : cells_) {
+        if (cell.place) {
+            const QRect r = cell.place(model);
+            Control placed;
+            placed.Left = r.left();
+            placed.Top = r.top();
+            placed.Width = r.width();
+            placed.Height = r.height();
+            cell.widget->setGeometry(childRect(placed, g));
+            cell.widget->setFont(TableFont(kLabelPoints, g.scale, true));
+            continue;
+        }
+        const Control& c = cell.control(model);
+        cell.widget->setText(Q(c.Caption));
+        cell.widget->setToolTip(Q(c.ToolTip));
+        cell.widget->setGeometry(childRect(c, g));
+        cell.widget->setFont(TableFont(c.FontSize > 0 ? c.FontSize : kLabelPoints, g.scale, cell.bold));
+        cell.widget->setVisible(c.Visible && c.Width > 0 && c.Height > 0);
+    }
+    setVisible(f.Visible);
+    update();
+}
+
+void TablePanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect().adjusted(0, 0, -1, -1);
+    p.setPen(Qt::black);
+    p.drawRect(r);
+    // Raised: light top and left, dark bottom and right.
+    const QRect b = r.adjusted(1, 1, -1, -1);
+    p.setPen(kLight);
+    p.drawLine(b.topLeft(), b.topRight());
+    p.drawLine(b.topLeft(), b.bottomLeft());
+    p.setPen(kDark);
+    p.drawLine(b.bottomLeft(), b.bottomRight());
+    p.drawLine(b.topRight(), b.bottomRight());
+    if (!caption_.isEmpty()) {
+        p.setFont(TableFont(kLabelPoints, scale_, true));
+        p.setPen(QColor(0, 0, 120));
+        const int pad = static_cast<int>(std::lround(6 * scale_));
+        p.drawText(rect().adjusted(pad * 2, pad, -pad, 0), Qt::AlignTop | Qt::AlignLeft, caption_);
+    }
+}
+
+void TablePanel::mousePressEvent(QMouseEvent* e) {
+    emit pressed(objectName(), e->globalPosition().toPoint(), e->button());
+}
+
+void TablePanel::mouseMoveEvent(QMouseEvent* e) {
+    emit moved(e->globalPosition().toPoint(), e->buttons());
+}
+
+void TablePanel::mouseReleaseEvent(QMouseEvent* e) {
+    emit released(e->globalPosition().toPoint(), e->button());
+}
+
+}  // namespace meldora::ui

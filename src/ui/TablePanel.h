@@ -1,0 +1,69 @@
+#pragma once
+// A panel on the table (the score board, the statistics, the Joker panel):
+// a raised frame with its caption along the top and labels placed in twips
+// relative to the panel, all taken from the table model.
+
+#include <QFrame>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "game/TableModel.h"
+#include "ui/TableGeometry.h"
+
+class QLabel;
+
+namespace meldora::ui {
+
+class TablePanel : public QFrame {
+    Q_OBJECT
+public:
+    using ControlOf = std::function<const Control&(const TableModel&)>;
+    using RectOf = std::function<QRect(const TableModel&)>;
+
+    TablePanel(const QString& name, ControlOf frame, QWidget* parent);
+
+    // A label showing a control of the model.
+    void addLabel(const QString& name, ControlOf control, Qt::Alignment align, bool bold = false,
+                  bool wrap = false);
+    // A fixed heading at a place (twips, relative to the panel).
+    void addHeading(const QString& text, RectOf place);
+
+    // Shows, places and captions the panel and its labels.
+    void sync(const TableModel& model, const TableGeometry& g);
+
+    const Control& frame(const TableModel& model) const { return frame_(model); }
+    QLabel* label(const QString& name) const;
+
+    // Pixel rectangle of a control placed relative to the panel.
+    static QRect childRect(const Control& c, const TableGeometry& g);
+
+signals:
+    void pressed(const QString& name, QPoint globalPos, Qt::MouseButton button);
+    void moved(QPoint globalPos, Qt::MouseButtons buttons);
+    void released(QPoint globalPos, Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+
+private:
+    struct Cell {
+        QLabel* widget;
+        ControlOf control;
+        RectOf place;   // headings only
+        bool bold;
+    };
+
+    ControlOf frame_;
+    std::vector<Cell> cells_;
+    QString caption_;
+    double scale_ = 1.0;
+};
+
+// The serif face used all over the table, at a point size scaled with the table.
+QFont TableFont(double points, double scale, bool bold = false);
+
+}  // namespace meldora::ui

@@ -1,0 +1,494 @@
+#include "ui/TableWidget.h"
+
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QToolTip>
+#include <algorithm>
+#include <cmath>
+
+#include "game/Cards.h"
+#include "ui/CardArt.h"
+#include "ui/TablePanel.h"
+
+namespace meldora::ui {
+
+namespace {
+
+const QColor kFeltDark(0, 82, 33);
+const QColor kFelt(0, 110, 45);
+constexpr double kButtonPoints = 9.0;
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// What lies on the painted layer, in the order it is stacked.
+enum class Item { Melds, LatestPoints, Stock, Discard, Card, Label };
+
+struct Painted {
+    long z;
+    int seq;  // order among equal stacking values
+    Item kind;
+    int index;
+};
+
+// How each painted label looks (fonts, colours): a design choice of this
+// window, not something the game sets.
+struct LabelStyle {
+    double points;
+    bool bold;
+    bool italic;
+    QColor colour;
+    Qt::Alignment align;
+};
+
+LabelStyle StyleOf(const QString& name) {
+    if (name == QLatin1String("lblTitle")) return {30, true, true, QColor(255, 215, 0), Qt::AlignCenter};
+    if (name.startsWith(QLatin1String("LblNames"))) return {10, true, false, Qt::white, Qt::AlignLeft | Qt::AlignVCenter};
+    if (name == QLatin1String("LblP")) return {10, true, false, QColor(255, 240, 130), Qt::AlignLeft | Qt::AlignVCenter};
+    if (name == QLatin1String("LblBots")) return {10, false, false, Qt::white, Qt::AlignLeft | Qt::AlignVCenter};
+    return {9, true, false, QColor(255, 255, 210), Qt::AlignLeft | Qt::AlignVCenter};
+}
+
+bool IsPlayerMeldLabel(int m) { return m >= 7 && m <= 9; }  // the player's slots
+
+}  // namespace
+
+TableWidget::TableWidget(CardArt& art, QWidget* parent) : QWidget(parent), art_(art) {
+    setObjectName(QStringLiteral("Table"));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(TablePixelSize() / 2);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+
+    // Buttons under the player's hand.
+    createButton(QStringLiteral("CmdStock"), [](const TableModel& m) -> const Control& { return m.CmdStock; }, this);
+    createButton(QStringLiteral("CmdDiscard"), [](const TableModel& m) -> const Control& { return m.CmdDiscard; }, this);
+    createButton(QStringLiteral("CmdMayI"), [](const TableModel& m) -> const Control& { return m.CmdMayI; }, this);
+    createButton(QStringLiteral("CmdPass"), [](const TableModel& m) -> const Control& { return m.CmdPass; }, this);
+    createButton(QStringLiteral("CmdTakeBack"), [](const TableModel& m) -> const Control& { return m.CmdTakeBack; }, this);
+    createButton(QStringLiteral("CmdSortSuits"), [](const TableModel& m) -> const Control& { return m.CmdSortSuits; }, this);
+    createButton(QStringLiteral("CmdSortSame"), [](const TableModel& m) -> const Control& { return m.CmdSortSame; }, this);
+
+    // The score board: one row per seat, one column per round and the total.
+    score_ = new TablePanel(QStringLiteral("FramScore"),
+                            [](const TableModel& m) -> const Control& { return m.FramScore; }, this);
+    for (int r = 1; r <= 7; ++r) {
+        score_->addHeading(QStringLiteral("Round %1").arg(r), [r](const TableModel& m) {
+            const Control& c = m.LblRnd[r][0];
+            return QRect(c.Left, c.Top - 390, c.Width, 330);
+        });
+    }
+    score_->addHeading(QStringLiteral("Total"), [](const TableModel& m) {
+        const Control& c = m.LblTotal[0];
+        return QRect(c.Left, c.Top - 390, c.Width, 330);
+    });
+    for (int s = 0; s < 4; ++s) {
+        score_->addLabel(QStringLiteral("ScoreNames%1").arg(s),
+                         [s](const TableModel& m) -> const Control& { return m.ScoreNames[s]; },
+                         Qt::AlignLeft | Qt::AlignVCenter, true);
+        for (int r = 1; r <= 7; ++r)
+            score_->addLabel(QStringLiteral("LblRnd%1_%2").arg(r).arg(s),
+                             [r, s](const TableModel& m) -> const Control& { return m.LblRnd[r][s]; },
+                             Qt::AlignCenter);
+        score_->addLabel(QStringLiteral("LblTotal%1").arg(s),
+                         [s](const TableModel& m) -> const Control& { return m.LblTotal[s]; },
+                         Qt::AlignCenter, true);
+    }
+    score_->addLabel(QStringLiteral("LblWhoWon"), [](const TableModel& m) -> const Control& { return m.LblWhoWon; },
+                     Qt::AlignLeft | Qt::AlignVCenter, true, true);
+    for (int s = 0; s < 4; ++s) {
+        for (const QString& cell : {QStringLiteral("ScoreNames%1").arg(s), QStringLiteral("LblTotal%1").arg(s)}) {
+            QLabel* l = score_->label(cell);
+            l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            l->setAutoFillBackground(true);
+            l->setStyleSheet(QStringLiteral("background: white;"));
+        }
+        for (int r = 1; r <= 7; ++r) {
+            QLabel* l = score_->label(QStringLiteral("LblRnd%1_%2").arg(r).arg(s));
+            l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            l->setStyleSheet(QStringLiteral("background: white;"));
+        }
+    }
+    createButton(QStringLiteral("CmdFinished"), [](const TableModel& m) -> const Control& { return m.CmdFinished; }, score_);
+    createButton(QStringLiteral("CmdSve"), [](const TableModel& m) -> const Control& { return m.CmdSve; }, score_);
+    createButton(QStringLiteral("CmdSave"), [](const TableModel& m) -> const Control& { return m.CmdSave; }, score_);
+    createButton(QStringLiteral("CmdShut"), [](const TableModel& m) -> const Control& { return m.CmdShut; }, score_);
+
+    // Games played statistics.
+    stats_ = new TablePanel(QStringLiteral("Framstats"),
+                            [](const TableModel& m) -> const Control& { return m.Framstats; }, this);
+    stats_->addLabel(QStringLiteral("Lblwon"), [](const TableModel& m) -> const Control& { return m.Lblwon; },
+                     Qt::AlignLeft | Qt::AlignVCenter, true);
+    for (int s = 0; s < 4; ++s) {
+        stats_->addLabel(QStringLiteral("LblNumWon%1").arg(s),
+                         [s](const TableModel& m) -> const Control& { return m.LblNumWon[s]; },
+                         Qt::AlignLeft | Qt::AlignVCenter);
+        stats_->addLabel(QStringLiteral("Lpercent%1").arg(s),
+                         [s](const TableModel& m) -> const Control& { return m.Lpercent[s]; },
+                         Qt::AlignRight | Qt::AlignVCenter);
+    }
+    stats_->addLabel(QStringLiteral("LblNumPlayed"), [](const TableModel& m) -> const Control& { return m.LblNumPlayed; },
+                     Qt::AlignLeft | Qt::AlignVCenter);
+    stats_->addLabel(QStringLiteral("LblTotalPlayed"),
+                     [](const TableModel& m) -> const Control& { return m.LblTotalPlayed; },
+                     Qt::AlignLeft | Qt::AlignVCenter);
+    createButton(QStringLiteral("CmdReset"), [](const TableModel& m) -> const Control& { return m.CmdReset; }, stats_);
+    createButton(QStringLiteral("CmdSet"), [](const TableModel& m) -> const Control& { return m.CmdSet; }, stats_);
+
+    // The Joker panel.
+    joker_ = new TablePanel(QStringLiteral("FramJoker"),
+                            [](const TableModel& m) -> const Control& { return m.FramJoker; }, this);
+    createButton(QStringLiteral("CmdJoker"), [](const TableModel& m) -> const Control& { return m.CmdJoker; }, joker_);
+    createButton(QStringLiteral("CmdCancel"), [](const TableModel& m) -> const Control& { return m.CmdCancel; }, joker_);
+
+    for (TablePanel* panel : {score_, stats_, joker_}) {
+        connect(panel, &TablePanel::pressed, this, [this](const QString& name, QPoint global, Qt::MouseButton b) {
+            emit panelPressed(name, mapping().toTwips(mapFromGlobal(global)), b);
+        });
+        connect(panel, &TablePanel::moved, this, [this](QPoint global, Qt::MouseButtons b) {
+            emit mouseMoved(mapping().toTwips(mapFromGlobal(global)), b);
+        });
+        connect(panel, &TablePanel::released, this, [this](QPoint global, Qt::MouseButton b) {
+            emit mouseReleased(mapping().toTwips(mapFromGlobal(global)), b);
+        });
+    }
+
+    // The yellow pop-up.
+    info_ = new QLabel(this);
+    info_->setObjectName(QStringLiteral("LblInfo"));
+    info_->setAlignment(Qt::AlignCenter);
+    info_->setWordWrap(true);
+    info_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    info_->setStyleSheet(QStringLiteral("background: rgb(255, 255, 160); color: black;"));
+    info_->hide();
+
+    // Labels painted on the table.
+    labels_.push_back({QStringLiteral("lblTitle"), [](const TableModel& m) -> const Control& { return m.lblTitle; }});
+    for (int s = 0; s < 4; ++s)
+        labels_.push_back({QStringLiteral("LblNames%1").arg(s),
+                           [s](const TableModel& m) -> const Control& { return m.LblNames[s]; }});
+    labels_.push_back({QStringLiteral("LblStock"), [](const TableModel& m) -> const Control& { return m.LblStock; }});
+    labels_.push_back({QStringLiteral("LblDiscard"), [](const TableModel& m) -> const Control& { return m.LblDiscard; }});
+    labels_.push_back({QStringLiteral("LblBots"), [](const TableModel& m) -> const Control& { return m.LblBots; }});
+    labels_.push_back({QStringLiteral("LblP"), [](const TableModel& m) -> const Control& { return m.LblP; }});
+}
+
+void TableWidget::createButton(const QString& name, ControlOf control, QWidget* parent) {
+    auto* b = new QPushButton(parent);
+    b->setObjectName(name);
+    // Return activates the button that has the focus.
+    b->setAutoDefault(true);
+    b->setFocusPolicy(Qt::StrongFocus);
+    b->hide();
+    connect(b, &QPushButton::clicked, this, [this, name] { emit buttonClicked(name); });
+    bindings_.push_back({b, std::move(control), false});
+    buttons_.insert(name, b);
+}
+
+QWidget* TableWidget::panel(const QString& name) const {
+    for (TablePanel* p : {score_, stats_, joker_})
+        if (p->objectName() == name) return p;
+    return nullptr;
+}
+
+QSize TableWidget::sizeHint() const { return TablePixelSize(); }
+
+void TableWidget::sync(const TableModel& model) {
+    model_ = &model;
+    placeChildren();
+    applyFocus();
+    update();
+}
+
+void TableWidget::resizeEvent(QResizeEvent*) {
+    if (model_) placeChildren();
+}
+
+void TableWidget::placeChildren() {
+    const TableModel& m = *model_;
+    const TableGeometry g = mapping();
+
+    for (TablePanel* p : {score_, stats_, joker_}) p->sync(m, g);
+
+    const QFont buttonFont = TableFont(kButtonPoints, g.scale);
+    for (ButtonBinding& b : bindings_) {
+        const Control& c = b.control(m);
+        const bool onPanel = b.widget->parentWidget() != this;
+        b.widget->setGeometry(onPanel ? TablePanel::childRect(c, g) : g.toPixelRect(c.Left, c.Top, c.Width, c.Height));
+        b.widget->setText(Q(c.Caption));
+        b.widget->setToolTip(Q(c.ToolTip));
+        b.widget->setFont(c.FontSize > 0 ? TableFont(c.FontSize, g.scale) : buttonFont);
+        b.widget->setEnabled(c.Enabled);
+        b.widget->setVisible(c.Visible);
+    }
+
+    const Control& info = m.LblInfo;
+    info_->setGeometry(g.toPixelRect(info.Left, info.Top, info.Width, info.Height));
+    info_->setFont(TableFont(info.FontSize > 0 ? info.FontSize : 10, g.scale, true));
+    info_->setText(Q(info.Caption));
+    info_->setToolTip(Q(info.ToolTip));
+    info_->setVisible(info.Visible);
+
+    // Child windows above the painted table, in the model's stacking order.
+    std::vector<std::pair<long, QWidget*>> children;
+    for (ButtonBinding& b : bindings_)
+        if (b.widget->parentWidget() == this) children.push_back({b.control(m).ZOrder, b.widget});
+    children.push_back({m.FramScore.ZOrder, score_});
+    children.push_back({m.Framstats.ZOrder, stats_});
+    children.push_back({m.FramJoker.ZOrder, joker_});
+    children.push_back({m.LblInfo.ZOrder, info_});
+    std::stable_sort(children.begin(), children.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto& child : children) child.second->raise();
+}
+
+// The model names the button that should have the keyboard focus. It is
+// given the focus when the name changes, and again when that button comes
+// back into view (the score board's button at every round end).
+void TableWidget::applyFocus() {
+    const TableModel& m = *model_;
+    const QString name = Q(m.Focus);
+    for (ButtonBinding& b : bindings_) {
+        const Control& c = b.control(m);
+        bool shown = c.Visible && c.Enabled;
+        if (auto* p = qobject_cast<TablePanel*>(b.widget->parentWidget())) shown = shown && p->frame(m).Visible;
+        const bool cameIntoView = shown && !b.wasShown;
+        b.wasShown = shown;
+        if (b.widget->objectName() != name || !shown) continue;
+        if (name != appliedFocus_ || cameIntoView) {
+            b.widget->setFocus(Qt::OtherFocusReason);
+            appliedFocus_ = name;
+        }
+    }
+}
+
+QRect TableWidget::cardRect(const CardImage& c) const {
+    const TableGeometry g = mapping();
+    const int w = static_cast<int>(std::lround(g.length(kCardWidth)));
+    const int h = static_cast<int>(std::lround(g.length(kCardHeight)));
+    const QPointF at = g.toPixels(QPointF(c.Left, c.Top));
+    const QPoint topLeft(static_cast<int>(std::lround(at.x())), static_cast<int>(std::lround(at.y())));
+    return c.Picture == kPicBackSideways ? QRect(topLeft, QSize(h, w)) : QRect(topLeft, QSize(w, h));
+}
+
+int TableWidget::cardAt(QPoint twips) const {
+    if (!model_) return 0;
+    const TableModel& m = *model_;
+    int best = 0;
+    for (int n = 1; n <= kCardCount; ++n) {
+        const CardImage& c = m.Cds[n];
+        if (!c.Visible) continue;
+        const bool sideways = c.Picture == kPicBackSideways;
+        const QRect r(c.Left, c.Top, sideways ? kCardHeight : kCardWidth, sideways ? kCardWidth : kCardHeight);
+        if (!r.contains(twips)) continue;
+        if (best == 0 || c.ZOrder >= m.Cds[best].ZOrder) best = n;
+    }
+    return best != 0 && m.Cds[best].Enabled ? best : 0;
+}
+
+QFont TableWidget::tableFont(const Control& c, double defaultPoints, bool bold) const {
+    return TableFont(c.FontSize > 0 ? c.FontSize : defaultPoints, mapping().scale, bold);
+}
+
+void TableWidget::paintLabel(QPainter& p, const QString& name, const Control& c, const QRect& r) const {
+    if (c.Caption.empty()) return;
+    const LabelStyle style = StyleOf(name);
+    QFont f = tableFont(c, style.points, style.bold);
+    f.setItalic(style.italic);
+    p.setFont(f);
+    const QString text = Q(c.Caption);
+    const int flags = static_cast<int>(style.align) | Qt::TextWordWrap | Qt::TextDontClip;
+    if (name == QLatin1String("lblTitle")) {
+        p.setPen(QColor(0, 0, 0, 160));
+        const int shadow = std::max(1, static_cast<int>(std::lround(2 * mapping().scale)));
+        p.drawText(r.translated(shadow, shadow), flags, text);
+    }
+    p.setPen(style.colour);
+    p.drawText(r, flags, text);
+}
+
+void TableWidget::paintFramMelds(QPainter& p) const {
+    const TableModel& m = *model_;
+    const TableGeometry g = mapping();
+    const Control& f = m.FramMelds;
+    const QRect frame = g.toPixelRect(f.Left, f.Top, f.Width, f.Height);
+    p.setPen(QPen(QColor(200, 230, 200), 1));
+    p.setBrush(QColor(0, 0, 0, 35));
+    p.drawRoundedRect(frame, 4, 4);
+    p.setBrush(Qt::NoBrush);
+    p.setFont(tableFont(f, 9, true));
+    p.setPen(QColor(220, 240, 220));
+    p.drawText(frame.adjusted(static_cast<int>(g.length(90)), static_cast<int>(g.length(30)), 0, 0),
+               Qt::AlignLeft | Qt::AlignTop, Q(f.Caption));
+
+    // Dividing lines between the columns of the meld slots.
+    p.setPen(QPen(QColor(200, 230, 200, 120), 1));
+    for (int k = 2; k <= kMeldSlots; ++k) {
+        const Control& a = m.LblMelds[k - 1];
+        const Control& b = m.LblMelds[k];
+        if (!a.Visible || !b.Visible) continue;
+        const double x = (a.Left + a.Width + b.Left) / 2.0;
+        const QPointF top = g.toPixels(QPointF(x, a.Top));
+        const QPointF bottom = g.toPixels(QPointF(x, f.Top + f.Height - 60));
+        p.drawLine(top, bottom);
+    }
+    for (int k = 1; k <= kMeldSlots; ++k) {
+        const Control& c = m.LblMelds[k];
+        if (!c.Visible) continue;
+        const QRect r = g.toPixelRect(c.Left, c.Top, c.Width, c.Height);
+        p.setPen(Qt::black);
+        p.setBrush(IsPlayerMeldLabel(k) ? QColor(0, 150, 0) : QColor(230, 230, 230));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        p.setPen(IsPlayerMeldLabel(k) ? Qt::white : Qt::black);
+        p.setFont(tableFont(c, 8, true));
+        p.drawText(r, Qt::AlignCenter, Q(c.Caption));
+    }
+}
+
+void TableWidget::paintLatestPoints(QPainter& p) const {
+    const TableModel& m = *model_;
+    const TableGeometry g = mapping();
+    const Control& f = m.FramLatestPoints;
+    const QRect frame = g.toPixelRect(f.Left, f.Top, f.Width, f.Height);
+    p.setPen(Qt::black);
+    p.setBrush(QColor(236, 232, 214));
+    p.drawRect(frame.adjusted(0, 0, -1, -1));
+    p.setFont(tableFont(f, 9, true));
+    p.setPen(QColor(0, 0, 120));
+    p.drawText(frame.adjusted(static_cast<int>(g.length(120)), static_cast<int>(g.length(45)), 0, 0),
+               Qt::AlignLeft | Qt::AlignTop, Q(f.Caption));
+    p.setPen(Qt::black);
+    auto cell = [&](const Control& c, bool bold) {
+        if (!c.Visible || c.Caption.empty()) return;
+        p.setFont(tableFont(c, 9, bold));
+        p.drawText(TablePanel::childRect(c, g).translated(frame.topLeft()), Qt::AlignLeft | Qt::AlignVCenter,
+                   Q(c.Caption));
+    };
+    for (int i = 1; i <= 4; ++i) cell(m.LblLatestPoints[i], false);
+    cell(m.LblToRnd, true);
+}
+
+void TableWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), kFeltDark);
+    const TableGeometry g = mapping();
+    const QRectF table = g.tableRect();
+    QRadialGradient felt(table.center(), std::max(table.width(), table.height()) * 0.7);
+    felt.setColorAt(0, kFelt.lighter(112));
+    felt.setColorAt(1, kFelt);
+    p.fillRect(table, felt);
+    if (!model_) return;
+    const TableModel& m = *model_;
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+
+    std::vector<Painted> items;
+    if (m.FramMelds.Visible) items.push_back({m.FramMelds.ZOrder, 0, Item::Melds, 0});
+    if (m.FramLatestPoints.Visible) items.push_back({m.FramLatestPoints.ZOrder, 1, Item::LatestPoints, 0});
+    if (m.ShpStock.Visible) items.push_back({m.ShpStock.ZOrder, 2, Item::Stock, 0});
+    if (m.ShapeDiscard.Visible) items.push_back({m.ShapeDiscard.ZOrder, 3, Item::Discard, 0});
+    for (int n = 1; n <= kCardCount; ++n)
+        if (m.Cds[n].Visible) items.push_back({m.Cds[n].ZOrder, 100 + n, Item::Card, n});
+    for (int i = 0; i < static_cast<int>(labels_.size()); ++i)
+        if (labels_[i].control(m).Visible) items.push_back({labels_[i].control(m).ZOrder, 1000 + i, Item::Label, i});
+    std::sort(items.begin(), items.end(),
+              [](const Painted& a, const Painted& b) { return a.z != b.z ? a.z < b.z : a.seq < b.seq; });
+
+    const qreal dpr = devicePixelRatioF();
+    for (const Painted& it : items) {
+        switch (it.kind) {
+        case Item::Melds:
+            paintFramMelds(p);
+            break;
+        case Item::LatestPoints:
+            paintLatestPoints(p);
+            break;
+        case Item::Stock:
+        case Item::Discard: {
+            const Control& s = it.kind == Item::Stock ? m.ShpStock : m.ShapeDiscard;
+            p.setPen(QPen(QColor(230, 240, 200), std::max(1.0, g.scale)));
+            p.setBrush(Qt::NoBrush);
+            const double radius = g.length(90);
+            p.drawRoundedRect(QRectF(g.toPixelRect(s.Left, s.Top, s.Width, s.Height)), radius, radius);
+            break;
+        }
+        case Item::Card: {
+            const CardImage& c = m.Cds[it.index];
+            const QRect r = cardRect(c);
+            p.drawPixmap(r.topLeft(), art_.pixmap(c.Picture, r.size(), dpr));
+            break;
+        }
+        case Item::Label: {
+            const Control& c = labels_[it.index].control(m);
+            paintLabel(p, labels_[it.index].name, c, g.toPixelRect(c.Left, c.Top, c.Width, c.Height));
+            break;
+        }
+        }
+    }
+}
+
+QString TableWidget::toolTipAt(QPoint widgetPos) const {
+    if (!model_) return QString();
+    const TableModel& m = *model_;
+    const TableGeometry g = mapping();
+    const QPoint t = g.toTwips(widgetPos);
+    // Cards first (they lie on top of what they cover), then labels and frames.
+    int top = 0;
+    for (int n = 1; n <= kCardCount; ++n) {
+        const CardImage& c = m.Cds[n];
+        if (c.Visible && cardRect(c).contains(widgetPos) && (top == 0 || c.ZOrder >= m.Cds[top].ZOrder)) top = n;
+    }
+    if (top) return Q(m.Cds[top].ToolTip);
+    auto inside = [&](const Control& c) { return c.Visible && QRect(c.Left, c.Top, c.Width, c.Height).contains(t); };
+    for (const PaintedLabel& l : labels_)
+        if (inside(l.control(m)) && !l.control(m).ToolTip.empty()) return Q(l.control(m).ToolTip);
+    if (m.FramMelds.Visible) {
+        for (int k = 1; k <= kMeldSlots; ++k)
+            if (inside(m.LblMelds[k])) return Q(m.LblMelds[k].ToolTip);
+    }
+    if (inside(m.FramLatestPoints)) return Q(m.FramLatestPoints.ToolTip);
+    return QString();
+}
+
+bool TableWidget::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(e);
+        const QString tip = toolTipAt(help->pos());
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            e->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, this);
+        }
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void TableWidget::mousePressEvent(QMouseEvent* e) {
+    const QPoint t = mapping().toTwips(e->position());
+    const int card = cardAt(t);
+    if (card) emit cardPressed(card, t, e->button());
+}
+
+void TableWidget::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint t = mapping().toTwips(e->position());
+    if (model_) {
+        const int card = cardAt(t);
+        const int wanted = card ? model_->Cds[card].Cursor : 0;
+        if (wanted != hoverCursor_) {
+            hoverCursor_ = wanted;
+            if (wanted) setCursor(art_.cursor(wanted));
+            else unsetCursor();
+        }
+    }
+    emit mouseMoved(t, e->buttons());
+}
+
+void TableWidget::mouseReleaseEvent(QMouseEvent* e) {
+    emit mouseReleased(mapping().toTwips(e->position()), e->button());
+}
+
+}  // namespace meldora::ui

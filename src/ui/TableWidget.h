@@ -1,0 +1,100 @@
+#pragma once
+// The card table: paints the table model at the window's scale. Cards,
+// the meld table, the pile outlines and the table's labels are painted in
+// stacking order; buttons are real push buttons and the score board, the
+// statistics and the Joker panel are child panels, all placed from the
+// model's twips. Mouse input on the table is passed on as signals in twips.
+
+#include <QHash>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "game/TableModel.h"
+#include "ui/TableGeometry.h"
+
+class QLabel;
+class QPainter;
+class QPushButton;
+
+namespace meldora::ui {
+
+class CardArt;
+class TablePanel;
+
+class TableWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit TableWidget(CardArt& art, QWidget* parent = nullptr);
+
+    // Shows the model: places, captions and shows every control from it
+    // and schedules a repaint. The model must outlive the widget or the
+    // next sync.
+    void sync(const TableModel& model);
+
+    TableGeometry mapping() const { return TableGeometry::fit(size()); }
+
+    // The card under a point of the table (twips): the topmost visible
+    // card there when it is enabled, else 0.
+    int cardAt(QPoint twips) const;
+
+    QPushButton* button(const QString& name) const { return buttons_.value(name); }
+    QWidget* panel(const QString& name) const;
+    QLabel* infoLabel() const { return info_; }
+
+    QSize sizeHint() const override;
+
+signals:
+    void buttonClicked(const QString& name);
+    void cardPressed(int card, QPoint twips, Qt::MouseButton button);
+    void panelPressed(const QString& name, QPoint twips, Qt::MouseButton button);
+    void mouseMoved(QPoint twips, Qt::MouseButtons buttons);
+    void mouseReleased(QPoint twips, Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    bool event(QEvent*) override;
+
+private:
+    using ControlOf = std::function<const Control&(const TableModel&)>;
+
+    struct ButtonBinding {
+        QPushButton* widget;
+        ControlOf control;
+        bool wasShown = false;
+    };
+    struct PaintedLabel {
+        QString name;
+        ControlOf control;
+    };
+
+    void createButton(const QString& name, ControlOf control, QWidget* parent);
+    void placeChildren();
+    void applyFocus();
+    QRect cardRect(const CardImage& c) const;
+    QString toolTipAt(QPoint widgetPos) const;
+    void paintLabel(QPainter& p, const QString& name, const Control& c, const QRect& r) const;
+    void paintFramMelds(QPainter& p) const;
+    void paintLatestPoints(QPainter& p) const;
+    QFont tableFont(const Control& c, double defaultPoints, bool bold = false) const;
+
+    CardArt& art_;
+    const TableModel* model_ = nullptr;
+    std::vector<ButtonBinding> bindings_;
+    QHash<QString, QPushButton*> buttons_;
+    std::vector<PaintedLabel> labels_;
+    TablePanel* score_ = nullptr;
+    TablePanel* stats_ = nullptr;
+    TablePanel* joker_ = nullptr;
+    QLabel* info_ = nullptr;
+    QString appliedFocus_;
+    int hoverCursor_ = 0;
+};
+
+}  // namespace meldora::ui
