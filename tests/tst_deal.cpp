@@ -67,7 +67,7 @@ void TestDeal::dealGivesEachSeatItsCards() {
     QCOMPARE(t.g.ui.LblBots.Caption,
              std::string("Below is where you will push cards to be Melded. Make contracts in "
                          "Melds marked P in green"));
-    QCOMPARE(t.CheckInvariants(), std::string());
+    QCOMPARE(t.CheckInvariants(), QString());
     // Stock cards lie face down in card-number order as a slanting stack.
     int k = 0;
     for (int c = 1; c <= 107; ++c) {

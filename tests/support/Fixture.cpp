@@ -9,6 +9,7 @@ void Table::StartRound(int round) {
     g.SetCardFaces();
     g.Round = round;
     g.GameInProgress = true;
+    g.IsTurn[0] = true;
     const Contract& contract = ContractForRound(round);
     for (int seat = 0; seat < 4; ++seat)
         for (int i = 0; i < contract.meldCount; ++i)
@@ -66,6 +67,6 @@ int Table::Card(int value, int suit, int copy) {
     return block * 26 + (value - 1) * 2 + copy + 1;
 }
 
-std::string Table::CheckInvariants() const { return CheckTableInvariants(g); }
+QString Table::CheckInvariants() const { return QString::fromStdString(CheckTableInvariants(g)); }
 
 }  // namespace meldora::test

@@ -2,6 +2,7 @@
 // A game on a headless host with a fixed seed, and helpers to build a table
 // card by card.
 
+#include <QString>
 #include <initializer_list>
 
 #include "game/Game.h"
@@ -17,7 +18,7 @@ struct Table {
 
     // An empty table in the given round: every card in the stock with its
     // face fields set, meld kinds of the round's contract, no hands dealt,
-    // nobody to play.
+    // the player to play.
     void StartRound(int round);
 
     // Moves the cards into a seat's hand (from wherever they are) and fixes
@@ -36,7 +37,7 @@ struct Table {
 
     // Checks the card table's invariants; returns an empty string when they
     // hold, else a description of the first one broken.
-    std::string CheckInvariants() const;
+    QString CheckInvariants() const;
 
     HeadlessHost host;
     Settings settings;

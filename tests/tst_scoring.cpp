@@ -1,0 +1,164 @@
+// Scoring: penalty points, the end of a round (empty hand or third stock
+// renewal), the score board, and the winner of the game after round 7.
+
+#include <QtTest>
+
+#include "Fixture.h"
+
+using namespace meldora;
+using meldora::test::Table;
+
+class TestScoring : public QObject {
+    Q_OBJECT
+private slots:
+    void penaltyPoints();
+    void roundGoesOnWhileHandsHoldCards();
+    void seatGoingOutEndsRound();
+    void thirdRenewalHasNoOutrightWinner();
+    void gameWinnerAndTies_data();
+    void gameWinnerAndTies();
+    void nextRoundButton();
+};
+
+void TestScoring::penaltyPoints() {
+    Table t;
+    t.StartRound(2);
+    t.Give(1, {26, 79, 106});  // King, Ace, Joker
+    t.g.GetPoints(1);
+    QCOMPARE(t.g.RoundPoints[1][2], 40);
+    t.Give(0, {3, 19, 98});  // Two, Ten, Ten
+    t.g.GetPoints(0);
+    QCOMPARE(t.g.RoundPoints[0][2], 22);
+    QCOMPARE(t.g.ui.StatusPanel[3], std::string("Points in Hand:- 22"));
+    t.g.GetPoints(3);  // an empty hand scores nothing
+    QCOMPARE(t.g.RoundPoints[3][2], 0);
+}
+
+void TestScoring::roundGoesOnWhileHandsHoldCards() {
+    Table t;
+    t.StartRound(1);
+    t.Give(2, {5});
+    t.g.StockRenewals = 2;
+    t.g.AnyWinner(2);
+    QVERIFY(!t.g.RoundOver);
+    QVERIFY(!t.g.ui.FramScore.Visible);
+}
+
+void TestScoring::seatGoingOutEndsRound() {
+    Table t;
+    t.StartRound(3);
+    t.g.RoundPoints[0][1] = 30;  // earlier rounds count in the totals
+    t.g.RoundPoints[1][2] = 12;
+    t.Give(0, {1, 26});          // 25
+    t.Give(1, {105});            // 15
+    t.Give(3, {50, 52, 60});     // Queen, King of Clubs, Four of Hearts: 24
+    // North has gone out.
+    t.g.AnyWinner(2);
+    QVERIFY(t.g.RoundOver);
+    QVERIFY(!t.g.GameOver);
+    QCOMPARE(t.g.ui.LblRnd[3][0].Caption, std::string("25"));
+    QCOMPARE(t.g.ui.LblRnd[3][2].Caption, std::string("0"));
+    QCOMPARE(t.g.ui.LblRnd[3][3].Caption, std::string("24"));
+    QCOMPARE(t.g.Totals[0], 55);
+    QCOMPARE(t.g.Totals[1], 27);
+    QCOMPARE(t.g.ui.LblTotal[1].Caption, std::string("27"));
+    QCOMPARE(t.g.ui.LblLatestPoints[1].Caption, std::string("Player 55"));
+    QCOMPARE(t.g.ui.LblLatestPoints[4].Caption, std::string("EastBot 24"));
+    QCOMPARE(t.g.ui.LblToRnd.Caption, std::string("To round number 3"));
+    QCOMPARE(t.g.ui.CmdFinished.Caption, std::string("Round 4"));
+    QCOMPARE(t.g.ui.LblWhoWon.Caption, std::string("NorthBot won this round. See above for details."));
+    QCOMPARE(t.g.ui.LblBots.Caption,
+             std::string("Use mouse at top or bottom of score board to move it round the screen"));
+    QVERIFY(t.g.ui.FramScore.Visible);
+    QCOMPARE(t.g.ui.Focus, std::string("CmdFinished"));
+    QCOMPARE(t.host.sounds.back(), std::string("\\ringout.wav"));
+    // East's cards are turned face up down its edge, 400 twips apart.
+    QCOMPARE(t.g.ui.Cds[60].Picture, 60);
+    QCOMPARE(t.g.ui.Cds[50].Left, 14280);
+    QCOMPARE(t.g.ui.Cds[50].Top, 2640);
+    QCOMPARE(t.g.ui.Cds[60].Top, 3440);
+    // Scoring twice is not possible.
+    t.g.AnyWinner(2);
+    QCOMPARE(t.g.Totals[0], 55);
+}
+
+void TestScoring::thirdRenewalHasNoOutrightWinner() {
+    Table t;
+    t.StartRound(5);
+    t.Give(0, {1});  // an Ace each
+    t.Give(1, {2});
+    t.Give(2, {27});
+    t.Give(3, {28});
+    t.g.StockRenewals = 3;
+    t.g.AnyWinner(0);
+    QVERIFY(t.g.RoundOver);
+    QCOMPARE(t.g.ui.LblWhoWon.Caption,
+             std::string("No outright winner on this round. See above for details."));
+    for (int s = 0; s < 4; ++s) QCOMPARE(t.g.RoundPoints[s][5], 15);
+}
+
+void TestScoring::gameWinnerAndTies_data() {
+    QTest::addColumn<QList<int>>("earlier");  // totals of rounds 1..6
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QList<int>>("wins");
+    QTest::newRow("shared lowest") << QList<int>{120, 95, 95, 140}
+                                   << "Points tied on this game. See above. No statistics kept"
+                                   << QList<int>{0, 0, 0, 0};
+    QTest::newRow("tie above the winner") << QList<int>{80, 95, 95, 140}
+                                          << "You are the winner of the game. Congratulations"
+                                          << QList<int>{1, 0, 0, 0};
+    QTest::newRow("robot wins") << QList<int>{80, 95, 60, 140} << "NorthBot is the winner of the game."
+                                << QList<int>{0, 0, 1, 0};
+}
+
+void TestScoring::gameWinnerAndTies() {
+    QFETCH(QList<int>, earlier);
+    QFETCH(QString, message);
+    QFETCH(QList<int>, wins);
+    Table t;
+    t.StartRound(7);
+    t.g.GameInProgress = true;
+    for (int s = 0; s < 4; ++s) t.g.RoundPoints[s][1] = earlier[s];
+    t.g.AnyWinner(0);  // the player went out in round 7 with nothing in hand
+    QVERIFY(t.g.GameOver);
+    QVERIFY(t.g.RoundOver);
+    QVERIFY(!t.g.GameInProgress);
+    QCOMPARE(QString::fromStdString(t.g.ui.LblWhoWon.Caption), message);
+    for (int s = 0; s < 4; ++s) QCOMPARE(t.settings.GamesWon[s], wins[s]);
+    QCOMPARE(t.g.ui.CmdFinished.Caption, std::string("&New Game"));
+    QCOMPARE(t.g.ui.CmdSave.Caption, std::string("&Exit Game"));
+    QCOMPARE(t.g.ui.LblLatestPoints[1].Caption, "Player " + std::to_string(earlier[0]));
+}
+
+void TestScoring::nextRoundButton() {
+    Table t(21);
+    t.StartRound(1);
+    t.g.CmdFinished_Click();  // not while a round is being played
+    QCOMPARE(t.g.Round, 1);
+    QCOMPARE(t.g.DiscardCount, 0);
+
+    t.Give(1, {7});
+    t.g.AnyWinner(0);
+    QCOMPARE(t.g.ui.CmdFinished.Caption, std::string("Round 2"));
+    t.g.CmdFinished_Click();
+    QCOMPARE(t.g.Round, 2);
+    QVERIFY(!t.g.ui.FramScore.Visible);
+    QVERIFY(!t.g.RoundOver);
+    QCOMPARE(t.g.RoundPoints[1][1], 4);  // the board keeps round 1
+    QCOMPARE(t.CheckInvariants(), QString());
+
+    // After round 7 the button clears the board and deals a new game.
+    Table end(22);
+    end.StartRound(7);
+    end.g.RoundPoints[2][3] = 50;
+    end.g.AnyWinner(0);
+    end.g.CmdFinished_Click();
+    QCOMPARE(end.g.Round, 1);
+    QCOMPARE(end.g.RoundPoints[2][3], 0);
+    QCOMPARE(end.g.ui.LblRnd[7][0].Caption, std::string());
+    QCOMPARE(end.g.ui.LblTotal[2].Caption, std::string());
+    QCOMPARE(end.CheckInvariants(), QString());
+}
+
+QTEST_GUILESS_MAIN(TestScoring)
+#include "tst_scoring.moc"
