@@ -92,6 +92,14 @@ void MeldOneCard(Game& g, int seat, int meldSlot, int card) {
     MoveCardToMeld(g, seat, meldSlot, card);
 }
 
+// The hand closes up behind a laid contract meld, which is then complete.
+void FinishContractMeld(Game& g, int seat, int meldSlot, int cards) {
+    g.SortHandAll(seat);
+    g.RemoveCard(seat, cards);
+    g.MeldTable[meldSlot].Complete = true;
+    g.HasContract[seat] = true;
+}
+
 void Report(Game& g, const char* procedure, const std::exception& e) {
     g.ReportError(procedure, e.what());
 }
@@ -305,10 +313,7 @@ void LayContractSet(Game& g, int seat, int meldSlot, int value, int naturalsToLe
             MeldOneCard(g, seat, meldSlot, card);
             g.SortMeldsSet(meldSlot);
         }
-        g.SortHandAll(seat);
-        g.RemoveCard(seat, 3);
-        meld.Complete = true;
-        g.HasContract[seat] = true;
+        FinishContractMeld(g, seat, meldSlot, 3);
     } catch (const std::exception& e) {
         Report(g, "MakeContractSet", e);
     }
@@ -350,10 +355,7 @@ void MakeContractRun(Game& g, int seat, int meldSlot, int runSlot) {
             }
             g.SortMeldsRun(meldSlot);
         }
-        g.SortHandAll(seat);
-        g.RemoveCard(seat, 4);
-        meld.Complete = true;
-        g.HasContract[seat] = true;
+        FinishContractMeld(g, seat, meldSlot, 4);
     } catch (const std::exception& e) {
         Report(g, "MakeContractRun", e);
     }
