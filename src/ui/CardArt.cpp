@@ -74,6 +74,12 @@ QPixmap CardArt::pixmap(int picture, QSize size, qreal dpr) {
 }
 
 QPixmap CardArt::render(int picture, QSize size, qreal dpr) {
+    if (picture == kPicBackSideways) {
+        // The side seats' back: the upright back turned a quarter, pixel for pixel.
+        QPixmap turned = pixmap(kPicBack, size.transposed(), dpr).transformed(QTransform().rotate(90));
+        turned.setDevicePixelRatio(dpr);
+        return turned;
+    }
     const QSize physical(qRound(size.width() * dpr), qRound(size.height() * dpr));
     QPixmap pm(physical);
     pm.fill(Qt::transparent);
@@ -84,13 +90,6 @@ QPixmap CardArt::render(int picture, QSize size, qreal dpr) {
 
     if (IsCursorPicture(picture)) {
         paintCursor(p, picture, qMin(physical.width(), physical.height()));
-    } else if (picture == kPicBackSideways) {
-        // The side seats' back: an upright back turned a quarter.
-        p.translate(full.width(), 0);
-        p.rotate(90);
-        const QRectF upright(0, 0, full.height(), full.width());
-        if (renderer_) renderer_->render(&p, QStringLiteral("back"), upright);
-        else paintBack(p, upright);
     } else if (renderer_ && !elementName(picture).isEmpty()) {
         renderer_->render(&p, elementName(picture), full);
     } else if (picture == kPicBack) {

@@ -10,14 +10,15 @@
 
 namespace meldora::ui {
 
-SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {
+SoundPlayer::SoundPlayer(const QString& folder, QObject* parent)
+    : QObject(parent), folder_(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder) {
     haveOutput_ = !QMediaDevices::audioOutputs().isEmpty();
 }
 
-QString SoundPlayer::resolve(const QString& name) {
+QString SoundPlayer::resolve(const QString& name) const {
     QString file = name;
     while (file.startsWith(QLatin1Char('\\')) || file.startsWith(QLatin1Char('/'))) file.remove(0, 1);
-    return QDir(QCoreApplication::applicationDirPath()).filePath(file);
+    return QDir(folder_).filePath(file);
 }
 
 bool SoundPlayer::play(const QString& name) {

@@ -14,17 +14,19 @@ namespace meldora::ui {
 class SoundPlayer : public QObject {
     Q_OBJECT
 public:
-    explicit SoundPlayer(QObject* parent = nullptr);
+    // Sounds are looked up in folder; empty means the program's own folder.
+    explicit SoundPlayer(const QString& folder = QString(), QObject* parent = nullptr);
 
     // name as the game gives it: "\\CardDown.wav" (a leading backslash or
-    // slash is the separator after the program's folder).
+    // slash is the separator after the folder).
     // Returns true when a sound was started.
     bool play(const QString& name);
 
     // The full path a sound name resolves to.
-    static QString resolve(const QString& name);
+    QString resolve(const QString& name) const;
 
 private:
+    QString folder_;
     QHash<QString, QSoundEffect*> effects_;
     QSoundEffect* current_ = nullptr;
     bool haveOutput_ = false;

@@ -1,0 +1,187 @@
+// The window's host: pauses and waits run event loops without using the
+// processor, end when interrupted, and sounds never hold the game up.
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <sys/resource.h>
+
+#include "ui/QtHost.h"
+#include "ui/SoundPlayer.h"
+
+using namespace meldora::ui;
+
+namespace {
+
+// Processor time used by this process so far, in milliseconds.
+double CpuMs() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000.0 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000.0;
+}
+
+// A valid mono 16-bit wave file of silence.
+QByteArray SilentWave(int samples) {
+    QByteArray data;
+    QDataStream out(&data, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    const quint32 bytes = samples * 2;
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + bytes);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(22050) << quint32(44100) << quint16(2)
+        << quint16(16);
+    out.writeRawData("data", 4);
+    out << bytes;
+    data.append(QByteArray(bytes, '\0'));
+    return data;
+}
+
+}  // namespace
+
+class TestQtHost : public QObject {
+    Q_OBJECT
+private slots:
+    void pauseWaitsWithoutUsingTheProcessor();
+    void shortPausesReturnAtOnce();
+    void interruptEndsEveryRunningWait();
+    void mayIWaitEndsWhenAnswered();
+    void shutdownAnswersEverythingAtOnce();
+    void pausePushesTheModelFirst();
+    void soundsNeverHoldTheGameUp();
+};
+
+void TestQtHost::pauseWaitsWithoutUsingTheProcessor() {
+    QtHost host;
+    host.Pause(5);  // the first event loop sets itself up
+    const double cpu0 = CpuMs();
+    QElapsedTimer wall;
+    wall.start();
+    const long long tick0 = host.TickCount();
+    host.Pause(300);
+    const double cpu = CpuMs() - cpu0;
+    QCOMPARE_GE(wall.elapsed(), 300);
+    QCOMPARE_LT(wall.elapsed(), 1000);
+    QCOMPARE_LT(cpu, 30.0);
+    QCOMPARE_GE(host.TickCount() - tick0, 300);
+}
+
+void TestQtHost::shortPausesReturnAtOnce() {
+    QtHost host;
+    int refreshes = 0;
+    host.beforeWait = [&] { ++refreshes; };
+    QElapsedTimer wall;
+    wall.start();
+    host.Pause(0);
+    host.Pause(-250);
+    QCOMPARE_LT(wall.elapsed(), 20);
+    QCOMPARE(refreshes, 0);
+    QCOMPARE(host.waitDepth(), 0);
+}
+
+void TestQtHost::interruptEndsEveryRunningWait() {
+    QtHost host;
+    QElapsedTimer wall;
+    wall.start();
+    QList<QString> order;
+    int depthSeen = 0;
+    // Inside the outer pause a click starts another one; then a new game
+    // is asked for, which must end both.
+    QTimer::singleShot(30, [&] {
+        QTimer::singleShot(30, [&] {
+            depthSeen = host.waitDepth();
+            host.Interrupt();
+        });
+        host.Pause(5000);
+        order << QStringLiteral("inner");
+    });
+    host.Pause(5000);
+    order << QStringLiteral("outer");
+    QCOMPARE(depthSeen, 2);
+    QCOMPARE(order, (QList<QString>{QStringLiteral("inner"), QStringLiteral("outer")}));
+    QCOMPARE_LT(wall.elapsed(), 1000);
+    QCOMPARE(host.waitDepth(), 0);
+
+    // Interrupting also ends a "May I?" wait that has no answer.
+    QTimer::singleShot(30, [&] { host.Interrupt(); });
+    wall.restart();
+    host.WaitForMayIAnswer([] { return false; });
+    QCOMPARE_LT(wall.elapsed(), 1000);
+}
+
+void TestQtHost::mayIWaitEndsWhenAnswered() {
+    QtHost host;
+    bool answered = false;
+    QTimer::singleShot(80, [&] { answered = true; });
+    QElapsedTimer wall;
+    wall.start();
+    host.WaitForMayIAnswer([&] { return answered; });
+    QVERIFY(answered);
+    QCOMPARE_GE(wall.elapsed(), 80);
+    QCOMPARE_LT(wall.elapsed(), 80 + 10 * QtHost::kAnswerPollMs);
+
+    // Already answered: no wait at all.
+    wall.restart();
+    host.WaitForMayIAnswer([] { return true; });
+    QCOMPARE_LT(wall.elapsed(), 20);
+}
+
+void TestQtHost::shutdownAnswersEverythingAtOnce() {
+    QtHost host;
+    bool quitCalled = false;
+    host.onQuit = [&] { quitCalled = true; };
+    host.Quit();
+    QVERIFY(quitCalled);
+    QVERIFY(host.shuttingDown());
+    QElapsedTimer wall;
+    wall.start();
+    host.Pause(5000);
+    host.WaitForMayIAnswer([] { return false; });
+    QCOMPARE(host.ShowMessage("Really?", "New Game", "No Cancel", "", "Question"), -1);
+    std::string name = "Player";
+    QVERIFY(!host.InputBox("Your name", "Name", name));
+    QCOMPARE(name, std::string("Player"));
+    QCOMPARE_LT(wall.elapsed(), 50);
+}
+
+void TestQtHost::pausePushesTheModelFirst() {
+    QtHost host;
+    int refreshes = 0;
+    bool refreshedBeforeWaiting = false;
+    host.beforeWait = [&] { ++refreshes; };
+    QTimer::singleShot(0, [&] { refreshedBeforeWaiting = refreshes == 1; });
+    host.Pause(20);
+    QVERIFY(refreshedBeforeWaiting);
+    QCOMPARE(refreshes, 1);
+}
+
+void TestQtHost::soundsNeverHoldTheGameUp() {
+    // A missing file is silent and returns at once.
+    QtHost host;
+    QElapsedTimer wall;
+    wall.start();
+    host.PlaySound("\\NoSuchSound.wav");
+    QCOMPARE_LT(wall.elapsed(), 50);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    SoundPlayer player(dir.path());
+    QCOMPARE(player.resolve(QStringLiteral("\\CardDown.wav")), dir.filePath(QStringLiteral("CardDown.wav")));
+    QVERIFY(!player.play(QStringLiteral("\\CardDown.wav")));
+
+    // A real file, started twice over itself: with or without an audio
+    // device this must come straight back.
+    QFile wav(dir.filePath(QStringLiteral("CardDown.wav")));
+    QVERIFY(wav.open(QIODevice::WriteOnly));
+    wav.write(SilentWave(22050));
+    wav.close();
+    wall.restart();
+    player.play(QStringLiteral("\\CardDown.wav"));
+    player.play(QStringLiteral("/CardDown.wav"));
+    QCOMPARE_LT(wall.elapsed(), 500);
+}
+
+QTEST_MAIN(TestQtHost)
+#include "tst_ui_qthost.moc"

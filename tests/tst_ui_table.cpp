@@ -1,0 +1,259 @@
+// The table view: twips to pixels at any window size, controls shown and
+// placed from the model, stacking order when painting and hit-testing, the
+// keyboard focus and the signals that carry clicks back to the window.
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "game/TableModel.h"
+#include "ui/CardArt.h"
+#include "ui/TableWidget.h"
+
+using namespace meldora;
+using namespace meldora::ui;
+
+namespace {
+
+void ShowCard(TableModel& m, int card, int picture, int left, int top, bool enabled) {
+    m.Cds[card].Picture = picture;
+    m.Cds[card].Left = left;
+    m.Cds[card].Top = top;
+    m.Cds[card].Visible = true;
+    m.Cds[card].Enabled = enabled;
+    m.BringToFront(m.Cds[card]);
+}
+
+bool Bluish(const QColor& c) { return c.blue() > c.red() + 40 && c.blue() > c.green() + 40; }
+
+}  // namespace
+
+class TestTable : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void mapping_data();
+    void mapping();
+    void buttonsFollowTheModel();
+    void scoreBoardShowsItsCells();
+    void hitTestingFollowsStacking();
+    void paintingFollowsStacking();
+    void focusGoesWhereTheModelSays();
+    void mouseAndButtonsSignal();
+
+private:
+    CardArt* art = nullptr;
+    TableWidget* table = nullptr;
+    TableModel* model = nullptr;
+};
+
+void TestTable::init() {
+    art = new CardArt(QStringLiteral("/nonexistent/deck.svgz"));
+    model = new TableModel;
+    table = new TableWidget(*art);
+    table->resize(2080, 1480);  // the table at 200%
+    table->sync(*model);
+}
+
+void TestTable::cleanup() {
+    delete table;
+    delete model;
+    delete art;
+}
+
+void TestTable::mapping_data() {
+    QTest::addColumn<QSize>("widget");
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<QPointF>("offset");
+    QTest::newRow("100%") << QSize(1040, 740) << 1.0 << QPointF(0, 0);
+    QTest::newRow("200%") << QSize(2080, 1480) << 2.0 << QPointF(0, 0);
+    QTest::newRow("half") << QSize(520, 370) << 0.5 << QPointF(0, 0);
+    QTest::newRow("wide: bands left and right") << QSize(1300, 740) << 1.0 << QPointF(130, 0);
+    QTest::newRow("tall: bands above and below") << QSize(1040, 1000) << 1.0 << QPointF(0, 130);
+    QTest::newRow("maximised 1920x1050") << QSize(1920, 1050) << 1050.0 / 740 << QPointF((1920 - 1040 * 1050.0 / 740) / 2, 0);
+}
+
+void TestTable::mapping() {
+    QFETCH(QSize, widget);
+    QFETCH(double, scale);
+    QFETCH(QPointF, offset);
+    const TableGeometry g = TableGeometry::fit(widget);
+    QCOMPARE(g.scale, scale);
+    QCOMPARE(g.offset, offset);
+    QCOMPARE(g.toPixels(QPointF(0, 0)), offset);
+    QCOMPARE(g.toPixels(QPointF(kTableWidth, kTableHeight)), offset + QPointF(1040 * scale, 740 * scale));
+    // A card at the player's first place, and back again.
+    const QRect card = g.toPixelRect(2120, 8160, kCardWidth, kCardHeight);
+    QCOMPARE(g.toTwips(g.toPixels(QPointF(2120, 8160))), QPoint(2120, 8160));
+    QVERIFY((g.toTwips(QRectF(card).center()) - QPoint(2652, 8880)).manhattanLength() <= 2 * 15 / scale);
+}
+
+void TestTable::buttonsFollowTheModel() {
+    model->CmdStock.Visible = true;
+    model->CmdDiscard.Visible = true;
+    model->CmdDiscard.Enabled = false;
+    model->CmdSortSame.Caption = "Sort by &Value";
+    table->sync(*model);
+
+    QPushButton* stock = table->button(QStringLiteral("CmdStock"));
+    QVERIFY(stock->isVisibleTo(table));
+    QCOMPARE(stock->text(), QStringLiteral("Take Stoc&k Card"));
+    QCOMPARE(stock->toolTip(), QStringLiteral(" Click to take the Stock card"));
+    // (2120, 9780) 1900 x 420 twips at 200%.
+    QCOMPARE(stock->geometry(), QRect(283, 1304, 253, 56));
+    QVERIFY(!table->button(QStringLiteral("CmdDiscard"))->isEnabled());
+    QVERIFY(!table->button(QStringLiteral("CmdSortSame"))->isVisibleTo(table));
+    QCOMPARE(table->button(QStringLiteral("CmdSortSame"))->text(), QStringLiteral("Sort by &Value"));
+
+    // Resizing the window scales the whole table.
+    table->show();
+    QVERIFY(QTest::qWaitForWindowExposed(table));
+    table->resize(1040, 740);
+    QTRY_COMPARE(stock->geometry(), QRect(141, 652, 127, 28));
+
+    model->CmdStock.Visible = false;
+    table->sync(*model);
+    QVERIFY(!stock->isVisibleTo(table));
+}
+
+void TestTable::scoreBoardShowsItsCells() {
+    QWidget* board = table->panel(QStringLiteral("FramScore"));
+    QVERIFY(!board->isVisibleTo(table));
+    model->FramScore.Visible = true;
+    model->LblRnd[3][2].Caption = "15";
+    model->LblTotal[2].Caption = "42";
+    model->ScoreNames[2].Caption = "NorthBot";
+    model->LblWhoWon.Caption = "NorthBot won this round. See above for details.";
+    table->sync(*model);
+    QVERIFY(board->isVisibleTo(table));
+    QCOMPARE(board->toolTip(), QStringLiteral("Move around with mouse to see cards underneath"));
+    QCOMPARE(board->geometry(), QRect(280, 200, 1520, 613));
+    QCOMPARE(board->findChild<QLabel*>(QStringLiteral("LblRnd3_2"))->text(), QStringLiteral("15"));
+    QCOMPARE(board->findChild<QLabel*>(QStringLiteral("LblTotal2"))->text(), QStringLiteral("42"));
+    QCOMPARE(board->findChild<QLabel*>(QStringLiteral("ScoreNames2"))->text(), QStringLiteral("NorthBot"));
+    QCOMPARE(board->findChild<QLabel*>(QStringLiteral("LblWhoWon"))->text(),
+             QStringLiteral("NorthBot won this round. See above for details."));
+    QStringList heads;
+    for (QLabel* l : board->findChildren<QLabel*>())
+        if (l->objectName().isEmpty()) heads << l->text();
+    QCOMPARE(heads, (QStringList{"Round 1", "Round 2", "Round 3", "Round 4", "Round 5", "Round 6", "Round 7", "Total"}));
+    // The board's buttons sit relative to the board: CmdFinished at (240, 3900).
+    QPushButton* next = table->button(QStringLiteral("CmdFinished"));
+    QCOMPARE(next->parentWidget(), board);
+    QCOMPARE(next->pos(), QPoint(32, 520));
+}
+
+void TestTable::hitTestingFollowsStacking() {
+    ShowCard(*model, 10, 10, 2120, 8160, true);
+    ShowCard(*model, 11, 11, 2520, 8160, true);   // 400 twips to the right, on top
+    table->sync(*model);
+    QCOMPARE(table->cardAt(QPoint(2200, 8300)), 10);
+    QCOMPARE(table->cardAt(QPoint(2600, 8300)), 11);
+    QCOMPARE(table->cardAt(QPoint(2000, 8300)), 0);
+
+    model->BringToFront(model->Cds[10]);
+    QCOMPARE(table->cardAt(QPoint(2600, 8300)), 10);
+
+    // A disabled card on top takes the press away from the one below; a
+    // hidden one does not.
+    ShowCard(*model, 12, 108, 2520, 8160, false);
+    QCOMPARE(table->cardAt(QPoint(2600, 8300)), 0);
+    model->Cds[12].Visible = false;
+    QCOMPARE(table->cardAt(QPoint(2600, 8300)), 10);
+
+    // A sideways card is wider than tall.
+    ShowCard(*model, 20, 112, 14200, 2640, true);
+    QCOMPARE(table->cardAt(QPoint(14200 + 1400, 2640 + 1000)), 20);
+    QCOMPARE(table->cardAt(QPoint(14200 + 500, 2640 + 1200)), 0);
+}
+
+void TestTable::paintingFollowsStacking() {
+    // A face and a back overlapping; what shows where they overlap is the
+    // one brought to the front last.
+    ShowCard(*model, 1, 1, 3000, 3000, false);
+    ShowCard(*model, 2, 108, 3400, 3000, false);
+    table->resize(1040, 740);
+    table->sync(*model);
+    // Near the top edge, clear of the face's corner marks.
+    const QPoint overlap(qRound(3700 / 15.0), qRound(3150 / 15.0));
+    QVERIFY(Bluish(table->grab().toImage().pixelColor(overlap)));
+    model->BringToFront(model->Cds[1]);
+    table->sync(*model);
+    QCOMPARE(table->grab().toImage().pixelColor(overlap), QColor(Qt::white));
+    model->Cds[1].Visible = false;
+    table->sync(*model);
+    QVERIFY(Bluish(table->grab().toImage().pixelColor(overlap)));
+}
+
+void TestTable::focusGoesWhereTheModelSays() {
+    table->show();
+    QVERIFY(QTest::qWaitForWindowActive(table));
+    model->CmdStock.Visible = true;
+    model->CmdDiscard.Visible = true;
+    model->SetFocus("CmdStock");
+    table->sync(*model);
+    QVERIFY(table->button(QStringLiteral("CmdStock"))->hasFocus());
+
+    // The player moves the focus; the model's focus is not forced back on
+    // every repaint...
+    table->button(QStringLiteral("CmdDiscard"))->setFocus();
+    table->sync(*model);
+    QVERIFY(table->button(QStringLiteral("CmdDiscard"))->hasFocus());
+
+    // ...but the named button gets it again when it comes back into view.
+    model->CmdStock.Visible = false;
+    table->sync(*model);
+    model->CmdStock.Visible = true;
+    table->sync(*model);
+    QVERIFY(table->button(QStringLiteral("CmdStock"))->hasFocus());
+
+    // Return clicks the button that has the focus.
+    QSignalSpy clicked(table, &TableWidget::buttonClicked);
+    QTest::keyClick(table->button(QStringLiteral("CmdStock")), Qt::Key_Return);
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked.at(0).at(0).toString(), QStringLiteral("CmdStock"));
+}
+
+void TestTable::mouseAndButtonsSignal() {
+    table->resize(1040, 740);
+    ShowCard(*model, 30, 30, 2120, 8160, true);
+    model->CmdSortSame.Visible = true;
+    model->FramScore.Visible = true;
+    table->sync(*model);
+    table->show();
+    QVERIFY(QTest::qWaitForWindowExposed(table));
+
+    QSignalSpy pressed(table, &TableWidget::cardPressed);
+    QSignalSpy released(table, &TableWidget::mouseReleased);
+    const QPoint onCard(qRound(2200 / 15.0), qRound(8300 / 15.0));
+    QTest::mousePress(table, Qt::LeftButton, {}, onCard);
+    QTest::mouseRelease(table, Qt::LeftButton, {}, onCard + QPoint(40, -100));
+    QCOMPARE(pressed.count(), 1);
+    QCOMPARE(pressed.at(0).at(0).toInt(), 30);
+    QVERIFY((pressed.at(0).at(1).toPoint() - QPoint(2200, 8300)).manhattanLength() <= 30);
+    QCOMPARE(released.count(), 1);
+    QVERIFY((released.at(0).at(0).toPoint() - QPoint(2800, 6800)).manhattanLength() <= 30);
+
+    // Pressing on empty felt reports no card.
+    QTest::mousePress(table, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(pressed.count(), 1);
+
+    QSignalSpy clicked(table, &TableWidget::buttonClicked);
+    QTest::mouseClick(table->button(QStringLiteral("CmdSortSame")), Qt::LeftButton);
+    QTest::mouseClick(table->button(QStringLiteral("CmdShut")), Qt::LeftButton);
+    QCOMPARE(clicked.count(), 2);
+    QCOMPARE(clicked.at(0).at(0).toString(), QStringLiteral("CmdSortSame"));
+    QCOMPARE(clicked.at(1).at(0).toString(), QStringLiteral("CmdShut"));
+
+    QSignalSpy panel(table, &TableWidget::panelPressed);
+    QTest::mousePress(table->panel(QStringLiteral("FramScore")), Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(panel.count(), 1);
+    QCOMPARE(panel.at(0).at(0).toString(), QStringLiteral("FramScore"));
+    QVERIFY((panel.at(0).at(1).toPoint() - QPoint(2100 + 150, 1500 + 150)).manhattanLength() <= 30);
+}
+
+QTEST_MAIN(TestTable)
+#include "tst_ui_table.moc"
