@@ -47,36 +47,33 @@ private slots:
         QVERIFY(Marked(u.g, &CardRecord::InSet).isEmpty());
     }
 
-    void runOfFourRecordsItsLowestFourCards() {
-        Table t;
-        t.StartRound(3);
-        t.Give(West, {Cd(8, S), Cd(6, S), Cd(4, S), Cd(7, S), Cd(5, S), Cd(2, H)});
-        CheckForRunOne(t.g, West);
-        QVERIFY(t.g.RunFound[West][1]);
-        QCOMPARE(Slot(t.g, West, 1), (QList<int>{Cd(4, S), Cd(5, S), Cd(6, S), Cd(7, S)}));
-        QVERIFY(!t.g.CardTable[Cd(8, S)].InRun);
-        QVERIFY(t.g.CardTable[Cd(7, S)].RunKeep);
-        // The second run slot is the next one the hand can make: none here.
-        CheckForRunTwo(t.g, West);
-        QVERIFY(!t.g.RunFound[West][2]);
+    void runOfFour_data() {
+        QTest::addColumn<QList<int>>("hand");
+        QTest::addColumn<QList<int>>("run");
+        QTest::newRow("the lowest four of five")
+            << QList<int>{Cd(8, S), Cd(6, S), Cd(4, S), Cd(7, S), Cd(5, S), Cd(2, H)}
+            << QList<int>{Cd(4, S), Cd(5, S), Cd(6, S), Cd(7, S)};
+        QTest::newRow("the later copy inside, the first on top")
+            << QList<int>{Cd(3, D, 0), Cd(3, D, 1), Cd(4, D, 0), Cd(4, D, 1), Cd(5, D), Cd(6, D, 0),
+                          Cd(6, D, 1)}
+            << QList<int>{Cd(3, D, 0), Cd(4, D, 1), Cd(5, D), Cd(6, D, 0)};
+        QTest::newRow("suits do not mix")
+            << QList<int>{Cd(9, H), Cd(10, H), Cd(11, D), Cd(12, H)} << QList<int>{0, 0, 0, 0};
     }
-
-    void duplicateCardsTakeTheLaterCopyAboveTheStart() {
+    void runOfFour() {
+        QFETCH(QList<int>, hand);
+        QFETCH(QList<int>, run);
         Table t;
         t.StartRound(3);
-        t.Give(West, {Cd(3, D, 0), Cd(3, D, 1), Cd(4, D, 0), Cd(4, D, 1), Cd(5, D), Cd(6, D)});
-        CheckForRunOne(t.g, West);
-        QCOMPARE(Slot(t.g, West, 1), (QList<int>{Cd(3, D, 0), Cd(4, D, 1), Cd(5, D), Cd(6, D)}));
-    }
-
-    void suitsAndShortChainsMakeNoRun() {
-        Table t;
-        t.StartRound(3);
-        t.Give(West, {Cd(9, H), Cd(10, H), Cd(11, D), Cd(12, H)});
+        for (int card : hand) t.Give(West, {card});
         t.g.RunCard1[West][1] = 99;  // left over from an earlier search
         CheckForRunOne(t.g, West);
-        QVERIFY(!t.g.RunFound[West][1]);
-        QCOMPARE(Slot(t.g, West, 1), (QList<int>{0, 0, 0, 0}));
+        QCOMPARE(Slot(t.g, West, 1), run);
+        QCOMPARE(t.g.RunFound[West][1], run[0] != 0);
+        for (int card : hand) {
+            QCOMPARE(t.g.CardTable[card].InRun, run.contains(card));
+            QCOMPARE(t.g.CardTable[card].RunKeep, run.contains(card));
+        }
     }
 
     void runOfThreeNeedsExactlyThreeCards() {
@@ -129,16 +126,6 @@ private slots:
             QCOMPARE(t.g.CardTable[106].Suit, int(D));
             QCOMPARE(Marked(t.g, &CardRecord::InRun).size(), 4);
         }
-    }
-
-    void gapTakesTheHighestNumberedFreeJoker() {
-        Table t;
-        t.StartRound(2);
-        t.Give(West, {Cd(5, C), Cd(6, C), Cd(8, C), 105, 107});
-        QVERIFY(!CheckInBetweenCardPlusJoker(t.g, West, 1, D));
-        QVERIFY(CheckInBetweenCardPlusJoker(t.g, West, 1, C));
-        QCOMPARE(t.g.RunCard3[West][1], 107);
-        QCOMPARE(t.g.CardTable[105].Value, 14);
     }
 
     void aceHighRunNeedsNeighbouringCourtCards() {
@@ -197,28 +184,8 @@ private slots:
         QCOMPARE(t.g.CardTable[107].Value, 9);
         QVERIFY(!t.g.RunFound[West][1]);
         QVERIFY(Marked(t.g, &CardRecord::InRun).isEmpty());
-        QCOMPARE(t.g.RunCard3[West][1], 106);
+        QCOMPARE(t.g.RunCard3[West][1], 106);  // the higher of West's two Jokers
         QVERIFY(t.g.CardTable[Cd(8, D)].RunKeep);
-    }
-
-    void meldSlotsFollowSeatAndRound_data() {
-        QTest::addColumn<int>("round");
-        QTest::addColumn<int>("seat");
-        QTest::addColumn<QList<int>>("expected");
-        QTest::newRow("r2 North") << 2 << 2 << QList<int>{3, 4, -1};
-        QTest::newRow("r3 East") << 3 << 3 << QList<int>{5, 6, -1};
-        QTest::newRow("r5 North") << 5 << 2 << QList<int>{4, 5, 6};
-        QTest::newRow("r7 East") << 7 << 3 << QList<int>{10, 11, 12};
-    }
-    void meldSlotsFollowSeatAndRound() {
-        QFETCH(int, round);
-        QFETCH(int, seat);
-        QFETCH(QList<int>, expected);
-        Table t;
-        t.StartRound(round);
-        t.g.MeldSlotC = -1;
-        SetRobotMeldSlots(t.g, seat);
-        QCOMPARE((QList<int>{t.g.MeldSlotA, t.g.MeldSlotB, t.g.MeldSlotC}), expected);
     }
 
     void anEndedRoundFindsNothing() {
