@@ -43,14 +43,14 @@ void TestMessageWindow::buttonPlaces_data() {
     QTest::addColumn<bool>("button1");
     QTest::addColumn<bool>("button2");
     QTest::addColumn<QList<int>>("lefts");     // panels 0, 1, 2; -1 hidden
-    QTest::newRow("one button, centred") << false << false << QList<int>{1575, -1, -1};
+    QTest::newRow("one button, centred") << false << false << QList<int>{1545, -1, -1};
     // Panel 0's right edge 23 twips left of the centre line (2250), panel 1's
     // left edge 23 twips right of it.
-    QTest::newRow("two buttons about the centre") << true << false << QList<int>{877, 2273, -1};
+    QTest::newRow("two buttons about the centre") << true << false << QList<int>{817, 2273, -1};
     // Panel 1 centred, the others 45 twips either side of it.
-    QTest::newRow("three buttons") << true << true << QList<int>{180, 1575, 2970};
+    QTest::newRow("three buttons") << true << true << QList<int>{90, 1545, 3000};
     // Only the third caption: it stays where it was drawn, panel 0 centred.
-    QTest::newRow("button 2 without button 1") << false << true << QList<int>{1575, -1, 2970};
+    QTest::newRow("button 2 without button 1") << false << true << QList<int>{1545, -1, 3000};
 }
 
 void TestMessageWindow::buttonPlaces() {
@@ -103,8 +103,8 @@ void TestMessageWindow::windowFollowsLayout() {
     QCOMPARE(form.width(), 4500 / 15);
     QCOMPARE(l.height, l.prompt.height + 1140);
     QVERIFY(l.prompt.height >= 2 * 15 * form.promptLabel()->fontMetrics().height());
-    // 877 twips is 58.5 pixels; the prompt's height is whole pixels.
-    QCOMPARE(form.Pic1(0)->geometry(), QRect(58, l.panel[0].top / 15, 90, 25));
+    // 817 twips round to 54 pixels; the prompt's height is whole pixels.
+    QCOMPARE(form.Pic1(0)->geometry(), QRect(54, l.panel[0].top / 15, 94, 25));
     QCOMPARE(form.Label1(1)->text(), QStringLiteral("No Cancel"));
     QVERIFY(!form.Pic1(2)->isVisibleTo(&form));
     QVERIFY(form.Pic1(1)->isVisibleTo(&form));

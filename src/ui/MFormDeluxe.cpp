@@ -50,7 +50,7 @@ BevelPanel::BevelPanel(int index, QWidget* parent) : QWidget(parent), index_(ind
     label_ = new QLabel(this);
     label_->setObjectName(QStringLiteral("Label1_%1").arg(index));
     label_->setAlignment(Qt::AlignCenter);
-    label_->setFont(SerifFont(9, true));
+    label_->setFont(SerifFont(9));
     label_->setAttribute(Qt::WA_TransparentForMouseEvents);
     // The label's access key (a caption with &) moves the focus to the
     // panel with the shortcut reason; the panel takes that as a click.

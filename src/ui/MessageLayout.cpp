@@ -17,8 +17,10 @@ MessageLayout LayoutMessage(const MessageLayoutIn& in) {
     const int top = out.height - kMessagePanelHeight - kMessagePanelBottomGap;
     // Design-time places, the three-button row; a caption only for button 2
     // leaves that panel where it was drawn.
+    const int middle = (out.width - kMessagePanelWidth) / 2;
     for (int i = 0; i < 3; ++i)
-        out.panel[i] = {180 + i * (kMessagePanelWidth + 45), top, kMessagePanelWidth, kMessagePanelHeight, false};
+        out.panel[i] = {middle + (i - 1) * (kMessagePanelWidth + 45), top, kMessagePanelWidth, kMessagePanelHeight,
+                        false};
 
     TwipRect& p0 = out.panel[0];
     TwipRect& p1 = out.panel[1];
