@@ -64,7 +64,11 @@ QString CardArt::elementName(int picture) {
 
 QPixmap CardArt::pixmap(int picture, QSize size, qreal dpr) {
     if (size.isEmpty()) return QPixmap();
-    const QString key = QStringLiteral("%1/%2x%3@%4").arg(picture).arg(size.width()).arg(size.height()).arg(dpr);
+    // Keyed by what is drawn, so the two copies of a card share one pixmap.
+    QString what = elementName(picture);
+    if (picture == kPicBackSideways) what = QStringLiteral("back-sideways");
+    else if (what.isEmpty()) what = QStringLiteral("picture-%1").arg(picture);
+    const QString key = QStringLiteral("%1/%2x%3@%4").arg(what).arg(size.width()).arg(size.height()).arg(dpr);
     auto it = cache_.constFind(key);
     if (it != cache_.constEnd()) return *it;
     if (cache_.size() >= kCacheLimit) cache_.clear();

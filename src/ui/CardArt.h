@@ -1,7 +1,7 @@
 #pragma once
 // The pictures of the image list: the 107 card faces, the upright and the
 // sideways card back and the two drag cursors. Faces and backs come from an
-// SVG deck, rendered once per picture, pixel size and device pixel ratio;
+// SVG deck, rendered once per deck element, pixel size and pixel ratio;
 // without a deck file they are painted.
 
 #include <QCursor>
