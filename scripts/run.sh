@@ -3,4 +3,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-exec build/src/ui/meldora "$@"
+exec build/meldora "$@"
