@@ -45,6 +45,7 @@ private slots:
     void newGameQuestion();
     void newGameNeverLowersWinsBelowZero();
     void stockDrawIsFair();
+    void openingTableGreets();
 };
 
 void TestDeal::dealGivesEachSeatItsCards_data() {
@@ -294,6 +295,22 @@ void TestDeal::stockDrawIsFair() {
                                                                 .arg(c)
                                                                 .arg(hits[c])));
     }
+}
+
+void TestDeal::openingTableGreets() {
+    Table t;
+    t.settings.SeatNames = {"Ann", "Wes", "Nora", "Ed"};
+    t.g.ui.Cds[5].Enabled = true;
+    t.g.ShowOpeningTable();
+    QVERIFY(t.g.ui.lblTitle.Visible);
+    QCOMPARE(t.g.ui.LblNames[1].Caption, std::string("Wes"));
+    QCOMPARE(t.g.ui.LblNames[2].Caption, std::string("Nora says Hello Ann"));
+    QCOMPARE(t.g.ui.LblNames[3].Caption, std::string("Ed Hi "));
+    QVERIFY(!t.g.ui.Cds[5].Enabled);
+    // The deal's opening puts the plain names back.
+    t.g.MoveOpeningString();
+    QCOMPARE(t.g.ui.LblNames[2].Caption, std::string("Nora"));
+    QVERIFY(!t.g.ui.lblTitle.Visible);
 }
 
 QTEST_GUILESS_MAIN(TestDeal)

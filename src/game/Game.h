@@ -160,6 +160,11 @@ public:
     void ShowRoundResult();
     bool StockExhaustedEnd() const { return StockRenewals >= 3; }
 
+    // ---- start-up -----------------------------------------------------------------
+    // The welcome title, the seat names with their greetings, and no card
+    // taking the mouse: the table as the window first shows it.
+    void ShowOpeningTable();
+
     // ---- handlers: what buttons and menus call -----------------------------------
     void MnuNew_Click();
     void CmdFinished_Click();

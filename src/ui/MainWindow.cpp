@@ -25,9 +25,7 @@ MainWindow::MainWindow() : host_(this), game_(host_, random_, settings_) {
     host_.beforeWait = [this] { syncView(); };
     host_.onQuit = [this] { close(); };
 
-    // Before the first deal: the title shows and no card takes the mouse.
-    game_.ui.lblTitle.Visible = true;
-    for (int n = 1; n <= kCardCount; ++n) game_.ui.Cds[n].Enabled = false;
+    game_.ShowOpeningTable();
     syncView();
 
     resize(table_->sizeHint().width(),
