@@ -30,13 +30,7 @@ void TestWholeGames::manySeededGames() {
             QFAIL(qPrintable(QString("seed %1: %2").arg(seed).arg(QString::fromStdString(c.faults[0]))));
         QCOMPARE(c.rounds, 7);
         QVERIFY(play.game().GameOver);
-        total.robotClaims += c.robotClaims;
-        for (int r = 1; r <= 7; ++r) total.contractsByRound[r] += c.contractsByRound[r];
-        total.layOffs += c.layOffs;
-        total.jokerSteals += c.jokerSteals;
-        total.goOuts += c.goOuts;
-        total.renewals += c.renewals;
-        total.exhaustedRounds += c.exhaustedRounds;
+        total.Add(c);
     }
     QVERIFY(total.robotClaims > 0);
     for (int r = 1; r <= 7; ++r)

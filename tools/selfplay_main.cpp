@@ -27,15 +27,7 @@ int main(int argc, char** argv) {
         const meldora::SelfPlayCounts& c = play.counts();
         gameMs.push_back(ms);
         if (c.robotTurns > 0) turnUs.push_back(ms * 1000.0 / c.robotTurns);
-        total.rounds += c.rounds;
-        total.robotTurns += c.robotTurns;
-        total.robotClaims += c.robotClaims;
-        for (int r = 1; r <= 7; ++r) total.contractsByRound[r] += c.contractsByRound[r];
-        total.layOffs += c.layOffs;
-        total.jokerSteals += c.jokerSteals;
-        total.goOuts += c.goOuts;
-        total.renewals += c.renewals;
-        total.exhaustedRounds += c.exhaustedRounds;
+        total.Add(c);
         for (const auto& f : c.faults) {
             if (faults++ < 20) std::printf("seed %llu: %s\n", firstSeed + i, f.c_str());
         }

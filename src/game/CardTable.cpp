@@ -129,29 +129,25 @@ void Game::SortMeldsRun(int slot) {
 void Game::SortMeldsSet(int slot) {
     if (RoundOver) return;
     std::vector<int> cards = MeldCards(CardTable, slot, MeldTable[slot].Count);
-    bool hasJoker = false;
+    auto place = [&](int card, int top) {
+        CardImage& img = ui.Cds[card];
+        img.Left = MeldColumnLeft(slot);
+        img.Top = top;
+        img.Picture = card;
+        img.Visible = true;
+        img.Enabled = false;  // a Joker in a set cannot be reclaimed
+        ui.BringToFront(img);
+    };
+    // Jokers lie at the head of the column, the natural cards below them.
     int top = kMeldTop;
     for (std::size_t i = 1; i < cards.size(); ++i) {
         if (!IsJoker(cards[i])) continue;
-        hasJoker = true;
-        CardImage& img = ui.Cds[cards[i]];
-        img.Left = MeldColumnLeft(slot);
-        img.Top = kMeldTop;
-        img.Picture = cards[i];
-        img.Visible = true;
-        img.Enabled = false;
-        ui.BringToFront(img);
+        place(cards[i], kMeldTop);
+        top = kMeldTop + kMeldStep;
     }
-    if (hasJoker) top += kMeldStep;
     for (std::size_t i = 1; i < cards.size(); ++i) {
         if (IsJoker(cards[i])) continue;
-        CardImage& img = ui.Cds[cards[i]];
-        img.Left = MeldColumnLeft(slot);
-        img.Top = top;
-        img.Picture = cards[i];
-        img.Visible = true;
-        img.Enabled = false;
-        ui.BringToFront(img);
+        place(cards[i], top);
         top += kMeldStep;
     }
 }

@@ -4,6 +4,20 @@
 
 namespace meldora {
 
+void SelfPlayCounts::Add(const SelfPlayCounts& o) {
+    games += o.games;
+    rounds += o.rounds;
+    robotTurns += o.robotTurns;
+    robotClaims += o.robotClaims;
+    for (int r = 1; r <= 7; ++r) contractsByRound[r] += o.contractsByRound[r];
+    layOffs += o.layOffs;
+    jokerSteals += o.jokerSteals;
+    goOuts += o.goOuts;
+    renewals += o.renewals;
+    exhaustedRounds += o.exhaustedRounds;
+    faults.insert(faults.end(), o.faults.begin(), o.faults.end());
+}
+
 void ScriptedPlayerTurn(Game& g) {
     if (g.RoundOver || g.GameOver || !g.IsTurn[0]) return;
     g.ui.CmdStock.Visible = false;

@@ -24,6 +24,8 @@ struct SelfPlayCounts {
     int renewals = 0;              // stock renewals
     int exhaustedRounds = 0;       // rounds ended by the third renewal
     std::vector<std::string> faults;  // broken invariants, with where
+
+    void Add(const SelfPlayCounts& other);
 };
 
 class SelfPlay {
