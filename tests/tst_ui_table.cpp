@@ -237,10 +237,10 @@ void TestTable::mouseAndButtonsSignal() {
 
     QSignalSpy clicked(table, &TableWidget::buttonClicked);
     QTest::mouseClick(table->button(QStringLiteral("CmdSortSame")), Qt::LeftButton);
-    QTest::mouseClick(table->button(QStringLiteral("CmdShut")), Qt::LeftButton);
+    QTest::mouseClick(table->button(QStringLiteral("CmdFinished")), Qt::LeftButton);
     QCOMPARE(clicked.count(), 2);
     QCOMPARE(clicked.at(0).at(0).toString(), QStringLiteral("CmdSortSame"));
-    QCOMPARE(clicked.at(1).at(0).toString(), QStringLiteral("CmdShut"));
+    QCOMPARE(clicked.at(1).at(0).toString(), QStringLiteral("CmdFinished"));
 
     QSignalSpy panel(table, &TableWidget::panelPressed);
     QTest::mousePress(table->panel(QStringLiteral("FramScore")), Qt::LeftButton, {}, QPoint(10, 10));

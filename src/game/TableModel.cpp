@@ -48,9 +48,11 @@ TableModel::TableModel() {
          "Move around with mouse to see cards underneath", false);
     Place(FramScore, 2100, 1500, 11400, 4600);
     Make(CmdFinished, "Next &Round", "Click to play next round or new game", true);
-    Make(CmdSave, "Save  and E&xit", "Click to save and exit the game", true);
+    // The save buttons show once a round can be saved; "C&lose Me" only
+    // when the board is looked at between rounds.
+    Make(CmdSave, "Save  and E&xit", "Click to save and exit the game", false);
     Make(CmdSve, "Sa&ve Only", "Click to save and then carry on", false);
-    Make(CmdShut, "C&lose Me", "Click to close", true);
+    Make(CmdShut, "C&lose Me", "Click to close", false);
     Place(CmdFinished, 240, 3900, 1900, 450);
     Place(CmdSve, 2300, 3900, 1900, 450);
     Place(CmdSave, 4360, 3900, 1900, 450);
