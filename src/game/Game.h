@@ -158,7 +158,6 @@ public:
     void AnyWinner(int seat);
     void GetTheScores();
     void ShowRoundResult();
-    bool StockExhaustedEnd() const { return StockRenewals >= 3; }
 
     // ---- start-up -----------------------------------------------------------------
     // The welcome title, the seat names with their greetings, and no card
