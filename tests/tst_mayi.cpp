@@ -33,6 +33,7 @@ private slots:
     void playerClaims();
     void playerPasses();
     void answerButtonsOnlyWhileAsked();
+    void claimEndingRoundStopsDrawer();
 };
 
 void TestMayI::playerAskedLastAfterWestDraws() {
@@ -156,6 +157,45 @@ void TestMayI::answerButtonsOnlyWhileAsked() {
     QCOMPARE(t.g.CardsInHand[0], 3);
     QCOMPARE(t.g.DiscardCount, 1);
     QVERIFY(!t.g.MayIAnswered);
+}
+
+void TestMayI::claimEndingRoundStopsDrawer() {
+    // The stock is empty and has been renewed twice: North's penalty card
+    // renews it a third time, which ends the round inside the claim.
+    Table t;
+    t.StartRound(1);
+    t.g.IsTurn[0] = false;
+    t.g.IsTurn[1] = true;
+    for (int c = 1; c <= 107; ++c) {
+        t.g.CardTable[c].Location = LocMeld;
+        t.g.CardTable[c].InMeld[3] = true;
+    }
+    t.g.MeldTable[3].Count = 107;
+    auto offTable = [&](std::initializer_list<int> cards) {
+        for (int c : cards) {
+            t.g.CardTable[c].InMeld[3] = false;
+            t.g.CardTable[c].Location = LocStock;
+            t.g.MeldTable[3].Count -= 1;
+        }
+    };
+    const int seven = Table::Card(7, SuitHearts);
+    offTable({1, 27, 79, Table::Card(7, SuitClubs), Table::Card(7, SuitSpades), 3, 5, 7, seven});
+    t.Give(1, {1});
+    t.Give(3, {27});
+    t.Give(0, {79});
+    t.Give(2, {Table::Card(7, SuitClubs), Table::Card(7, SuitSpades)});
+    t.Discard({3, 5, 7, seven});
+    t.g.StockCount = 0;
+    t.g.StockRenewals = 2;
+    t.host.onMayI = [&] { t.g.CmdPass_Click(); };
+
+    t.g.TakingDeck(1);
+    QVERIFY(t.g.RoundOver);
+    QCOMPARE(t.g.StockRenewals, 3);
+    QCOMPARE(t.g.CardsInHand[2], 3);  // North took the Seven only
+    QCOMPARE(t.g.CardsInHand[1], 1);  // West drew nothing after the round ended
+    QCOMPARE(t.g.RoundPoints[1][1], 15);
+    QCOMPARE(t.CheckInvariants(), QString());
 }
 
 QTEST_GUILESS_MAIN(TestMayI)
