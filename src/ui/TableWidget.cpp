@@ -63,13 +63,13 @@ TableWidget::TableWidget(CardArt& art, QWidget* parent) : QWidget(parent), art_(
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     // Buttons under the player's hand.
-    createButton(QStringLiteral("CmdStock"), [](const TableModel& m) -> const Control& { return m.CmdStock; }, this);
-    createButton(QStringLiteral("CmdDiscard"), [](const TableModel& m) -> const Control& { return m.CmdDiscard; }, this);
-    createButton(QStringLiteral("CmdMayI"), [](const TableModel& m) -> const Control& { return m.CmdMayI; }, this);
-    createButton(QStringLiteral("CmdPass"), [](const TableModel& m) -> const Control& { return m.CmdPass; }, this);
-    createButton(QStringLiteral("CmdTakeBack"), [](const TableModel& m) -> const Control& { return m.CmdTakeBack; }, this);
-    createButton(QStringLiteral("CmdSortSuits"), [](const TableModel& m) -> const Control& { return m.CmdSortSuits; }, this);
-    createButton(QStringLiteral("CmdSortSame"), [](const TableModel& m) -> const Control& { return m.CmdSortSame; }, this);
+    createButton(QStringLiteral("CmdStock"), &TableModel::CmdStock, this);
+    createButton(QStringLiteral("CmdDiscard"), &TableModel::CmdDiscard, this);
+    createButton(QStringLiteral("CmdMayI"), &TableModel::CmdMayI, this);
+    createButton(QStringLiteral("CmdPass"), &TableModel::CmdPass, this);
+    createButton(QStringLiteral("CmdTakeBack"), &TableModel::CmdTakeBack, this);
+    createButton(QStringLiteral("CmdSortSuits"), &TableModel::CmdSortSuits, this);
+    createButton(QStringLiteral("CmdSortSame"), &TableModel::CmdSortSame, this);
 
     // The score board: one row per seat, one column per round and the total.
     score_ = new TablePanel(QStringLiteral("FramScore"),
@@ -111,10 +111,10 @@ TableWidget::TableWidget(CardArt& art, QWidget* parent) : QWidget(parent), art_(
             l->setStyleSheet(QStringLiteral("background: white;"));
         }
     }
-    createButton(QStringLiteral("CmdFinished"), [](const TableModel& m) -> const Control& { return m.CmdFinished; }, score_);
-    createButton(QStringLiteral("CmdSve"), [](const TableModel& m) -> const Control& { return m.CmdSve; }, score_);
-    createButton(QStringLiteral("CmdSave"), [](const TableModel& m) -> const Control& { return m.CmdSave; }, score_);
-    createButton(QStringLiteral("CmdShut"), [](const TableModel& m) -> const Control& { return m.CmdShut; }, score_);
+    createButton(QStringLiteral("CmdFinished"), &TableModel::CmdFinished, score_);
+    createButton(QStringLiteral("CmdSve"), &TableModel::CmdSve, score_);
+    createButton(QStringLiteral("CmdSave"), &TableModel::CmdSave, score_);
+    createButton(QStringLiteral("CmdShut"), &TableModel::CmdShut, score_);
 
     // Games played statistics.
     stats_ = new TablePanel(QStringLiteral("Framstats"),
@@ -134,14 +134,14 @@ TableWidget::TableWidget(CardArt& art, QWidget* parent) : QWidget(parent), art_(
     stats_->addLabel(QStringLiteral("LblTotalPlayed"),
                      [](const TableModel& m) -> const Control& { return m.LblTotalPlayed; },
                      Qt::AlignLeft | Qt::AlignVCenter);
-    createButton(QStringLiteral("CmdReset"), [](const TableModel& m) -> const Control& { return m.CmdReset; }, stats_);
-    createButton(QStringLiteral("CmdSet"), [](const TableModel& m) -> const Control& { return m.CmdSet; }, stats_);
+    createButton(QStringLiteral("CmdReset"), &TableModel::CmdReset, stats_);
+    createButton(QStringLiteral("CmdSet"), &TableModel::CmdSet, stats_);
 
     // The Joker panel.
     joker_ = new TablePanel(QStringLiteral("FramJoker"),
                             [](const TableModel& m) -> const Control& { return m.FramJoker; }, this);
-    createButton(QStringLiteral("CmdJoker"), [](const TableModel& m) -> const Control& { return m.CmdJoker; }, joker_);
-    createButton(QStringLiteral("CmdCancel"), [](const TableModel& m) -> const Control& { return m.CmdCancel; }, joker_);
+    createButton(QStringLiteral("CmdJoker"), &TableModel::CmdJoker, joker_);
+    createButton(QStringLiteral("CmdCancel"), &TableModel::CmdCancel, joker_);
 
     for (TablePanel* panel : {score_, stats_, joker_}) {
         connect(panel, &TablePanel::pressed, this, [this](const QString& name, QPoint global, Qt::MouseButton b) {

@@ -75,6 +75,10 @@ private:
     };
 
     void createButton(const QString& name, ControlOf control, QWidget* parent);
+    // A button bound to one of the model's own members.
+    void createButton(const QString& name, Control TableModel::*member, QWidget* parent) {
+        createButton(name, [member](const TableModel& m) -> const Control& { return m.*member; }, parent);
+    }
     void placeChildren();
     void applyFocus();
     QRect cardRect(const CardImage& c) const;
