@@ -1,6 +1,9 @@
 #pragma once
 // The one source of chance in the game. The program seeds it from the
 // clock; tests and tools give it a fixed seed so a deal can be replayed.
+// The draws are the program's own arithmetic on the engine's raw output
+// (the engine's sequence is fixed by the language; its distributions are
+// not), so a seed deals the same cards with every compiler.
 
 #include <cstdint>
 #include <random>
