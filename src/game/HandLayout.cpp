@@ -5,25 +5,6 @@
 
 namespace meldora {
 
-namespace {
-struct HandPlace {
-    int left, top, stepLeft, stepTop, picture;
-};
-
-HandPlace RobotHandPlace(int seat, bool roundOver) {
-    const int step = roundOver ? 300 : 150;
-    switch (seat) {
-        case 1: return {-240, 2640, 0, step, kPicBackSideways};
-        case 2: return {4080, 450, step, 0, kPicBack};
-        default: return {14200, 2640, 0, step, kPicBackSideways};
-    }
-}
-
-constexpr int kPlayerLeft = 2120;
-constexpr int kPlayerTop = 8160;
-constexpr int kPlayerStep = 400;
-}  // namespace
-
 void Game::SortHandSame() {
     const int n = HandCount();
     for (int pass = 1; pass < n; ++pass)
@@ -44,31 +25,31 @@ void Game::SortHandP() {
             for (int i = 1; i <= HandCount(); ++i)
                 if (HandCards[i] == c) order.push_back(c);
     }
-    int left = kPlayerLeft;
+    int k = 0;
     for (std::size_t i = 1; i < order.size(); ++i) {
         const int c = order[i];
         if (CardTable[c].Location != 0) continue;  // an empty hand keeps an old list
         CardImage& img = ui.Cds[c];
+        const layout::Point spot = layout::HandSpot(0, k++, RoundOver);
         img.Picture = c;
         img.Enabled = true;
         img.Visible = true;
-        img.Left = left;
-        img.Top = kPlayerTop;
+        img.Left = spot.left;
+        img.Top = spot.top;
         ui.BringToFront(img);
-        left += kPlayerStep;
     }
 }
 
 void Game::SortHandAll(int seat) {
     if (seat < 1 || seat > 3) return;
-    const HandPlace p = RobotHandPlace(seat, RoundOver);
     int k = 0;
     for (int c = 1; c <= kCardCount; ++c) {
         if (CardTable[c].Location != seat) continue;
         CardImage& img = ui.Cds[c];
-        img.Picture = p.picture;
-        img.Left = p.left + p.stepLeft * k;
-        img.Top = p.top + p.stepTop * k;
+        const layout::Point spot = layout::HandSpot(seat, k, RoundOver);
+        img.Picture = seat == 2 ? kPicBack : kPicBackSideways;
+        img.Left = spot.left;
+        img.Top = spot.top;
         img.Visible = true;
         img.Enabled = false;
         ui.BringToFront(img);

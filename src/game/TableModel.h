@@ -1,16 +1,19 @@
 #pragma once
 // Plain state of every control the game touches on the table. The game sets
-// these fields directly; the window only draws them. Positions are in twips
-// (1/1440 inch; 15 twips to a pixel at 100% scale).
+// these fields directly; the window only draws them. Positions are in twips,
+// from the table layout.
 
 #include <string>
+#include <vector>
+
+#include "game/TableLayout.h"
 
 namespace meldora {
 
-constexpr int kTableWidth = 15600;   // twips
-constexpr int kTableHeight = 11100;
-constexpr int kCardWidth = 1065;     // an upright card
-constexpr int kCardHeight = 1440;
+using layout::kCardHeight;
+using layout::kCardWidth;
+using layout::kTableHeight;
+using layout::kTableWidth;
 
 struct CardImage {
     int Picture = 108;   // 1..107 a face, 108 back, 112 sideways back
@@ -38,8 +41,16 @@ using Button = Control;
 using Frame = Control;
 using Shape = Control;
 
+// A label painted straight onto the table, by its name.
+struct TableLabel {
+    const char* name;
+    const Control* control;
+};
+
 struct TableModel {
     TableModel();
+    TableModel(const TableModel&) = delete;
+    TableModel& operator=(const TableModel&) = delete;
 
     CardImage Cds[108];      // 1..107
 
@@ -70,6 +81,21 @@ struct TableModel {
     void BringToFront(Control& c) { c.ZOrder = ++zCounter; }
 
     void SetFocus(const char* name) { Focus = name; }
+
+    // ---- what lies where -------------------------------------------------------
+    // The area a card image covers as it lies (a sideways back lies across).
+    static layout::Rect CardArea(const CardImage& c);
+    // The card image on top at a point of the table: its number when it
+    // takes the mouse (enabled), else 0 (nothing there, or the card on top
+    // is disabled and covers what lies beneath).
+    int CardAt(int x, int y) const;
+    // The card image on top at a point, enabled or not; 0 when none.
+    int TopCardAt(int x, int y) const;
+    // The labels painted on the table, in painting order.
+    std::vector<TableLabel> TableLabels() const;
+    // The tool tip of what lies on top at a point: a card, a painted label,
+    // a meld label or the latest points; empty when it has none.
+    std::string ToolTipAt(int x, int y) const;
 
 private:
     long zCounter = 0;

@@ -77,12 +77,12 @@ TableWidget::TableWidget(CardArt& art, QWidget* parent) : QWidget(parent), art_(
     for (int r = 1; r <= 7; ++r) {
         score_->addHeading(QStringLiteral("Round %1").arg(r), [r](const TableModel& m) {
             const Control& c = m.LblRnd[r][0];
-            return QRect(c.Left, c.Top - 390, c.Width, 330);
+            return QRect(c.Left, c.Top - layout::kScoreHeadingRise, c.Width, layout::kScoreHeadingHeight);
         });
     }
     score_->addHeading(QStringLiteral("Total"), [](const TableModel& m) {
         const Control& c = m.LblTotal[0];
-        return QRect(c.Left, c.Top - 390, c.Width, 330);
+        return QRect(c.Left, c.Top - layout::kScoreHeadingRise, c.Width, layout::kScoreHeadingHeight);
     });
     for (int s = 0; s < 4; ++s) {
         score_->addLabel(QStringLiteral("ScoreNames%1").arg(s),
@@ -164,15 +164,6 @@ TableWidget::TableWidget(CardArt& art, QWidget* parent) : QWidget(parent), art_(
     info_->setStyleSheet(QStringLiteral("background: rgb(255, 255, 160); color: black;"));
     info_->hide();
 
-    // Labels painted on the table.
-    labels_.push_back({QStringLiteral("lblTitle"), [](const TableModel& m) -> const Control& { return m.lblTitle; }});
-    for (int s = 0; s < 4; ++s)
-        labels_.push_back({QStringLiteral("LblNames%1").arg(s),
-                           [s](const TableModel& m) -> const Control& { return m.LblNames[s]; }});
-    labels_.push_back({QStringLiteral("LblStock"), [](const TableModel& m) -> const Control& { return m.LblStock; }});
-    labels_.push_back({QStringLiteral("LblDiscard"), [](const TableModel& m) -> const Control& { return m.LblDiscard; }});
-    labels_.push_back({QStringLiteral("LblBots"), [](const TableModel& m) -> const Control& { return m.LblBots; }});
-    labels_.push_back({QStringLiteral("LblP"), [](const TableModel& m) -> const Control& { return m.LblP; }});
 }
 
 void TableWidget::createButton(const QString& name, ControlOf control, QWidget* parent) {
@@ -273,20 +264,7 @@ QRect TableWidget::cardRect(const CardImage& c) const {
     return c.Picture == kPicBackSideways ? QRect(topLeft, QSize(h, w)) : QRect(topLeft, QSize(w, h));
 }
 
-int TableWidget::cardAt(QPoint twips) const {
-    if (!model_) return 0;
-    const TableModel& m = *model_;
-    int best = 0;
-    for (int n = 1; n <= kCardCount; ++n) {
-        const CardImage& c = m.Cds[n];
-        if (!c.Visible) continue;
-        const bool sideways = c.Picture == kPicBackSideways;
-        const QRect r(c.Left, c.Top, sideways ? kCardHeight : kCardWidth, sideways ? kCardWidth : kCardHeight);
-        if (!r.contains(twips)) continue;
-        if (best == 0 || c.ZOrder >= m.Cds[best].ZOrder) best = n;
-    }
-    return best != 0 && m.Cds[best].Enabled ? best : 0;
-}
+int TableWidget::cardAt(QPoint twips) const { return model_ ? model_->CardAt(twips.x(), twips.y()) : 0; }
 
 QFont TableWidget::tableFont(const Control& c, double defaultPoints, bool bold) const {
     return TableFont(c.FontSize > 0 ? c.FontSize : defaultPoints, mapping().scale, bold);
@@ -331,7 +309,7 @@ void TableWidget::paintFramMelds(QPainter& p) const {
         if (!a.Visible || !b.Visible) continue;
         const double x = (a.Left + a.Width + b.Left) / 2.0;
         const QPointF top = g.toPixels(QPointF(x, a.Top));
-        const QPointF bottom = g.toPixels(QPointF(x, f.Top + f.Height - 60));
+        const QPointF bottom = g.toPixels(QPointF(x, f.Top + f.Height - layout::kMeldDividerInset));
         p.drawLine(top, bottom);
     }
     for (int k = 1; k <= kMeldSlots; ++k) {
@@ -391,8 +369,9 @@ void TableWidget::paintEvent(QPaintEvent*) {
     if (m.ShapeDiscard.Visible) items.push_back({m.ShapeDiscard.ZOrder, 3, Item::Discard, 0});
     for (int n = 1; n <= kCardCount; ++n)
         if (m.Cds[n].Visible) items.push_back({m.Cds[n].ZOrder, 100 + n, Item::Card, n});
-    for (int i = 0; i < static_cast<int>(labels_.size()); ++i)
-        if (labels_[i].control(m).Visible) items.push_back({labels_[i].control(m).ZOrder, 1000 + i, Item::Label, i});
+    const std::vector<TableLabel> labels = m.TableLabels();
+    for (int i = 0; i < static_cast<int>(labels.size()); ++i)
+        if (labels[i].control->Visible) items.push_back({labels[i].control->ZOrder, 1000 + i, Item::Label, i});
     std::sort(items.begin(), items.end(),
               [](const Painted& a, const Painted& b) { return a.z != b.z ? a.z < b.z : a.seq < b.seq; });
 
@@ -421,8 +400,8 @@ void TableWidget::paintEvent(QPaintEvent*) {
             break;
         }
         case Item::Label: {
-            const Control& c = labels_[it.index].control(m);
-            paintLabel(p, labels_[it.index].name, c, g.toPixelRect(c.Left, c.Top, c.Width, c.Height));
+            const Control& c = *labels[it.index].control;
+            paintLabel(p, QLatin1String(labels[it.index].name), c, g.toPixelRect(c.Left, c.Top, c.Width, c.Height));
             break;
         }
         }
@@ -431,25 +410,8 @@ void TableWidget::paintEvent(QPaintEvent*) {
 
 QString TableWidget::toolTipAt(QPoint widgetPos) const {
     if (!model_) return QString();
-    const TableModel& m = *model_;
-    const TableGeometry g = mapping();
-    const QPoint t = g.toTwips(widgetPos);
-    // Cards first (they lie on top of what they cover), then labels and frames.
-    int top = 0;
-    for (int n = 1; n <= kCardCount; ++n) {
-        const CardImage& c = m.Cds[n];
-        if (c.Visible && cardRect(c).contains(widgetPos) && (top == 0 || c.ZOrder >= m.Cds[top].ZOrder)) top = n;
-    }
-    if (top) return Q(m.Cds[top].ToolTip);
-    auto inside = [&](const Control& c) { return c.Visible && QRect(c.Left, c.Top, c.Width, c.Height).contains(t); };
-    for (const PaintedLabel& l : labels_)
-        if (inside(l.control(m)) && !l.control(m).ToolTip.empty()) return Q(l.control(m).ToolTip);
-    if (m.FramMelds.Visible) {
-        for (int k = 1; k <= kMeldSlots; ++k)
-            if (inside(m.LblMelds[k])) return Q(m.LblMelds[k].ToolTip);
-    }
-    if (inside(m.FramLatestPoints)) return Q(m.FramLatestPoints.ToolTip);
-    return QString();
+    const QPoint t = mapping().toTwips(widgetPos);
+    return Q(model_->ToolTipAt(t.x(), t.y()));
 }
 
 bool TableWidget::event(QEvent* e) {

@@ -69,10 +69,6 @@ private:
         ControlOf control;
         bool wasShown = false;
     };
-    struct PaintedLabel {
-        QString name;
-        ControlOf control;
-    };
 
     void createButton(const QString& name, ControlOf control, QWidget* parent);
     // A button bound to one of the model's own members.
@@ -92,7 +88,6 @@ private:
     const TableModel* model_ = nullptr;
     std::vector<ButtonBinding> bindings_;
     QHash<QString, QPushButton*> buttons_;
-    std::vector<PaintedLabel> labels_;
     TablePanel* score_ = nullptr;
     TablePanel* stats_ = nullptr;
     TablePanel* joker_ = nullptr;
