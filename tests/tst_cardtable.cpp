@@ -13,8 +13,6 @@ class TestCardTable : public QObject {
 private slots:
     void faces_data();
     void faces();
-    void meldSlots_data();
-    void meldSlots();
     void collectHandKeepsListForEmptyHand();
     void collectAndSortByValue();
     void giveCardUpdatesCountsAndLayout();
@@ -23,6 +21,9 @@ private slots:
     void removeCardFollowsHand();
     void placeInMeldRelaysRunAndSet();
     void reportErrorText();
+    void whatLiesAtAPoint();
+    void dropAreas_data();
+    void dropAreas();
 };
 
 void TestCardTable::faces_data() {
@@ -57,35 +58,6 @@ void TestCardTable::faces() {
     QCOMPARE(c.Points, points);
     QCOMPARE(QString::fromStdString(c.FullName), name);
     if (!IsJoker(card)) QCOMPARE(Table::Card(value, suit, (card - 1) % 2), card);
-}
-
-void TestCardTable::meldSlots_data() {
-    QTest::addColumn<int>("round");
-    QTest::addColumn<int>("slot");
-    QTest::addColumn<int>("seat");
-    QTest::addColumn<int>("kind");
-    QTest::newRow("r1 W first") << 1 << 1 << 1 << kKindSet;
-    QTest::newRow("r2 P run") << 2 << 7 << 0 << kKindRun;
-    QTest::newRow("r2 P set") << 2 << 8 << 0 << kKindSet;
-    QTest::newRow("r3 E second") << 3 << 6 << 3 << kKindRun;
-    QTest::newRow("r3 slot 9 unused") << 3 << 9 << -1 << 0;
-    QTest::newRow("r5 P run") << 5 << 7 << 0 << kKindRun;
-    QTest::newRow("r5 P sets") << 5 << 9 << 0 << kKindSet;
-    QTest::newRow("r5 E run") << 5 << 10 << 3 << kKindRun;
-    QTest::newRow("r5 E set") << 5 << 12 << 3 << kKindSet;
-    QTest::newRow("r6 N set") << 6 << 6 << 2 << kKindSet;
-    QTest::newRow("r7 W third") << 7 << 3 << 1 << kKindRun;
-}
-
-void TestCardTable::meldSlots() {
-    QFETCH(int, round);
-    QFETCH(int, slot);
-    QFETCH(int, seat);
-    QFETCH(int, kind);
-    QCOMPARE(SeatOfMeldSlot(slot, round), seat);
-    Table t;
-    t.StartRound(round);
-    QCOMPARE(t.g.MeldTable[slot].Kind, kind);
 }
 
 void TestCardTable::collectHandKeepsListForEmptyHand() {
@@ -223,6 +195,82 @@ void TestCardTable::reportErrorText() {
     QCOMPARE(t.host.systemMessages.size(), std::size_t(1));
     QCOMPARE(t.host.systemMessages[0],
              std::string("Unexpected error in DealRound\r\nError #9: Subscript out of range"));
+}
+
+void TestCardTable::whatLiesAtAPoint() {
+    TableModel m;
+    auto show = [&](int card, int picture, int left, int top, bool enabled) {
+        CardImage& c = m.Cds[card];
+        c.Picture = picture;
+        c.Left = left;
+        c.Top = top;
+        c.Visible = true;
+        c.Enabled = enabled;
+        c.ToolTip = "card " + std::to_string(card);
+        m.BringToFront(c);
+    };
+    show(10, 10, 2120, 8160, true);
+    show(11, 11, 2520, 8160, true);  // 400 twips to the right, on top
+    QCOMPARE(m.CardAt(2200, 8300), 10);
+    QCOMPARE(m.CardAt(2600, 8300), 11);
+    QCOMPARE(m.CardAt(2119, 8300), 0);
+    QCOMPARE(m.CardAt(2120 + 1065, 8300), 11);
+    QCOMPARE(m.CardAt(2520 + 1065, 8300), 0);  // the right edge is outside
+    m.BringToFront(m.Cds[10]);
+    QCOMPARE(m.CardAt(2600, 8300), 10);
+
+    // A disabled card on top takes the press away from the one below; a
+    // hidden one does not.
+    show(12, 108, 2520, 8160, false);
+    QCOMPARE(m.CardAt(2600, 8300), 0);
+    QCOMPARE(m.ToolTipAt(2600, 8300), std::string("card 12"));
+    m.Cds[12].Visible = false;
+    QCOMPARE(m.CardAt(2600, 8300), 10);
+
+    // A sideways back lies across.
+    show(20, 112, 14200, 2640, true);
+    QCOMPARE(m.CardAt(14200 + 1400, 2640 + 1000), 20);
+    QCOMPARE(m.CardAt(14200 + 500, 2640 + 1200), 0);
+
+    // Away from the cards: the painted labels' and meld labels' tips.
+    m.LblBots.Visible = true;
+    QCOMPARE(m.ToolTipAt(200, 10400), std::string("Quick view of what happening"));
+    m.FramMelds.Visible = true;
+    m.LblMelds[7].Visible = true;
+    m.LblMelds[7].ToolTip = "Place your Run here";
+    QCOMPARE(m.ToolTipAt(7680 + 10, 2400 + 10), std::string("Place your Run here"));
+}
+
+// Where a released card's top-left corner lies, at the edges of the areas.
+void TestCardTable::dropAreas_data() {
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("area");  // 0 discard, 1..12 a meld column, -1 elsewhere
+    QTest::newRow("board's left edge") << 1200 << 3000 << 1;
+    QTest::newRow("left of the board") << 1199 << 3000 << -1;
+    QTest::newRow("column 7 starts") << 7680 << 3000 << 7;
+    QTest::newRow("column 7 ends") << 8759 << 3000 << 7;
+    QTest::newRow("column 8") << 8760 << 3000 << 8;
+    QTest::newRow("column 9 ends") << 10919 << 3000 << 9;
+    QTest::newRow("last column") << 14159 << 3000 << 12;
+    QTest::newRow("board's right edge") << 14160 << 3000 << -1;
+    QTest::newRow("board's top") << 5000 << 2140 << 4;
+    QTest::newRow("above the board") << 5000 << 2139 << -1;
+    QTest::newRow("board's foot") << 5000 << 6480 << -1;
+    QTest::newRow("discard area corner") << 12840 << 8160 << 0;
+    QTest::newRow("left of the discard area") << 12839 << 8160 << -1;
+    QTest::newRow("discard area far corner") << 14999 << 9839 << 0;
+    QTest::newRow("below the discard area") << 14000 << 9840 << -1;
+    QTest::newRow("right of the discard area") << 15000 << 9000 << -1;
+}
+
+void TestCardTable::dropAreas() {
+    QFETCH(int, left);
+    QFETCH(int, top);
+    QFETCH(int, area);
+    const layout::Drop d = layout::ClassifyDrop(left, top);
+    const int got = d.area == layout::DropArea::Discard ? 0 : d.area == layout::DropArea::Board ? d.column : -1;
+    QCOMPARE(got, area);
 }
 
 QTEST_GUILESS_MAIN(TestCardTable)

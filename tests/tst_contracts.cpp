@@ -41,7 +41,12 @@ struct Robot {
     void Hand(const QList<int>& cards) {
         for (int card : cards) t.Give(West, {card});
     }
-    void Play() { MakeContractForRound(t.g, West); }
+    void Play() {
+        static void (*const kMake[8])(Game&, int) = {nullptr,       MakeContract1, MakeContract2,
+                                                     MakeContract3, MakeContract4, MakeContract5,
+                                                     MakeContract6, MakeContract7};
+        kMake[t.g.Round](t.g, West);
+    }
     bool Said(const std::string& text) const {
         return std::find(said.begin(), said.end(), t.g.SeatName(West) + " " + text) != said.end();
     }

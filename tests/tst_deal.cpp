@@ -11,21 +11,14 @@ using namespace meldora;
 using meldora::test::Table;
 
 namespace {
-// Prepares and deals round `round` the way a new round does, without
-// starting play.
+using meldora::test::IdleRobots;
+
+// Prepares and deals round `round` as the round before it ends in, on a
+// table whose robots do not move.
 void DealOnly(Table& t, int round) {
-    Game& g = t.g;
-    g.ClearNextRound();
-    g.SetCardFaces();
-    g.Round = round;
-    for (int& n : g.CardsInHand) n = round <= 3 ? 10 : 12;
-    g.ChooseDealer();
-    g.PlacePackDeal();
-    g.DealRound();
-    g.SortBySuits = !(round == 1 || round == 4);
-    g.SortHandP();
-    for (int s = 1; s <= 3; ++s) g.SortHandAll(s);
-    g.DealDiscard();
+    t.g.GameInProgress = round > 1;
+    t.g.Round = round - 1;
+    t.g.SetUpNewHand();
 }
 }  // namespace
 
@@ -34,6 +27,7 @@ class TestDeal : public QObject {
 private slots:
     void dealGivesEachSeatItsCards_data();
     void dealGivesEachSeatItsCards();
+    void aSeedDealsTheSameCards();
     void dealerMovesClockwise();
     void firstDealerIsARobot();
     void sameSeedSameDeal();
@@ -55,8 +49,11 @@ void TestDeal::dealGivesEachSeatItsCards_data() {
 
 void TestDeal::dealGivesEachSeatItsCards() {
     QFETCH(int, round);
-    Table t(round * 11);
+    Table t(round * 11, IdleRobots());
     DealOnly(t, round);
+    QCOMPARE(t.g.Round, round);
+    // Sets-only rounds show the hand by value, the others by suit.
+    QCOMPARE(t.g.SortBySuits, round != 1 && round != 4);
     const int n = round <= 3 ? 10 : 12;
     for (int s = 0; s < 4; ++s) QCOMPARE(t.g.CardsInHand[s], n);
     QCOMPARE(t.g.DiscardCount, 1);
@@ -79,6 +76,23 @@ void TestDeal::dealGivesEachSeatItsCards() {
         QVERIFY(!t.g.ui.Cds[c].Enabled);
         ++k;
     }
+}
+
+void TestDeal::aSeedDealsTheSameCards() {
+    // The generator's draws are the program's own arithmetic, so this deal
+    // is the same on every machine and compiler.
+    Table t(7, IdleRobots());
+    DealOnly(t, 1);
+    QStringList seats;
+    for (int s = 0; s < 4; ++s) {
+        QStringList cards;
+        for (int c = 1; c <= kCardCount; ++c)
+            if (t.g.CardTable[c].Location == s) cards << QString::number(c);
+        seats << cards.join(' ');
+    }
+    seats << QString::number(t.g.TopDiscard()) << QString::number(t.g.Dealer());
+    QCOMPARE(seats.join(" | "), QStringLiteral("4 9 10 21 31 35 39 53 85 102 | 17 25 41 58 61 73 78 81 84 86 | "
+                                                   "2 14 16 49 57 62 70 71 82 105 | 13 29 44 50 74 83 96 98 103 106 | 97 | 1"));
 }
 
 void TestDeal::dealerMovesClockwise() {
@@ -112,11 +126,11 @@ void TestDeal::firstDealerIsARobot() {
 }
 
 void TestDeal::sameSeedSameDeal() {
-    Table a(42), b(42);
+    Table a(42, IdleRobots()), b(42, IdleRobots());
     DealOnly(a, 4);
     DealOnly(b, 4);
     for (int c = 1; c <= 107; ++c) QCOMPARE(a.g.CardTable[c].Location, b.g.CardTable[c].Location);
-    Table other(43);
+    Table other(43, IdleRobots());
     DealOnly(other, 4);
     int differ = 0;
     for (int c = 1; c <= 107; ++c)
@@ -136,10 +150,22 @@ void TestDeal::meldLabelsAndContract_data() {
                        << QStringList{"Run-W", "Set-W", "Run-N", "Set-N", "Run-E", "Set-E",
                                       "Run-P", "Set-P", "", "", "", ""}
                        << "Contract:- 1 Run of 4 cards 1 Set of 3 cards same.";
+    QTest::newRow("3") << 3
+                       << QStringList{"Run-W", "Run-W", "Run-N", "Run-N", "Run-E", "Run-E",
+                                      "Run-P", "Run-P", "", "", "", ""}
+                       << "Contract:- 2 Runs of 4 cards.";
+    QTest::newRow("4") << 4
+                       << QStringList{"Set-W", "Set-W", "Set-W", "Set-N", "Set-N", "Set-N",
+                                      "Set-P", "Set-P", "Set-P", "Set-E", "Set-E", "Set-E"}
+                       << "Contract is:- 3 Sets of 3 cards same.";
     QTest::newRow("5") << 5
                        << QStringList{"Run-W", "Set-W", "Set-W", "Run-N", "Set-N", "Set-N",
                                       "Run-P", "Set-P", "Set-P", "Run-E", "Set-E", "Set-E"}
                        << "Contract:-  1 Run of 4 cards- 2 Sets 3 cards same.";
+    QTest::newRow("6") << 6
+                       << QStringList{"Run-W", "Run-W", "Set-W", "Run-N", "Run-N", "Set-N",
+                                      "Run-P", "Run-P", "Set-P", "Run-E", "Run-E", "Set-E"}
+                       << "Contract:- 2 Runs of 4 cards - 1 Set 3 cards same.";
     QTest::newRow("7") << 7
                        << QStringList{"Run-W", "Run-W", "Run-W", "Run-N", "Run-N", "Run-N",
                                       "Run-P", "Run-P", "Run-P", "Run-E", "Run-E", "Run-E"}
@@ -150,7 +176,7 @@ void TestDeal::meldLabelsAndContract() {
     QFETCH(int, round);
     QFETCH(QStringList, labels);
     QFETCH(QString, contract);
-    Table t;
+    Table t(1, IdleRobots());
     DealOnly(t, round);
     for (int m = 1; m <= 12; ++m) {
         const QString want = labels[m - 1];
@@ -196,24 +222,23 @@ void TestDeal::handLayoutByValueAndSuit() {
 }
 
 void TestDeal::robotsHandsFaceDown() {
-    Table t;
+    Table t(1, IdleRobots());
     DealOnly(t, 5);
-    int k = 0;
-    for (int c = 1; c <= 107; ++c) {
-        if (t.g.CardTable[c].Location != 2) continue;
-        QCOMPARE(t.g.ui.Cds[c].Picture, kPicBack);
-        QCOMPARE(t.g.ui.Cds[c].Left, 4080 + 150 * k);
-        QCOMPARE(t.g.ui.Cds[c].Top, 450);
-        ++k;
-    }
-    QCOMPARE(k, 12);
-    k = 0;
-    for (int c = 1; c <= 107; ++c) {
-        if (t.g.CardTable[c].Location != 1) continue;
-        QCOMPARE(t.g.ui.Cds[c].Picture, kPicBackSideways);
-        QCOMPARE(t.g.ui.Cds[c].Left, -240);
-        QCOMPARE(t.g.ui.Cds[c].Top, 2640 + 150 * k);
-        ++k;
+    struct Place { int seat, left, top, stepLeft, stepTop, picture; };
+    const Place places[] = {{1, -240, 2640, 0, 150, kPicBackSideways},
+                            {2, 4080, 450, 150, 0, kPicBack},
+                            {3, 14200, 2640, 0, 150, kPicBackSideways}};
+    for (const Place& p : places) {
+        int k = 0;
+        for (int c = 1; c <= 107; ++c) {
+            if (t.g.CardTable[c].Location != p.seat) continue;
+            QCOMPARE(t.g.ui.Cds[c].Picture, p.picture);
+            QCOMPARE(t.g.ui.Cds[c].Left, p.left + p.stepLeft * k);
+            QCOMPARE(t.g.ui.Cds[c].Top, p.top + p.stepTop * k);
+            QVERIFY(!t.g.ui.Cds[c].Enabled);
+            ++k;
+        }
+        QCOMPARE(k, 12);
     }
     // Once the round is over the robots' hands spread wider.
     t.g.RoundOver = true;
@@ -225,13 +250,13 @@ void TestDeal::robotsHandsFaceDown() {
 }
 
 void TestDeal::dealAnimationAndSound() {
-    Table quiet(3);
+    Table quiet(3, IdleRobots());
     DealOnly(quiet, 1);
     int deals = 0;
     for (const auto& s : quiet.host.sounds) deals += s == "\\CardDeal1.wav" ? 1 : 0;
     QCOMPARE(deals, 0);
 
-    Table lively(3);
+    Table lively(3, IdleRobots());
     lively.settings.NoAnimation = false;
     DealOnly(lively, 1);
     deals = 0;
@@ -294,6 +319,20 @@ void TestDeal::stockDrawIsFair() {
         QVERIFY2(hits[c] > 300 && hits[c] < 500, qPrintable(QString("card %1 drawn %2 times")
                                                                 .arg(c)
                                                                 .arg(hits[c])));
+    }
+
+    // A stock that has given away most of its cards draws only what is
+    // left in it, each card about equally often.
+    for (int c = 1; c <= 107; ++c)
+        if (c % 5 != 0 && c != 107) t.Give(c % 4, {c});
+    t.g.RedrawStock();
+    QCOMPARE(t.g.StockCount, 22);
+    std::fill(hits.begin(), hits.end(), 0);
+    for (int i = 0; i < 22 * 400; ++i) ++hits[t.g.GetSingleCard()];
+    for (int c = 1; c <= 107; ++c) {
+        const bool inStock = t.g.CardTable[c].Location == LocStock;
+        QVERIFY2(inStock ? hits[c] > 300 && hits[c] < 500 : hits[c] == 0,
+                 qPrintable(QString("card %1 drawn %2 times").arg(c).arg(hits[c])));
     }
 }
 

@@ -9,149 +9,156 @@ using namespace meldora;
 using meldora::test::Table;
 
 namespace {
-// A round 1 table with the Seven of Hearts on the discard pile and every
-// seat holding cards that have nothing to do with Sevens.
-void SetTable(Table& t) {
-    t.StartRound(1);
-    t.Give(0, {1, 3, 5});
-    t.Give(1, {27, 29, 31});
-    t.Give(2, {79, 81, 83});
-    t.Give(3, {53, 55, 57});
-    t.Discard({Table::Card(7, SuitHearts)});
-    t.g.RedrawStock();
-}
+
+// Robots that only note who was asked and never claim.
+struct NotingRobots : RobotSeats {
+    QList<int> asked;
+    void PlayBots(Game& g, int seat) override { TheRobots().PlayBots(g, seat); }
+    void MayIWho(Game&, int seat) override { asked << seat; }
+};
+
+// Round 1, the Seven of Hearts on the discard pile, nobody holding a Seven.
+constexpr const char* kSevenOnOffer = "P: AD 2D 3D | W: AC 2C 3C | N: AS 2S 3S | E: AH 2H 3H | D: 7H";
+
 }  // namespace
 
 class TestMayI : public QObject {
     Q_OBJECT
 private slots:
-    void playerAskedLastAfterWestDraws();
-    void robotWithContractNotAsked();
-    void firstClaimEndsOffer();
+    void whoIsAsked_data();
+    void whoIsAsked();
+    void claimTakesDiscardAndPenaltyCard();
     void setsRoundDecision_data();
     void setsRoundDecision();
-    void playerClaims();
+    void playerClaimsOnce();
     void playerPasses();
     void answerButtonsOnlyWhileAsked();
     void claimEndingRoundStopsDrawer();
 };
 
-void TestMayI::playerAskedLastAfterWestDraws() {
-    Table t;
-    SetTable(t);
-    std::vector<int> sizesWhenAsked;
+void TestMayI::whoIsAsked_data() {
+    QTest::addColumn<int>("drawer");
+    QTest::addColumn<int>("withContract");  // a robot that has laid its contract, or -1
+    QTest::addColumn<QList<int>>("asked");   // in order; 0 is the player
+    QTest::newRow("player draws") << 0 << -1 << QList<int>{1, 2};
+    QTest::newRow("West draws: the player threw it") << 1 << -1 << QList<int>{2, 3};
+    QTest::newRow("North draws") << 2 << -1 << QList<int>{3, 0};
+    QTest::newRow("East draws") << 3 << -1 << QList<int>{0, 1};
+    QTest::newRow("North has its contract") << 1 << 2 << QList<int>{3};
+    QTest::newRow("the player is asked with a contract") << 3 << 1 << QList<int>{0};
+}
+
+void TestMayI::whoIsAsked() {
+    QFETCH(int, drawer);
+    QFETCH(int, withContract);
+    QFETCH(QList<int>, asked);
+    NotingRobots robots;
+    Table t(1, robots);
+    t.Set(1, kSevenOnOffer);
+    if (withContract >= 0) t.g.HasContract[withContract] = true;
+    t.g.HasContract[0] = true;
     t.host.onMayI = [&] {
-        sizesWhenAsked.push_back(t.g.CardsInHand[2] + t.g.CardsInHand[3]);
-        QVERIFY(t.g.ui.CmdMayI.Visible);
-        QVERIFY(t.g.ui.CmdPass.Visible);
+        robots.asked << 0;
+        QVERIFY(t.g.ui.CmdMayI.Visible && t.g.ui.CmdPass.Visible);
         QCOMPARE(t.g.ui.Focus, std::string("CmdPass"));
         QCOMPARE(t.g.ui.CmdMayI.Caption, std::string("&MayI?"));
         QCOMPARE(t.g.ui.LblP.Caption, std::string("Player  if you wish to say MayI? and take two "
                                                   "cards click 'MayI' else click 'Pass'."));
         t.g.CmdPass_Click();
     };
-    t.g.MayIFrom(1);
-    QCOMPARE(t.host.mayIQuestions, 1);
-    QCOMPARE(sizesWhenAsked, std::vector<int>{6});  // North and East kept their cards
+    t.g.MayIFrom(drawer);
+    QCOMPARE(robots.asked, asked);
     QVERIFY(!t.g.MayIClaimed);
-    QVERIFY(!t.g.ui.CmdMayI.Visible);
     QVERIFY(!t.g.MayIAnswered);  // reset for the next offer
-    QCOMPARE(t.g.ui.LblP.Caption, std::string());
-
-    // When the player draws, only West and North are asked.
-    t.g.MayIFrom(0);
-    QCOMPARE(t.host.mayIQuestions, 1);
+    QVERIFY(!t.g.ui.CmdMayI.Visible);
 }
 
-void TestMayI::robotWithContractNotAsked() {
+void TestMayI::claimTakesDiscardAndPenaltyCard() {
+    // North has laid its contract and is passed over; East claims with a
+    // pair, and the offer ends there: the player is never asked.
     Table t;
-    SetTable(t);
-    // North and East would both claim with a pair of Sevens.
-    t.Give(2, {Table::Card(7, SuitClubs), Table::Card(7, SuitSpades)});
-    t.Give(3, {Table::Card(7, SuitDiamonds), Table::Card(7, SuitDiamonds, 1)});
+    t.Set(1, "P: AD | W: AC 2C 3C | N: 7C 7S | E: 7D 7D 2S | D: 9H 7H");
     t.g.HasContract[2] = true;
     t.g.MayIFrom(1);
     QVERIFY(t.g.MayIClaimed);
-    QCOMPARE(t.g.CardsInHand[2], 5);
-    QCOMPARE(t.g.CardsInHand[3], 7);  // East took the discard and a penalty card
+    QCOMPARE(t.g.CardsInHand[2], 2);
+    QCOMPARE(t.g.CardsInHand[3], 5);  // the Seven and a penalty card from the stock
+    QCOMPARE(t.g.CardTable[Table::Card(7, SuitHearts)].Location, 3);
+    QCOMPARE(t.g.DiscardCount, 1);
     QCOMPARE(t.host.mayIQuestions, 0);
-    QCOMPARE(t.g.ui.LblBots.Caption.rfind("EastBot", 0), std::size_t(0));
     QVERIFY(std::find(t.host.sounds.begin(), t.host.sounds.end(), "\\MayIJ.wav") != t.host.sounds.end());
     QCOMPARE(t.g.HandCount(), 3);  // the drawer's hand is collected again
-    QCOMPARE(t.g.HandCards[1], 27);
+    QCOMPARE(t.g.HandCards[1], Table::Card(1, SuitClubs));
     QCOMPARE(t.CheckInvariants(), QString());
-}
-
-void TestMayI::firstClaimEndsOffer() {
-    Table t;
-    SetTable(t);
-    t.Give(2, {Table::Card(7, SuitClubs)});
-    t.Give(3, {Table::Card(7, SuitDiamonds)});
-    t.g.MayIFrom(1);
-    QCOMPARE(t.g.CardsInHand[2], 6);
-    QCOMPARE(t.g.CardsInHand[3], 4);
-    QCOMPARE(t.g.DiscardCount, 0);
 }
 
 void TestMayI::setsRoundDecision_data() {
     QTest::addColumn<int>("round");
-    QTest::addColumn<int>("sevens");
+    QTest::addColumn<QString>("north");
     QTest::addColumn<bool>("claims");
-    QTest::newRow("r1 none") << 1 << 0 << false;
-    QTest::newRow("r1 one") << 1 << 1 << true;
-    QTest::newRow("r1 two") << 1 << 2 << true;
-    QTest::newRow("r1 three") << 1 << 3 << false;
-    QTest::newRow("r4 two") << 4 << 2 << true;
-    QTest::newRow("r4 three") << 4 << 3 << false;
+    QTest::newRow("r1 no Seven") << 1 << "AS 3S 6S" << false;
+    QTest::newRow("r1 one Seven") << 1 << "AS 3S 6S 7C" << true;
+    QTest::newRow("r1 two Sevens") << 1 << "AS 3S 6S 7C 7S" << true;
+    QTest::newRow("r1 three Sevens: a set already") << 1 << "AS 3S 6S 7C 7S 7D" << false;
+    QTest::newRow("r4 two Sevens") << 4 << "AS 3S 6S 7C 7S" << true;
+    QTest::newRow("r4 three Sevens") << 4 << "AS 3S 6S 7C 7S 7D" << false;
 }
 
 void TestMayI::setsRoundDecision() {
     QFETCH(int, round);
-    QFETCH(int, sevens);
+    QFETCH(QString, north);
     QFETCH(bool, claims);
     Table t;
-    t.StartRound(round);
-    t.Give(2, {79, 84, 90});
-    const int seven[] = {Table::Card(7, SuitClubs), Table::Card(7, SuitSpades),
-                         Table::Card(7, SuitDiamonds)};
-    for (int i = 0; i < sevens; ++i) t.Give(2, {seven[i]});
-    t.Discard({Table::Card(7, SuitHearts)});
-    t.g.RedrawStock();
-    t.g.MayIWho(2);
+    t.Set(round, qPrintable("N: " + north + " | D: 7H"));
+    const int held = t.g.CardsInHand[2];
+    MayIWho(t.g, 2);
     QCOMPARE(t.g.MayIClaimed, claims);
-    QCOMPARE(t.g.CardsInHand[2], 3 + sevens + (claims ? 2 : 0));
+    QCOMPARE(t.g.CardsInHand[2], held + (claims ? 2 : 0));
 }
 
-void TestMayI::playerClaims() {
+void TestMayI::playerClaimsOnce() {
     Table t;
-    SetTable(t);
+    t.Set(1, kSevenOnOffer);
     const int seven = t.g.TopDiscard();
-    t.host.onMayI = [&] { t.g.LblMayI(); };
+    // A double click: both buttons pressed again while the claim pauses.
+    bool pressedAgain = false;
+    t.host.onMayI = [&] {
+        t.host.onPause = [&] {
+            if (pressedAgain) return;
+            pressedAgain = true;
+            t.g.LblMayI();
+            t.g.CmdPass_Click();
+        };
+        t.g.LblMayI();
+        t.host.onPause = nullptr;
+    };
     t.g.MayIFrom(3);
+    QVERIFY(pressedAgain);
     QVERIFY(t.g.MayIClaimed);
-    QCOMPARE(t.g.CardsInHand[0], 5);
+    QCOMPARE(t.g.CardsInHand[0], 5);  // the Seven and one penalty card
     QCOMPARE(t.g.CardTable[seven].Location, 0);
     QCOMPARE(t.g.DiscardCount, 0);
+    QCOMPARE(t.g.CardsInHand[1], 3);  // West was not asked after the claim
     QCOMPARE(t.g.ui.CmdPass.Caption, std::string("Pass"));
     QCOMPARE(t.g.ui.CmdMayI.Caption, std::string("MayI?"));
     QVERIFY(!t.g.ui.CmdMayI.Visible);
+    QVERIFY(!t.g.ui.CmdPass.Visible);
     QCOMPARE(t.CheckInvariants(), QString());
 }
 
 void TestMayI::playerPasses() {
     Table t;
-    SetTable(t);
-    t.Give(1, {Table::Card(7, SuitClubs)});  // West would claim after the player
+    t.Set(1, "P: AD 2D 3D | W: AC 2C 7C | D: 7H");  // West would claim after the player
     t.host.onMayI = [&] { t.g.CmdPass_Click(); };
     t.g.MayIFrom(3);
     QCOMPARE(t.host.mayIQuestions, 1);
     QCOMPARE(t.g.CardsInHand[0], 3);
-    QCOMPARE(t.g.CardsInHand[1], 6);
+    QCOMPARE(t.g.CardsInHand[1], 5);
 }
 
 void TestMayI::answerButtonsOnlyWhileAsked() {
     Table t;
-    SetTable(t);
+    t.Set(1, kSevenOnOffer);
     t.g.LblMayI();
     t.g.CmdPass_Click();
     QCOMPARE(t.g.CardsInHand[0], 3);
@@ -161,35 +168,15 @@ void TestMayI::answerButtonsOnlyWhileAsked() {
 
 void TestMayI::claimEndingRoundStopsDrawer() {
     // The stock is empty and has been renewed twice: North's penalty card
-    // renews it a third time, which ends the round inside the claim.
+    // finds it empty a third time, which ends the round inside the claim.
     Table t;
-    t.StartRound(1);
+    t.Set(1, "W: AD | E: AC | P: AS | N: 7C 7S | D: 2D 3D 4D 7H | M12: *");
+    t.g.StockRenewals = 2;
     t.g.IsTurn[0] = false;
     t.g.IsTurn[1] = true;
-    for (int c = 1; c <= 107; ++c) {
-        t.g.CardTable[c].Location = LocMeld;
-        t.g.CardTable[c].InMeld[3] = true;
-    }
-    t.g.MeldTable[3].Count = 107;
-    auto offTable = [&](std::initializer_list<int> cards) {
-        for (int c : cards) {
-            t.g.CardTable[c].InMeld[3] = false;
-            t.g.CardTable[c].Location = LocStock;
-            t.g.MeldTable[3].Count -= 1;
-        }
-    };
-    const int seven = Table::Card(7, SuitHearts);
-    offTable({1, 27, 79, Table::Card(7, SuitClubs), Table::Card(7, SuitSpades), 3, 5, 7, seven});
-    t.Give(1, {1});
-    t.Give(3, {27});
-    t.Give(0, {79});
-    t.Give(2, {Table::Card(7, SuitClubs), Table::Card(7, SuitSpades)});
-    t.Discard({3, 5, 7, seven});
-    t.g.StockCount = 0;
-    t.g.StockRenewals = 2;
     t.host.onMayI = [&] { t.g.CmdPass_Click(); };
 
-    t.g.TakingDeck(1);
+    TakingDeck(t.g, 1);
     QVERIFY(t.g.RoundOver);
     QCOMPARE(t.g.StockRenewals, 3);
     QCOMPARE(t.g.CardsInHand[2], 3);  // North took the Seven only

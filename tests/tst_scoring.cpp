@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "Fixture.h"
+#include "headless/Invariants.h"
 
 using namespace meldora;
 using meldora::test::Table;
@@ -18,6 +19,11 @@ private slots:
     void gameWinnerAndTies_data();
     void gameWinnerAndTies();
     void nextRoundButton();
+    void endingUnderClicks_data();
+    void endingUnderClicks();
+    void newGameClearsTheBoard();
+    void revealedHandsStayInTheirSide_data();
+    void revealedHandsStayInTheirSide();
 };
 
 void TestScoring::penaltyPoints() {
@@ -158,6 +164,113 @@ void TestScoring::nextRoundButton() {
     QCOMPARE(end.g.ui.LblRnd[7][0].Caption, std::string());
     QCOMPARE(end.g.ui.LblTotal[2].Caption, std::string());
     QCOMPARE(end.CheckInvariants(), QString());
+}
+
+// The end of a round or of the game, with the player clicking in its
+// pauses: the board's button acts only once the result is on the board, a
+// finished game is credited once, and what follows replaces the old chain.
+void TestScoring::endingUnderClicks_data() {
+    QTest::addColumn<int>("round");
+    QTest::addColumn<QString>("click");
+    QTest::newRow("board button while round 7 ends") << 7 << "board";
+    QTest::newRow("New Game while round 7 ends") << 7 << "menu";
+    QTest::newRow("board button while round 2's chain unwinds") << 2 << "board";
+}
+
+void TestScoring::endingUnderClicks() {
+    QFETCH(int, round);
+    QFETCH(QString, click);
+    Table t(9);
+    t.StartRound(round);
+    for (int s = 0; s < 4; ++s) t.g.RoundPoints[s][1] = s == 0 ? 10 : 50;  // the player leads and goes out
+    t.Give(1, {7});
+    t.Give(2, {9});
+    t.Give(3, {11});
+    bool clicked = false, chainWentOn = false;
+    t.host.onPause = [&] {
+        if (clicked || !t.g.ui.FramScore.Visible) return;
+        clicked = true;
+        if (click == "board") t.g.CmdFinished_Click();
+        else t.g.MnuNew_Click();
+    };
+    // The round ends inside a turn whose chain pauses once more afterwards.
+    t.g.RunHandler("turn", [&] {
+        t.g.AnyWinner(0);
+        t.g.Pause();
+        chainWentOn = true;
+    });
+    t.host.onPause = nullptr;
+    QVERIFY(clicked);
+    QCOMPARE(t.settings.GamesWon[0], round == 7 ? 1 : 0);
+    const bool replaced = click == "menu" || round < 7;
+    QCOMPARE(chainWentOn, !replaced);
+    if (!replaced) {
+        // The press came before the result: nothing happened, the button
+        // now waits on the finished board.
+        QCOMPARE(t.g.Round, 7);
+        QVERIFY(t.g.ui.CmdFinished.Visible);
+        QCOMPARE(t.g.ui.CmdFinished.Caption, std::string("&New Game"));
+        t.g.CmdFinished_Click();
+    }
+    QCOMPARE(t.g.Round, round == 7 ? 1 : round + 1);
+    QVERIFY(!t.g.ui.FramScore.Visible);
+    QCOMPARE(t.settings.GamesWon[0], round == 7 ? 1 : 0);
+    QCOMPARE(t.CheckInvariants(), QString());
+    QCOMPARE(QString::fromStdString(CheckTableLayout(t.g)), QString());
+}
+
+void TestScoring::newGameClearsTheBoard() {
+    Table t(4);
+    t.StartRound(3);
+    for (int s = 0; s < 4; ++s) t.g.RoundPoints[s][1] = 20 + s;
+    t.Give(1, {7});
+    t.g.AnyWinner(0);
+    QVERIFY(t.g.ui.FramScore.Visible);
+    t.host.messageAnswers = {0};  // "New Game"
+    t.g.MnuNew_Click();
+    QCOMPARE(t.host.messages.back().title, std::string("Really start new game?"));
+    QCOMPARE(t.host.messages.back().focus, 1);  // Return answers "No Cancel"
+    QCOMPARE(t.g.Round, 1);
+    QVERIFY(!t.g.ui.FramScore.Visible);
+    for (int s = 0; s < 4; ++s) QCOMPARE(t.g.Totals[s], 0);
+}
+
+void TestScoring::revealedHandsStayInTheirSide_data() {
+    QTest::addColumn<int>("seat");
+    QTest::addColumn<int>("cards");
+    for (int seat = 1; seat <= 3; ++seat)
+        for (int cards : {3, 12, 22})
+            QTest::addRow("seat %d, %d cards", seat, cards) << seat << cards;
+}
+
+void TestScoring::revealedHandsStayInTheirSide() {
+    QFETCH(int, seat);
+    QFETCH(int, cards);
+    Table t;
+    t.StartRound(5);
+    for (int c = 1; c <= cards; ++c) t.Give(seat, {c});
+    t.g.RedrawStock();
+    t.g.AnyWinner(0);
+    int lastLeft = -1, lastTop = -1;
+    for (int c = 1; c <= cards; ++c) {
+        const CardImage& img = t.g.ui.Cds[c];
+        QCOMPARE(img.Picture, c);
+        const layout::Rect r = TableModel::CardArea(img);
+        if (seat == 2) {
+            QCOMPARE_LE(r.right(), layout::kFramLatestPoints.left);
+            QCOMPARE_GT(img.Left, lastLeft);
+            if (lastLeft >= 0) QCOMPARE_LE(img.Left - lastLeft, 400);
+            lastLeft = img.Left;
+        } else {
+            QCOMPARE_GE(r.left, 0);
+            QCOMPARE_LE(r.right(), kTableWidth);
+            QCOMPARE_LE(r.bottom(), layout::kLblDiscard.top);  // above the discard pile and its label
+            QCOMPARE_GT(img.Top, lastTop);
+            if (lastTop >= 0) QCOMPARE_LE(img.Top - lastTop, 400);
+            lastTop = img.Top;
+        }
+    }
+    QCOMPARE(QString::fromStdString(CheckTableLayout(t.g)), QString());
 }
 
 QTEST_GUILESS_MAIN(TestScoring)

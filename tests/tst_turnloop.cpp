@@ -60,67 +60,56 @@ void TestTurnLoop::takeStockCard() {
 }
 
 void TestTurnLoop::renewalCountsAndLimit() {
+    // An empty stock, a card in each hand and five on the discard pile.
     Table t(8);
-    t.StartRound(1);
-    // Everything but four cards in hands and a discard pile of five.
-    for (int c = 1; c <= 107; ++c) t.g.CardTable[c].Location = LocMeld;
-    for (int c = 1; c <= 107; ++c) t.g.CardTable[c].InMeld[1] = true;
-    t.g.MeldTable[1].Count = 107;
-    auto fromTable = [&](std::initializer_list<int> cards) {
-        for (int c : cards) {
-            t.g.CardTable[c].InMeld[1] = false;
-            t.g.MeldTable[1].Count -= 1;
-            t.g.CardTable[c].Location = LocStock;
+    t.Set(1, "W: AD | N: AD | E: 2D | P: 2D | D: 3D 3D 4D 4D 5D | M12: *");
+    const int top = t.g.TopDiscard();
+    auto pileUp = [&] {  // the stock drawn empty onto the discard pile again
+        t.g.DiscardCount = 0;
+        for (int c = 5; c <= 9; ++c) {
+            if (c == top) continue;
+            t.g.CardTable[c].Location = LocDiscard;
+            t.g.DiscardPile[++t.g.DiscardCount] = c;
         }
+        t.g.CardTable[top].Location = LocDiscard;
+        t.g.DiscardPile[++t.g.DiscardCount] = top;
+        t.g.RedrawStock();
     };
-    fromTable({1, 2, 3, 4, 5, 6, 7, 8, 9});
-    t.Give(1, {1});
-    t.Give(2, {2});
-    t.Give(3, {3});
-    t.Give(0, {4});
-    t.Discard({5, 6, 7, 8, 9});
-    t.g.StockCount = 0;
-
+    const std::string prompt = "Stock card pile is empty and has been replaced ";
     const int c = t.g.GetSingleCard();
     QCOMPARE(t.host.messages.size(), std::size_t(1));
     QCOMPARE(t.host.messages[0].title, std::string("Stock empty"));
     QCOMPARE(t.host.messages[0].button0, std::string("Right"));
     QCOMPARE(t.host.messages[0].prompt,
-             std::string("Stock card pile is empty and has been replaced 0 times. Discard cards, "
-                         "except the top card, will now be placed in Stock pile."));
+             prompt + "0 times. Discard cards, except the top card, will now be placed in Stock pile.");
     QCOMPARE(t.g.StockRenewals, 1);
     QCOMPARE(t.g.StockCount, 4);
     QCOMPARE(t.g.DiscardCount, 1);
-    QCOMPARE(t.g.DiscardPile[1], 9);
-    QVERIFY(c >= 5 && c <= 8);
+    QCOMPARE(t.g.DiscardPile[1], top);
+    QVERIFY(c >= 5 && c <= 9 && c != top);
     QCOMPARE(t.CheckInvariants(), QString());
 
-    // Second exhaustion reports one earlier renewal.
-    auto emptyStockOntoPile = [&] {
-        const int pile[] = {5, 6, 7, 8, 9};
-        for (int k = 0; k < 5; ++k) {
-            t.g.CardTable[pile[k]].Location = LocDiscard;
-            t.g.DiscardPile[k + 1] = pile[k];
-        }
-        t.g.DiscardCount = 5;
-        t.g.StockCount = 0;
-    };
-    emptyStockOntoPile();
+    pileUp();
     t.g.GetSingleCard();
     QCOMPARE(t.g.StockRenewals, 2);
-    QVERIFY(t.host.messages[1].prompt.find("replaced 1 times") != std::string::npos);
+    QVERIFY(t.host.messages[1].prompt.find("replaced 1 times. Discard cards") != std::string::npos);
     QVERIFY(!t.g.RoundOver);
 
-    // The third renews and then ends the round with the hands as they are.
-    emptyStockOntoPile();
+    // The third time the round ends with the hands as they are: the message
+    // says so and nothing goes back into the stock.
+    pileUp();
     QCOMPARE(t.g.GetSingleCard(), 0);
+    QCOMPARE(t.host.messages[2].prompt,
+             prompt + "2 times. Game will now finish and penalty points given as currently in hands.");
     QCOMPARE(t.g.StockRenewals, 3);
+    QCOMPARE(t.g.StockCount, 0);
+    QCOMPARE(t.g.DiscardCount, 5);
     QVERIFY(t.g.RoundOver);
     QCOMPARE(t.g.ui.LblWhoWon.Caption,
              std::string("No outright winner on this round. See above for details."));
-    emptyStockOntoPile();
     QCOMPARE(t.g.GetSingleCard(), 0);  // no fourth renewal
     QCOMPARE(t.host.messages.size(), std::size_t(3));
+    QCOMPARE(t.CheckInvariants(), QString());
 }
 
 void TestTurnLoop::passingTheTurn() {

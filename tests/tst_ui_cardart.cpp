@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QtTest>
 
+#include "QuietPlatform.h"
+
 #include "ui/CardArt.h"
 
 using namespace meldora::ui;
@@ -38,6 +40,7 @@ double DifferentShare(const QImage& a, const QImage& b) {
 class TestCardArt : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { meldora::test::SilencePlatformNoise(); }
     void elementOfEachPicture_data();
     void elementOfEachPicture();
     void cacheHandsOutOnePixmapPerKey();

@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "QuietPlatform.h"
+
 #include "ui/MainWindow.h"
 #include "ui/TableWidget.h"
 
@@ -31,6 +33,7 @@ QMenu* MenuOf(MainWindow& w, int i) { return w.menuBar()->actions().at(i)->menu(
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { meldora::test::SilencePlatformNoise(); }
     void menusAndStatusBar();
     void beforeTheFirstDeal();
     void newGameRunsToThePlayersTurn();

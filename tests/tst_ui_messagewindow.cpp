@@ -5,14 +5,17 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "QuietPlatform.h"
 #include "ui/MFormDeluxe.h"
 #include "ui/MessageLayout.h"
+#include "ui/QtHost.h"
 
 using namespace meldora::ui;
 
 class TestMessageWindow : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { meldora::test::SilencePlatformNoise(); }
     void buttonPlaces_data();
     void buttonPlaces();
     void windowSizeAndPlace();
@@ -20,6 +23,7 @@ private slots:
     void clickAnswersWithIndex();
     void keyboardAnswers();
     void closingAnswersMinusOne();
+    void questionOverTheTableWithCancelFocused();
     void pressedButtonLooksSunken();
 
 private:
@@ -74,17 +78,19 @@ void TestMessageWindow::buttonPlaces() {
 void TestMessageWindow::windowSizeAndPlace() {
     MessageLayoutIn in;
     in.promptHeight = 885;
-    in.screenLeft = 300;
-    in.screenWidth = 19200;
-    in.screenHeight = 14400;
-    in.previousWidth = 4500;
-    in.previousHeight = 2400;
-    const MessageLayout out = LayoutMessage(in);
+    in.screen = {300, 0, 38400, 21600};
+    in.over = {6000, 3000, 15600, 11100};  // the main window, off the screen's centre
+    MessageLayout out = LayoutMessage(in);
     QCOMPARE(out.width, 4500);
     QCOMPARE(out.height, 885 + 1140);
-    // Centred with the size it had before this message.
-    QCOMPARE(out.left, 300 + (19200 - 4500) / 2);
-    QCOMPARE(out.top, (14400 - 2400) / 2);
+    // Centred over the main window with its new size.
+    QCOMPARE(out.left, 6000 + (15600 - 4500) / 2);
+    QCOMPARE(out.top, 3000 + (11100 - 2025) / 2);
+    // A main window half off the screen: the message stays on it.
+    in.over = {-12000, 18000, 15600, 11100};
+    out = LayoutMessage(in);
+    QCOMPARE(out.left, 300);
+    QCOMPARE(out.top, 21600 - 2025);
     QCOMPARE(out.title.left, 45);
     QCOMPARE(out.title.top, 60);
     QCOMPARE(out.title.width, 4500 - 90);
@@ -151,6 +157,29 @@ void TestMessageWindow::closingAnswersMinusOne() {
     MFormDeluxe form;
     QCOMPARE(askWith(form, [&] { QTest::keyClick(&form, Qt::Key_Escape); }), -1);
     QCOMPARE(askWith(form, [&] { form.close(); }), -1);
+}
+
+// A destructive question asked through the host: it comes up centred over
+// the main window at its own size, and Return answers "No Cancel".
+void TestMessageWindow::questionOverTheTableWithCancelFocused() {
+    QWidget table;
+    table.setGeometry(40, 60, 600, 420);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    QtHost host(&table);
+    QRect shown;
+    QTimer::singleShot(0, &table, [&] {
+        auto* form = table.findChild<MFormDeluxe*>();
+        QVERIFY(form && QTest::qWaitForWindowExposed(form));
+        shown = form->frameGeometry();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    const int answer = host.ShowMessage("You are in the middle of a game, are you sure?", "New Game",
+                                        "No Cancel", "", "Really start new game?", 1);
+    QCOMPARE(answer, 1);
+    const QPoint centre = table.frameGeometry().center();
+    QCOMPARE_LE(std::abs(shown.center().x() - centre.x()), 2);
+    QCOMPARE_LE(std::abs(shown.center().y() - centre.y()), 2);
 }
 
 void TestMessageWindow::pressedButtonLooksSunken() {

@@ -4,15 +4,13 @@
 #include <string>
 
 #include "game/Game.h"
-#include "robots/Robots.h"
 
 namespace meldora {
 
 namespace {
-// Left edge of meld column m.
-int MeldColumnLeft(int slot) { return 1200 + 1080 * (slot - 1); }
-constexpr int kMeldTop = 2760;
-constexpr int kMeldStep = 250;
+using layout::kMeldCardStep;
+using layout::kMeldCardTop;
+using layout::MeldColumnLeft;
 
 void BubbleSortByValue(const CardRecord* table, std::vector<int>& list, int n) {
     for (int pass = 1; pass < n; ++pass)
@@ -88,13 +86,49 @@ void Game::PlaceInMeld(int seat, int slot, int card) {
     c.Location = LocMeld;
     c.InMeld[slot] = true;
     MeldTable[slot].Count += 1;
-    if (seat != 0) MoveCardToMeld(*this, seat, slot, card);
+    if (seat != 0) MoveCardToMeld(seat, slot, card);
     if (MeldTable[slot].Kind == kKindRun)
         SortMeldsRun(slot);
     else
         SortMeldsSet(slot);
     RemoveCard(seat, 1);
     PlayCardDownSound();
+}
+
+namespace {
+void MoveImage(TableModel& ui, int card, layout::Point to) {
+    CardImage& image = ui.Cds[card];
+    image.Left = to.left;
+    image.Top = to.top;
+    image.Visible = true;
+    ui.BringToFront(image);
+}
+}  // namespace
+
+void Game::MoveCardToMeld(int seat, int slot, int card) {
+    if (card < 1 || card > kCardCount) return;
+    PaceScope pace(*this, kCardTravelMs);
+    ShowFace(card);
+    const layout::Path path = layout::MeldPath(seat);
+    for (int step = 0; step < path.count; ++step) {
+        MoveImage(ui, card, path.spots[step]);
+        if (step + 1 < path.count) Pause();
+    }
+    if (slot >= 1 && slot <= kMeldSlots) {
+        const int below = MeldTable[slot].Count > 0 ? MeldTable[slot].Count - 1 : 0;
+        MoveImage(ui, card, {MeldColumnLeft(slot), kMeldCardTop + kMeldCardStep * below});
+    }
+    PlayCardDownSound();
+}
+
+void Game::MoveCardToHand(int seat, int card) {
+    if (card < 1 || card > kCardCount) return;
+    PaceScope pace(*this, kSlowTravelMs);
+    const layout::Path path = layout::MeldPath(seat);
+    for (int step = path.count - 1; step >= 0; --step) {
+        MoveImage(ui, card, path.spots[step]);
+        if (step > 0) Pause();
+    }
 }
 
 namespace {
@@ -114,7 +148,7 @@ void Game::SortMeldsRun(int slot) {
     for (int i = 1; i <= n; ++i) {
         CardImage& img = ui.Cds[cards[i]];
         img.Left = MeldColumnLeft(slot);
-        img.Top = kMeldTop + kMeldStep * (i - 1);
+        img.Top = kMeldCardTop + kMeldCardStep * (i - 1);
         img.Picture = cards[i];
         img.Visible = true;
         ui.BringToFront(img);
@@ -138,17 +172,19 @@ void Game::SortMeldsSet(int slot) {
         img.Enabled = false;  // a Joker in a set cannot be reclaimed
         ui.BringToFront(img);
     };
-    // Jokers lie at the head of the column, the natural cards below them.
-    int top = kMeldTop;
+    // Jokers lie at the head of the column, each in a row of its own so a
+    // second Joker laid off onto the set stays in view; the natural cards
+    // follow below them.
+    int top = kMeldCardTop;
     for (std::size_t i = 1; i < cards.size(); ++i) {
         if (!IsJoker(cards[i])) continue;
-        place(cards[i], kMeldTop);
-        top = kMeldTop + kMeldStep;
+        place(cards[i], top);
+        top += kMeldCardStep;
     }
     for (std::size_t i = 1; i < cards.size(); ++i) {
         if (IsJoker(cards[i])) continue;
         place(cards[i], top);
-        top += kMeldStep;
+        top += kMeldCardStep;
     }
 }
 

@@ -31,15 +31,6 @@ int FirstMeldSlot(int seat, int round) {
     }
 }
 
-int SeatOfMeldSlot(int slot, int round) {
-    const int melds = ContractForRound(round).meldCount;
-    for (int seat = 0; seat < 4; ++seat) {
-        const int first = FirstMeldSlot(seat, round);
-        if (slot >= first && slot < first + melds) return seat;
-    }
-    return -1;
-}
-
 char SeatLetter(int seat) {
     static const char letters[4] = {'P', 'W', 'N', 'E'};
     return (seat >= 0 && seat < 4) ? letters[seat] : '?';

@@ -94,9 +94,6 @@ const Contract& ContractForRound(int round);  // round 1..7
 // First meld slot of a seat's group in the given round (groups are consecutive).
 int FirstMeldSlot(int seat, int round);
 
-// Seat owning meld slot m in the given round, or -1 when the slot is unused.
-int SeatOfMeldSlot(int slot, int round);
-
 // Letter shown on meld labels: P, W, N, E.
 char SeatLetter(int seat);
 

@@ -5,18 +5,20 @@
 #include <string>
 
 #include "game/Game.h"
-#include "robots/Robots.h"
 
 namespace meldora {
 
-namespace {
-constexpr int kPackLeft = 7500;
-constexpr int kPackTop = 4550;
-}  // namespace
-
+// A new game replaces whatever chain of turns is waiting underneath: that
+// chain unwinds first, then the opening and the deal run on a clean stack.
 void Game::MnuNew_Click() {
     RunHandler("MnuNew_Click", [this] {
-        if (!GameInProgress) MoveOpeningString();
+        if (!GameInProgress) {
+            RequestRestart([this] {
+                MoveOpeningString();
+                StartNewGame();
+            });
+            return;
+        }
         StartNewGame();
     });
 }
@@ -26,9 +28,10 @@ void Game::StartNewGame() {
         RequestRestart([this] { ResetGame(); });
         return;
     }
+    // Return answers "No Cancel": a stray key press never throws a game away.
     ShowMessage(
         "You are in the middle of a game, are you sure you really wish to start a new game?.",
-        "New Game", "No Cancel", "", "Really start new game?");
+        "New Game", "No Cancel", "", "Really start new game?", 1);
     if (MsgButton != 0) return;
     RequestRestart([this] {
         GameInProgress = false;
@@ -48,6 +51,7 @@ void Game::ResetGame() {
     ui.CmdStock.Visible = false;
     for (auto& seat : RoundPoints)
         for (int& points : seat) points = 0;
+    for (int& total : Totals) total = 0;
     for (int i = 1; i <= 4; ++i) ui.LblLatestPoints[i].Caption.clear();
     ui.LblP.Caption.clear();
     ui.LblBots.Caption.clear();
@@ -65,6 +69,8 @@ void Game::ResetGame() {
 }
 
 void Game::MoveOpeningString() {
+    // The Game menu stays off from the opening to the end of the deal.
+    ui.MnuGameEnabled = false;
     ui.lblTitle.Visible = false;
     PlayFile("\\Shuffle.wav");
     Pause();
@@ -99,7 +105,7 @@ void Game::SetUpNewHand() {
 void Game::ClearNextRound() {
     ContractThisTurn = false;
     LastDiscardTaken = 0;
-    for (int seat = 1; seat <= 3; ++seat) ClearInSetInRun(*this, seat);
+    // The robots' working marks go with the cards below; their run slots here.
     for (int s = 0; s < 4; ++s)
         for (int k = 0; k < 4; ++k)
             RunCard1[s][k] = RunCard2[s][k] = RunCard3[s][k] = RunCard4[s][k] = 0;
@@ -108,6 +114,8 @@ void Game::ClearNextRound() {
     for (int p = 1; p <= 5; ++p) ui.StatusPanel[p].clear();
     ui.LblP.Caption.clear();
     ui.LblP.Visible = true;
+    // The last round's board gives way to the new deal.
+    ui.FramScore.Visible = false;
     if (GameOver)
         for (int& total : Totals) total = 0;
     RoundOver = false;
@@ -192,8 +200,8 @@ void Game::PlacePackDeal() {
         CardImage& img = ui.Cds[i];
         img.Picture = kPicBack;
         img.Visible = true;
-        img.Left = kPackLeft + 2 * (i - 1);
-        img.Top = kPackTop - 2 * (i - 1);
+        img.Left = layout::kPack.left + layout::kPackStep * (i - 1);
+        img.Top = layout::kPack.top - layout::kPackStep * (i - 1);
         ui.BringToFront(img);
         CardTable[i].Location = LocStock;
     }
@@ -207,7 +215,7 @@ void Game::DealRound() {
 }
 
 void Game::DealCardBots(int seat) {
-    PauseLength = 5;
+    PaceScope pace(*this, kDealStepMs);
     const int c = GetSingleCard();
     if (c == 0) return;
     CardTable[c].Location = seat;
@@ -215,15 +223,8 @@ void Game::DealCardBots(int seat) {
     img.Picture = (seat == 1 || seat == 3) ? kPicBackSideways : kPicBack;
     // The landing spot is drawn whether or not the deal is animated, so a
     // seeded game deals the same cards either way.
-    const int spread = seat == 1 || seat == 3 ? 2000 : 5000;
-    const int offset = static_cast<int>(rng.Next() * spread);
-    int left = 0, top = 0;
-    switch (seat) {
-        case 0: left = 3000 + offset; top = 8160; break;
-        case 1: left = 240; top = 2640 + offset; break;
-        case 2: left = 3000 + offset; top = 450; break;
-        default: left = 14000; top = 2640 + offset; break;
-    }
+    const layout::Point spot = layout::DealLanding(seat, rng.Next());
+    const int left = spot.left, top = spot.top;
     if (!settings.NoAnimation) {
         const int fromLeft = img.Left, fromTop = img.Top;
         for (int step = 1; step <= 4; ++step) {
@@ -236,7 +237,6 @@ void Game::DealCardBots(int seat) {
         img.Top = top;
         PlayDealSound();
     }
-    PauseLength = settings.Speed;
 }
 
 void Game::DealDiscard() {

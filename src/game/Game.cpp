@@ -3,9 +3,16 @@
 #include <exception>
 #include <utility>
 
+#include "game/Guard.h"
+
 namespace meldora {
 
-Game::Game(Host& h, Random& r, Settings& s) : host(h), rng(r), settings(s) {
+void ReportGuardedError(Game& g, const char* routine, const std::exception& e) {
+    g.ReportError(routine, e.what());
+}
+
+Game::Game(Host& h, Random& r, Settings& s, RobotSeats& robotSeats)
+    : host(h), rng(r), settings(s), robots(robotSeats) {
     PauseLength = settings.Speed;
     SetCardFaces();
     for (int c = 1; c <= kCardCount; ++c) CardTable[c].Location = LocStock;
@@ -22,12 +29,10 @@ const std::string& Game::SeatName(int seat) const {
 void Game::RunHandler(const char* name, const std::function<void()>& body) {
     ++handlerDepth_;
     try {
-        body();
+        Guarded(*this, name, body);
     } catch (const ChainAborted&) {
         // The chain stops here; a pending command runs once the outermost
         // handler has returned.
-    } catch (const std::exception& e) {
-        ReportError(name, e.what());
     }
     --handlerDepth_;
     if (handlerDepth_ == 0 && pending_) {
@@ -36,6 +41,18 @@ void Game::RunHandler(const char* name, const std::function<void()>& body) {
         abortChain_ = false;
         RunHandler(name, command);
     }
+}
+
+void Game::RunControl(const char* name, Control& control, const std::function<void()>& body,
+                      const Control* panel) {
+    if (!control.Visible || !control.Enabled) return;
+    if (panel && !panel->Visible) return;
+    control.Enabled = false;
+    struct PutBack {
+        Control& c;
+        ~PutBack() { c.Enabled = true; }
+    } putBack{control};
+    RunHandler(name, body);
 }
 
 void Game::RequestRestart(std::function<void()> command) {
@@ -49,17 +66,21 @@ void Game::RequestRestart(std::function<void()> command) {
     host.Interrupt();
 }
 
+void Game::UnwindIfAborted() {
+    if (abortChain_ && handlerDepth_ > 0) throw ChainAborted{};
+}
+
 void Game::Wait(int ms) {
     host.Pause(ms);
-    if (abortChain_ && handlerDepth_ > 0) throw ChainAborted{};
+    UnwindIfAborted();
 }
 
 // ---- status lines, messages, pacing and sounds -------------------------------
 
 void Game::ShowMessage(const std::string& prompt, const std::string& button0,
                        const std::string& button1, const std::string& button2,
-                       const std::string& title) {
-    const int answer = host.ShowMessage(prompt, button0, button1, button2, title);
+                       const std::string& title, int focus) {
+    const int answer = host.ShowMessage(prompt, button0, button1, button2, title, focus);
     if (answer >= 0) {
         MsgButton = answer;
     } else {
@@ -67,7 +88,7 @@ void Game::ShowMessage(const std::string& prompt, const std::string& button0,
         // button when there is one) rather than a stale earlier answer.
         MsgButton = button1.empty() ? 0 : 1;
     }
-    if (abortChain_ && handlerDepth_ > 0) throw ChainAborted{};
+    UnwindIfAborted();
 }
 
 void Game::ShowPlayerText(const std::string& text) {
@@ -89,16 +110,12 @@ void Game::ShowInfo(const std::string& text) {
     ui.LblInfo.Visible = true;
     ui.BringToFront(ui.LblInfo);
     ui.LblInfo.Caption = text;
-    PauseLength = 1500;
-    try {
-        Pause();
-    } catch (const ChainAborted&) {
-        ui.LblInfo.Visible = false;
-        PauseLength = settings.Speed;
-        throw;
-    }
-    ui.LblInfo.Visible = false;
-    PauseLength = settings.Speed;
+    struct Hide {
+        Label& info;
+        ~Hide() { info.Visible = false; }
+    } hide{ui.LblInfo};
+    PaceScope pace(*this, kInfoShowMs);
+    Pause();
 }
 
 void Game::Pause() {

@@ -11,6 +11,7 @@
 #include "game/Cards.h"
 #include "game/Host.h"
 #include "game/Random.h"
+#include "game/RobotSeats.h"
 #include "game/Settings.h"
 #include "game/TableModel.h"
 
@@ -23,11 +24,12 @@ struct ChainAborted {};
 
 class Game {
 public:
-    Game(Host& host, Random& random, Settings& settings);
+    Game(Host& host, Random& random, Settings& settings, RobotSeats& robots);
 
     Host& host;
     Random& rng;
     Settings& settings;
+    RobotSeats& robots;
     TableModel ui;  // the table's controls
 
     // ---- card table and meld table --------------------------------------
@@ -55,7 +57,7 @@ public:
     bool MayIClaimed = false;
     bool MayIAnswered = false;
     int LastDiscardTaken = 0;
-    int DiscardLeft = 13320;
+    int DiscardLeft = layout::kDiscardPile.left;
     bool SortBySuits = false;
     bool ContractThisTurn = false;
     bool JokerInMeld[kMeldSlots + 1] = {};
@@ -79,9 +81,11 @@ public:
     int HandCount() const { return static_cast<int>(HandCards.size()) - 1; }
 
     // ---- shared services ----------------------------------------------------
+    // `focus` is the button that answers Return: the cancelling one in a
+    // question that would throw something away.
     void ShowMessage(const std::string& prompt, const std::string& button0,
                      const std::string& button1, const std::string& button2,
-                     const std::string& title);
+                     const std::string& title, int focus = 0);
     void ShowPlayerText(const std::string& text);
     void ShowSeatText(int seat, const std::string& text);
     void ShowGameText(const std::string& text);
@@ -106,6 +110,9 @@ public:
     void SortMeldsRun(int slot);
     void SortMeldsSet(int slot);
     void ShowFace(int card) { ui.Cds[card].Picture = card; }
+    // A robot's card travelling between its hand and the meld area.
+    void MoveCardToMeld(int seat, int slot, int card);
+    void MoveCardToHand(int seat, int card);
 
     // ---- hand layout ----------------------------------------------------------
     void SortHandP();
@@ -130,8 +137,6 @@ public:
     // ---- turn loop and drawing -------------------------------------------------
     void MainLoop();
     void PlayP();
-    void TakingDeck(int seat);
-    void TakingDiscard(int seat);
     void TakeDeckCard(int seat);
     void TakeDiscard(int seat);
     int GetSingleCard();
@@ -140,14 +145,12 @@ public:
     void RedrawDiscard();
     void AnimateStockCard(int seat, int card);
     void MoveDiscardTo(int seat);
-    void CardTakenBotsAction(int seat);
     void WhoPlaysNext(int seat);
     void BackYouGo(int card);
     void ShowDiscardCount();
 
     // ---- May I ---------------------------------------------------------------
     void MayIFrom(int drawer);
-    void MayIWho(int seat);
     void TakeMayI(int seat);
     void MayIRoutineP();
     bool CheckForSameValue();
@@ -158,6 +161,7 @@ public:
     void AnyWinner(int seat);
     void GetTheScores();
     void ShowRoundResult();
+    void CreditGame();  // ties and the winner of a finished game
 
     // ---- start-up -----------------------------------------------------------------
     // The welcome title, the seat names with their greetings, and no card
@@ -176,6 +180,14 @@ public:
     // unwind, and runs a pending command once the outermost handler is done.
     void RunHandler(const char* name, const std::function<void()>& body);
 
+    // Runs the handler of a control the player pressed, only while the
+    // control is offered (shown and enabled, on a shown panel when it lies
+    // on one) and once per offer: the control is out of play until its
+    // handler is done, so a second press during the handler's own pauses
+    // does nothing.
+    void RunControl(const char* name, Control& control, const std::function<void()>& body,
+                    const Control* panel = nullptr);
+
     // Asks that the interrupted chain stop and `command` run once it has unwound.
     void RequestRestart(std::function<void()> command);
     bool ChainActive() const { return handlerDepth_ > 0; }
@@ -186,11 +198,34 @@ public:
 
 private:
     void Wait(int ms);  // pause through the host, then unwind if aborted
-    void AnimateTo(int card, int left, int top, int steps);
+    void UnwindIfAborted();
+    void AnimateTo(int card, layout::Point to, int steps);
 
     int handlerDepth_ = 0;
     bool abortChain_ = false;
     std::function<void()> pending_;
+};
+
+// The rhythms of the table, in milliseconds per step.
+constexpr int kDealStepMs = 5;          // each card of the deal
+constexpr int kOpeningStepMs = 100;     // the opening show
+constexpr int kCardTravelMs = 150;      // a stock card, or a robot's card going to a meld
+constexpr int kRobotDiscardMs = 250;    // a robot's discard on its way to the pile
+constexpr int kSlowTravelMs = 500;      // the top discard, or a Joker going back to a hand
+constexpr int kInfoShowMs = 1500;       // the yellow pop-up
+
+// A stretch of animation at its own rhythm: sets the pause length and puts
+// it back to the chosen speed when the stretch ends, also when the chain is
+// unwound in the middle of it.
+class PaceScope {
+public:
+    PaceScope(Game& g, int ms) : g_(g) { g_.PauseLength = ms; }
+    ~PaceScope() { g_.PauseLength = g_.settings.Speed; }
+    PaceScope(const PaceScope&) = delete;
+    PaceScope& operator=(const PaceScope&) = delete;
+
+private:
+    Game& g_;
 };
 
 }  // namespace meldora

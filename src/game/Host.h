@@ -21,10 +21,11 @@ public:
 
     // The program's own message window. Returns the index (0, 1, 2) of the
     // button clicked, or -1 when the window was closed another way. Empty
-    // button1/button2 captions hide those buttons.
+    // button1/button2 captions hide those buttons; button `focus` has the
+    // keyboard focus, so Return answers with it.
     virtual int ShowMessage(const std::string& prompt, const std::string& button0,
                             const std::string& button1, const std::string& button2,
-                            const std::string& title) = 0;
+                            const std::string& title, int focus) = 0;
 
     // The system's standard message box (critical icon when asked).
     virtual void SystemMessage(const std::string& text, const std::string& title,
@@ -34,9 +35,12 @@ public:
     virtual bool InputBox(const std::string& prompt, const std::string& title,
                           std::string& text) = 0;
 
-    // Waits, handling events, until answered() is true, the wait is
-    // interrupted, or the window goes away.
+    // Waits, handling events, until the player answers a "May I?" offer
+    // (EndMayIWait), the wait is interrupted, or the window goes away.
+    // Returns at once when answered() already holds.
     virtual void WaitForMayIAnswer(const std::function<bool()>& answered) = 0;
+    // The player has answered: ends the wait of WaitForMayIAnswer.
+    virtual void EndMayIWait() = 0;
 
     // A new game, a load or leaving has been asked for inside a waiting
     // chain: end every wait now so the chain can unwind.

@@ -3,14 +3,15 @@
 // card from the stock.
 
 #include "game/Game.h"
-#include "robots/Robots.h"
 
 namespace meldora {
 
 namespace {
-// Seats asked when the given seat draws from the stock, in order.
+// Seats asked when the given seat draws from the stock, in order. The
+// discarding seat is never asked about its own discard: West faces the
+// player's, so West's row leaves the player out.
 const std::vector<int>& AskedAfter(int drawer) {
-    static const std::vector<int> rows[4] = {{1, 2}, {2, 3, 0}, {3, 0}, {0, 1}};
+    static const std::vector<int> rows[4] = {{1, 2}, {2, 3}, {3, 0}, {0, 1}};
     static const std::vector<int> none;
     return drawer >= 0 && drawer <= 3 ? rows[drawer] : none;
 }
@@ -24,7 +25,7 @@ void Game::MayIFrom(int drawer) {
             MayIRoutineP();
         } else {
             if (HasContract[seat]) continue;
-            MayIWho(seat);
+            robots.MayIWho(*this, seat);
         }
         if (MayIClaimed) {
             CollectHand(drawer);
@@ -40,50 +41,6 @@ bool Game::CheckForSameValue() {
     for (int i = 1; i <= HandCount(); ++i)
         if (HandCards[i] > 0 && CardTable[HandCards[i]].Value == v) return true;
     return false;
-}
-
-void Game::MayIWho(int seat) {
-    CollectHand(seat);
-    const int top = TopDiscard();
-    if (top == 0) return;
-    const int v = CardTable[top].Value;
-    auto wantsForRuns = [&] {
-        return CheckWantDCRun(*this, seat) || WantDiscardRun2Check(*this, seat) ||
-               CheckInBetweenCard(*this);
-    };
-    bool claim = false;
-    switch (Round) {
-        case 1:
-        case 4:
-            if (CheckFor3Same(*this, v))
-                claim = false;
-            else
-                claim = CheckFor2Same(*this, v) || CheckForSameValue();
-            break;
-        case 2:
-        case 5:
-            if (CheckHasRunsContract(*this, seat)) {
-                if (!CheckFor3Same(*this, v) && CheckFor2Same(*this, v))
-                    claim = true;
-                else
-                    claim = CheckForSameValue();
-            } else {
-                claim = wantsForRuns();
-            }
-            break;
-        case 6:
-            CheckHasRunsContract(*this, seat);
-            if (CheckHasRunsContract(*this, seat))
-                claim = !CheckFor3Same(*this, v) && CheckFor2Same(*this, v);
-            else
-                claim = wantsForRuns();
-            break;
-        default:  // rounds 3 and 7: runs only
-            CheckHasRunsContract(*this, seat);
-            claim = wantsForRuns();
-            break;
-    }
-    if (claim) TakeMayI(seat);
 }
 
 void Game::TakeMayI(int seat) {
@@ -111,15 +68,12 @@ void Game::MayIRoutineP() {
     ui.CmdMayI.Caption = "&MayI?";
     ui.CmdMayI.ToolTip = "Click to take Discard and Stock card";
     host.WaitForMayIAnswer([this] { return MayIAnswered; });
-    if (abortChain_ && handlerDepth_ > 0) {
-        ui.CmdPass.Visible = false;
-        ui.CmdMayI.Visible = false;
-        throw ChainAborted{};
-    }
     if (!MayIAnswered) {
-        // The wait ended without an answer (the window went away): a pass.
+        // The wait ended without an answer (a new game, or the window going
+        // away): the question is withdrawn, which counts as a pass.
         ui.CmdPass.Visible = false;
         ui.CmdMayI.Visible = false;
+        UnwindIfAborted();
     }
     ui.LblP.Caption.clear();
     ui.CmdSortSame.Visible = false;
@@ -127,28 +81,31 @@ void Game::MayIRoutineP() {
     MayIAnswered = false;
 }
 
+// Either answer closes the question: both buttons go at once, so a second
+// press (a double click, the access key twice) finds nothing to act on.
 void Game::LblMayI() {
-    RunHandler("LblMayI", [this] {
-        // Only while the question is open.
-        if (!ui.CmdMayI.Visible || MayIAnswered) return;
-        ShowGameText(PlayerName() + " has said 'May I?' and is taking Stock and Discard card.");
+    RunControl("LblMayI", ui.CmdMayI, [this] {
+        if (MayIAnswered) return;
         ui.CmdPass.Visible = false;
         ui.CmdMayI.Visible = false;
+        ShowGameText(PlayerName() + " has said 'May I?' and is taking Stock and Discard card.");
         ui.CmdPass.Caption = "Pass";
         ui.CmdMayI.Caption = "MayI?";
         TakeDiscard(0);
         TakeDeckCard(0);
         MayIClaimed = true;
         MayIAnswered = true;
+        host.EndMayIWait();
     });
 }
 
 void Game::CmdPass_Click() {
-    RunHandler("CmdPass", [this] {
-        if (!ui.CmdPass.Visible || MayIAnswered) return;
+    RunControl("CmdPass", ui.CmdPass, [this] {
+        if (MayIAnswered) return;
         ui.CmdMayI.Visible = false;
         ui.CmdPass.Visible = false;
         MayIAnswered = true;
+        host.EndMayIWait();
     });
 }
 

@@ -24,16 +24,20 @@ void Game::AnyWinner(int seat) {
     for (int s = 0; s < 4; ++s)
         if (CardsInHand[s] == 0) everyHandHolds = false;
 
+    // The round is over before anything pauses, so nothing played during
+    // the pauses below can act on it; the board's button waits until the
+    // round's result is on the board.
+    RoundOver = true;
     ui.CmdStock.Visible = false;
     ui.CmdDiscard.Visible = false;
     ui.CmdMayI.Visible = false;
     ui.CmdPass.Visible = false;
     ui.CmdTakeBack.Visible = false;
+    ui.CmdFinished.Visible = false;
 
     if (Round < 7) {
         ShowGameText("");
         ui.LblP.Caption.clear();
-        RoundOver = true;
         GetTheScores();
         ui.LblToRnd.Caption = "To round number " + std::to_string(Round);
         ui.CmdFinished.Caption = "Round " + std::to_string(Round + 1);
@@ -41,23 +45,36 @@ void Game::AnyWinner(int seat) {
         PlayFile("\\ringout.wav");
         ui.FramScore.Visible = true;
         ui.BringToFront(ui.FramScore);
-        ui.SetFocus("CmdFinished");
         ui.LblBots.Caption = "Use mouse at top or bottom of score board to move it round the screen";
         ui.LblWhoWon.Caption = StockRenewals == 3 && everyHandHolds
                                    ? "No outright winner on this round. See above for details."
                                    : SeatName(seat) + " won this round. See above for details.";
+        ui.CmdFinished.Visible = true;
+        ui.SetFocus("CmdFinished");
         return;
     }
 
     ui.LblP.Caption.clear();
     GameOver = true;
-    RoundOver = true;
     GameInProgress = false;
     GetTheScores();
     ShowRoundResult();
+    // The game is credited before anything can pause: whatever the player
+    // chooses while it ends, the winner counts once.
+    CreditGame();
     ShowSeatText(seat, "");
     ui.CmdFinished.Caption = "&New Game";
     ui.CmdSave.Caption = "&Exit Game";
+    ShowGameText("");
+    PlayFile("\\ringout.wav");
+    ui.FramScore.Visible = true;
+    ui.BringToFront(ui.FramScore);
+    ui.CmdFinished.Visible = true;
+    ui.SetFocus("CmdFinished");
+}
+
+// Ties on the board; a unique lowest total wins the game.
+void Game::CreditGame() {
     for (int a = 0; a < 4; ++a)
         for (int b = a + 1; b < 4; ++b)
             if (Totals[a] == Totals[b])
@@ -71,11 +88,6 @@ void Game::AnyWinner(int seat) {
         ui.LblWhoWon.Caption = s == 0 ? "You are the winner of the game. Congratulations"
                                       : SeatName(s) + " is the winner of the game.";
     }
-    ShowGameText("");
-    PlayFile("\\ringout.wav");
-    ui.FramScore.Visible = true;
-    ui.BringToFront(ui.FramScore);
-    ui.SetFocus("CmdFinished");
 }
 
 void Game::GetTheScores() {
@@ -103,46 +115,40 @@ void Game::ShowRoundResult() {
             const int c = HandCards[i];
             CardImage& img = ui.Cds[c];
             img.Picture = c;
-            const int k = i - 1;
-            if (seat == 1) {
-                img.Left = 120;
-                img.Top = 2640 + 400 * k;
-            } else if (seat == 2) {
-                img.Left = 4080 + 400 * k;
-            } else {
-                img.Left = 14280;
-                img.Top = 2640 + 400 * k;
-            }
+            const layout::Point spot = layout::RevealedSpot(seat, i - 1, HandCount());
+            img.Left = spot.left;
+            if (seat != 2) img.Top = spot.top;  // North's cards keep their row
             img.Visible = true;
             ui.BringToFront(img);
         }
     }
 }
 
+// The board's button deals the next round or, after round 7, a new game;
+// either replaces what is left of the chain that ended the round.
 void Game::CmdFinished_Click() {
-    RunHandler("CmdFinished", [this] {
-        if (!RoundOver && !GameOver) return;  // only once a round has ended
-        RoundOver = true;
-        if (Round != 7) {
+    RunControl("CmdFinished", ui.CmdFinished, [this] {
+        if (!RoundOver && !GameOver) return;
+        RequestRestart([this] {
+            RoundOver = true;
             ui.FramScore.Visible = false;
             ui.LblBots.Caption.clear();
             ui.LblP.Caption.clear();
-            SetUpNewHand();
-            return;
-        }
-        ui.LblBots.Caption.clear();
-        ui.LblP.Caption.clear();
-        RoundOver = GameOver = GameInProgress = false;
-        ui.FramScore.Visible = false;
-        for (int s = 0; s < 4; ++s) {
-            for (int r = 1; r <= 7; ++r) {
-                RoundPoints[s][r] = 0;
-                ui.LblRnd[r][s].Caption.clear();
+            if (Round != 7) {
+                SetUpNewHand();
+                return;
             }
-            ui.LblTotal[s].Caption.clear();
-        }
-        ResetGame();
-    });
+            RoundOver = GameOver = GameInProgress = false;
+            for (int s = 0; s < 4; ++s) {
+                for (int r = 1; r <= 7; ++r) {
+                    RoundPoints[s][r] = 0;
+                    ui.LblRnd[r][s].Caption.clear();
+                }
+                ui.LblTotal[s].Caption.clear();
+            }
+            ResetGame();
+        });
+    }, &ui.FramScore);
 }
 
 }  // namespace meldora

@@ -5,26 +5,8 @@
 #include <string>
 
 #include "game/Game.h"
-#include "robots/Robots.h"
 
 namespace meldora {
-
-namespace {
-constexpr int kStockLeft = 480;
-constexpr int kStockTop = 600;
-constexpr int kDiscardLeft = 13320;
-constexpr int kDiscardTop = 8280;
-
-// Where a card travelling to a seat ends up before the hand is re-laid.
-void HandArea(int seat, int& left, int& top) {
-    switch (seat) {
-        case 0: left = 5000; top = 8160; break;
-        case 1: left = 240; top = 3400; break;
-        case 2: left = 5400; top = 450; break;
-        default: left = 14000; top = 3400; break;
-    }
-}
-}  // namespace
 
 void Game::MainLoop() {
     for (int s = 0; s < 4; ++s) {
@@ -33,7 +15,7 @@ void Game::MainLoop() {
         if (s == 0)
             PlayP();
         else
-            PlayBots(*this, s);
+            robots.PlayBots(*this, s);
         return;
     }
 }
@@ -48,22 +30,6 @@ void Game::PlayP() {
     ui.CmdSortSuits.Visible = true;
     if (!PlayerHasDrawn)
         ShowPlayerText(" click below on either Take Discard button or Take Stock button.");
-}
-
-void Game::TakingDeck(int seat) {
-    ShowSeatText(seat, "wants Stock card so Discard card on offer to others.");
-    MayIFrom(seat);
-    if (RoundOver || GameOver) return;
-    CollectHand(seat);
-    ui.LblP.Caption = " ";
-    TakeDeckCard(seat);
-    CardTakenBotsAction(seat);
-}
-
-void Game::TakingDiscard(int seat) {
-    ShowSeatText(seat, " is taking the Discard card so not on offer to other players.");
-    TakeDiscard(seat);
-    CardTakenBotsAction(seat);
 }
 
 void Game::TakeDeckCard(int seat) {
@@ -105,7 +71,7 @@ int Game::GetSingleCard() {
             return 0;
         }
         StockCount = 0;
-        RenewStock();
+        RenewStock();  // the third time it ends the round instead
         StockRenewals += 1;
         if (StockRenewals >= 3) {
             AnyWinner(0);
@@ -121,15 +87,19 @@ int Game::GetSingleCard() {
     }
 }
 
+// The stock is rebuilt twice a round; when it runs out a third time the
+// round ends with the hands as they are, so nothing is moved then.
 void Game::RenewStock() {
     const std::string times = std::to_string(StockRenewals);
+    const bool lastTime = StockRenewals >= 2;
     const std::string prompt =
-        StockRenewals < 3
+        !lastTime
             ? "Stock card pile is empty and has been replaced " + times +
                   " times. Discard cards, except the top card, will now be placed in Stock pile."
             : "Stock card pile is empty and has been replaced " + times +
                   " times. Game will now finish and penalty points given as currently in hands.";
     ShowMessage(prompt, "Right", "", "", "Stock empty");
+    if (lastTime) return;
     const int top = TopDiscard();
     for (int c = 1; c <= kCardCount; ++c) {
         if (CardTable[c].Location != LocDiscard || c == top) continue;
@@ -155,8 +125,8 @@ void Game::RedrawStock() {
         CardImage& img = ui.Cds[c];
         img.Picture = kPicBack;
         img.Enabled = false;
-        img.Left = kStockLeft + 2 * StockCount;
-        img.Top = kStockTop - 2 * StockCount;
+        img.Left = layout::kStock.left + layout::kPileStep * StockCount;
+        img.Top = layout::kStock.top - layout::kPileStep * StockCount;
         ui.BringToFront(img);
         img.Visible = true;
         StockCount += 1;
@@ -165,71 +135,42 @@ void Game::RedrawStock() {
 }
 
 void Game::RedrawDiscard() {
-    DiscardLeft = kDiscardLeft;
+    DiscardLeft = layout::kDiscardPile.left;
     for (int k = 1; k <= DiscardCount; ++k) {
         CardImage& img = ui.Cds[DiscardPile[k]];
         img.Left = DiscardLeft;
-        img.Top = kDiscardTop;
+        img.Top = layout::kDiscardPile.top;
         img.Picture = DiscardPile[k];
         img.Visible = true;
         img.Enabled = false;
         ui.BringToFront(img);
-        DiscardLeft += 2;
+        DiscardLeft += layout::kPileStep;
     }
 }
 
-void Game::AnimateTo(int card, int left, int top, int steps) {
+void Game::AnimateTo(int card, layout::Point to, int steps) {
     CardImage& img = ui.Cds[card];
     const int fromLeft = img.Left, fromTop = img.Top;
     img.Visible = true;
     for (int step = 1; step <= steps; ++step) {
-        img.Left = fromLeft + (left - fromLeft) * step / steps;
-        img.Top = fromTop + (top - fromTop) * step / steps;
+        img.Left = fromLeft + (to.left - fromLeft) * step / steps;
+        img.Top = fromTop + (to.top - fromTop) * step / steps;
         ui.BringToFront(img);
         Pause();
     }
 }
 
 void Game::AnimateStockCard(int seat, int card) {
-    PauseLength = 150;
+    PaceScope pace(*this, kCardTravelMs);
     if (seat == 0) ShowFace(card);
-    int left = 0, top = 0;
-    HandArea(seat, left, top);
-    AnimateTo(card, left, top, 3);
-    PauseLength = settings.Speed;
+    AnimateTo(card, layout::TravelTarget(seat), 3);
 }
 
 void Game::MoveDiscardTo(int seat) {
     const int t = TopDiscard();
     if (t == 0) return;
-    PauseLength = 500;
-    int left = 0, top = 0;
-    HandArea(seat, left, top);
-    AnimateTo(t, left, top, 2);
-    PauseLength = settings.Speed;
-}
-
-void Game::CardTakenBotsAction(int seat) {
-    if (RoundOver || GameOver) return;
-    CollectHand(seat);
-    if (Round <= 5 || (Round == 6 && HasContract[seat]) || Round == 7) {
-        CheckSwapJoker(*this, seat);
-        CheckSwapJoker(*this, seat);
-    }
-    if (RoundOver || GameOver) return;
-    if (HasContract[seat])
-        LayOffCardBots(*this, seat);
-    else
-        MakeContractForRound(*this, seat);
-    if (RoundOver || GameOver) return;
-    ShowSeatText(seat, "will now discard a card.");
-    if (!HasContract[seat]) {
-        DiscardBotsNoContract(*this, seat);
-        WhoPlaysNext(seat);
-    } else {
-        DiscardBotsWithContract(*this, seat);
-        if (!RoundOver && !GameOver) WhoPlaysNext(seat);
-    }
+    PaceScope pace(*this, kSlowTravelMs);
+    AnimateTo(t, layout::TravelTarget(seat), 2);
 }
 
 void Game::WhoPlaysNext(int seat) {

@@ -4,11 +4,11 @@
 // their animation.
 
 #include <algorithm>
-#include <exception>
 #include <string>
 #include <vector>
 
 #include "game/Game.h"
+#include "game/Guard.h"
 #include "robots/ContractPlan.h"
 #include "robots/Robots.h"
 
@@ -52,34 +52,6 @@ void Remove(std::vector<int>& hand, int card) {
     hand.erase(std::remove(hand.begin(), hand.end(), card), hand.end());
 }
 
-struct SeatPath {
-    int left[3];
-    int top[3];
-};
-
-// The way a card travels between a robot's hand and the meld area.
-const SeatPath* PathOf(int seat) {
-    static const SeatPath paths[4] = {
-        {{0, 0, 0}, {0, 0, 0}},
-        {{1667, 3640, 5000}, {3900, 4500, 4350}},
-        {{6360, 6970, 6500}, {1350, 2550, 4050}},
-        {{11000, 9500, 8500}, {3900, 4500, 4050}},
-    };
-    return (seat >= 1 && seat <= 3) ? &paths[seat] : nullptr;
-}
-
-const int kMeldColumnLeft[kMeldSlots + 1] = {0,    1364, 2425, 3487,  4548,  5609, 6671,
-                                            7732, 8794, 9855, 10916, 11977, 13039};
-constexpr int kMeldColumnTop = 3000;
-
-void MoveImage(Game& g, int card, int left, int top) {
-    CardImage& image = g.ui.Cds[card];
-    image.Left = left;
-    image.Top = top;
-    image.Visible = true;
-    g.ui.BringToFront(image);
-}
-
 // Puts one card from the seat's hand into meld slot m, on the table and on
 // screen.
 void MeldOneCard(Game& g, int seat, int meldSlot, int card) {
@@ -89,7 +61,7 @@ void MeldOneCard(Game& g, int seat, int meldSlot, int card) {
     g.ShowSeatText(seat, "is going to Meld " + c.FullName);
     g.ShowFace(card);
     g.MeldTable[meldSlot].Count += 1;
-    MoveCardToMeld(g, seat, meldSlot, card);
+    g.MoveCardToMeld(seat, meldSlot, card);
 }
 
 // The hand closes up behind a laid contract meld, which is then complete.
@@ -100,16 +72,12 @@ void FinishContractMeld(Game& g, int seat, int meldSlot, int cards) {
     g.HasContract[seat] = true;
 }
 
-void Report(Game& g, const char* procedure, const std::exception& e) {
-    g.ReportError(procedure, e.what());
-}
-
 }  // namespace
 
 // ---- completing melds with a Joker ---------------------------------------
 
 void AddJokertoSet(Game& g, int value) {
-    try {
+    Guarded(g, "AddJokertoSet", [&] {
         for (int p = 1; p <= g.HandCount(); ++p) {
             const int card = g.HandCards[p];
             if (!IsJoker(card) || g.CardTable[card].Value != kValueJoker) continue;
@@ -121,13 +89,11 @@ void AddJokertoSet(Game& g, int value) {
             g.ui.Cds[card].Enabled = false;
             return;
         }
-    } catch (const std::exception& e) {
-        Report(g, "AddJokertoSet", e);
-    }
+    });
 }
 
 void AddJokertoRun(Game& g, int seat, int slot) {
-    try {
+    Guarded(g, "AddJokertoRun", [&] {
         if (!ValidSeat(seat) || !ValidRunSlot(slot)) return;
         // Only a recorded three-card run can take a Joker.
         const int first = g.RunCard1[seat][slot];
@@ -164,15 +130,13 @@ void AddJokertoRun(Game& g, int seat, int slot) {
             j.Suit = g.CardTable[first].Suit;
         }
         g.RunFound[seat][slot] = true;
-    } catch (const std::exception& e) {
-        Report(g, "AddJokertoRun", e);
-    }
+    });
 }
 
 // ---- the checks before laying ------------------------------------------------
 
 bool FinalCheckRuns(Game& g, int seat, int slot) {
-    try {
+    return Guarded(g, "FinalCheckRuns", false, [&] {
         if (Stopped(g) || !ValidSeat(seat) || !ValidRunSlot(slot)) return false;
         g.SortHandCardsByValue();
 
@@ -199,10 +163,7 @@ bool FinalCheckRuns(Game& g, int seat, int slot) {
             ++found;
         }
         return found == 4;
-    } catch (const std::exception& e) {
-        Report(g, "FinalCheckRuns", e);
-        return false;
-    }
+    });
 }
 
 bool CheckSetNotInRuns(Game& g, int value, int seat) {
@@ -295,8 +256,8 @@ bool ContractLaysCleanly(const Game& g, int seat, const PlannedMeld* melds, int 
 
 // ---- laying ----------------------------------------------------------------------
 
-void LayContractSet(Game& g, int seat, int meldSlot, int value, int naturalsToLeave) {
-    try {
+void MakeContractSet(Game& g, int seat, int meldSlot, int value, int naturalsToLeave) {
+    Guarded(g, "MakeContractSet", [&] {
         if (!ValidSeat(seat) || !ValidMeldSlot(meldSlot)) return;
         const std::vector<int> cards =
             PickSetCards(g, HandList(g, seat), value, naturalsToLeave);
@@ -314,17 +275,11 @@ void LayContractSet(Game& g, int seat, int meldSlot, int value, int naturalsToLe
             g.SortMeldsSet(meldSlot);
         }
         FinishContractMeld(g, seat, meldSlot, 3);
-    } catch (const std::exception& e) {
-        Report(g, "MakeContractSet", e);
-    }
-}
-
-void MakeContractSet(Game& g, int seat, int meldSlot, int value) {
-    LayContractSet(g, seat, meldSlot, value, 0);
+    });
 }
 
 void MakeContractRun(Game& g, int seat, int meldSlot, int runSlot) {
-    try {
+    Guarded(g, "MakeContractRun", [&] {
         if (!ValidSeat(seat) || !ValidMeldSlot(meldSlot) || !ValidRunSlot(runSlot)) return;
         // The run is laid with exactly its four recorded cards, each of them
         // taken straight from the hand; the hand list's order, rebuilt after
@@ -356,38 +311,7 @@ void MakeContractRun(Game& g, int seat, int meldSlot, int runSlot) {
             g.SortMeldsRun(meldSlot);
         }
         FinishContractMeld(g, seat, meldSlot, 4);
-    } catch (const std::exception& e) {
-        Report(g, "MakeContractRun", e);
-    }
-}
-
-// ---- animations ----------------------------------------------------------------------
-
-void MoveCardToMeld(Game& g, int seat, int meldSlot, int card) {
-    if (card < 1 || card > kCardCount) return;
-    g.PauseLength = 150;
-    g.ShowFace(card);
-    if (const SeatPath* path = PathOf(seat)) {
-        for (int step = 0; step < 3; ++step) {
-            MoveImage(g, card, path->left[step], path->top[step]);
-            if (step < 2) g.Pause();
-        }
-    }
-    if (ValidMeldSlot(meldSlot)) MoveImage(g, card, kMeldColumnLeft[meldSlot], kMeldColumnTop);
-    g.PlayCardDownSound();
-    g.PauseLength = g.settings.Speed;
-}
-
-void MoveCardToHand(Game& g, int seat, int card) {
-    if (card < 1 || card > kCardCount) return;
-    g.PauseLength = 500;
-    if (const SeatPath* path = PathOf(seat)) {
-        for (int step = 2; step >= 0; --step) {
-            MoveImage(g, card, path->left[step], path->top[step]);
-            if (step > 0) g.Pause();
-        }
-    }
-    g.PauseLength = g.settings.Speed;
+    });
 }
 
 }  // namespace meldora

@@ -34,7 +34,4 @@ int NaturalsToLeave(const PlannedMeld* melds, int count, int index);
 // no meld takes more than one Joker or a card another meld took.
 bool ContractLaysCleanly(const Game& g, int seat, const PlannedMeld* melds, int count);
 
-// MakeContractSet with cards left for later sets of the same value.
-void LayContractSet(Game& g, int seat, int meldSlot, int value, int naturalsToLeave);
-
 }  // namespace meldora

@@ -3,9 +3,8 @@
 // those needing three or two free Jokers, then those needing one. The first
 // way that produces every meld is checked and, if sound, laid on the table.
 
-#include <exception>
-
 #include "game/Game.h"
+#include "game/Guard.h"
 #include "robots/ContractPlan.h"
 #include "robots/Robots.h"
 
@@ -291,7 +290,7 @@ void LeaveMarksForDiscard(Game& g, int seat, int round) {
 
 void MakeContract(Game& g, int seat, int round) {
     const RoundContract& c = kContracts[round];
-    try {
+    Guarded(g, c.routine, [&] {
         if (g.RoundOver || g.GameOver || seat < 1 || seat > 3) return;
         SetRobotMeldSlots(g, seat);
         g.CollectHand(seat);
@@ -322,14 +321,12 @@ void MakeContract(Game& g, int seat, int round) {
             if (plan[i].kind == kKindRun) {
                 MakeContractRun(g, seat, slots[i], plan[i].runSlot);
             } else {
-                LayContractSet(g, seat, slots[i], plan[i].setValue,
+                MakeContractSet(g, seat, slots[i], plan[i].setValue,
                                NaturalsToLeave(plan, c.meldCount, i));
             }
         }
         g.ContractThisTurn = true;
-    } catch (const std::exception& e) {
-        g.ReportError(c.routine, e.what());
-    }
+    });
 }
 
 }  // namespace
@@ -341,9 +338,5 @@ void MakeContract4(Game& g, int seat) { MakeContract(g, seat, 4); }
 void MakeContract5(Game& g, int seat) { MakeContract(g, seat, 5); }
 void MakeContract6(Game& g, int seat) { MakeContract(g, seat, 6); }
 void MakeContract7(Game& g, int seat) { MakeContract(g, seat, 7); }
-
-void MakeContractForRound(Game& g, int seat) {
-    if (g.Round >= 1 && g.Round <= 7) MakeContract(g, seat, g.Round);
-}
 
 }  // namespace meldora

@@ -326,30 +326,17 @@ int DiscardWhatRun(Game& g, int seat) {
 }
 
 void AnimateDiscardBots(Game& g, int seat, int card) {
-    struct Point { int left, top; };
-    static const Point kWest[] = {{3360, 4080}, {6720, 5160}, {9720, 6360}, {11280, 7280}};
-    static const Point kNorth[] = {{6240, 2400}, {9000, 4920}, {11280, 7280}};
-    static const Point kEast[] = {{12840, 4680}, {11280, 7280}};
-
-    g.PauseLength = 250;
+    PaceScope pace(g, kRobotDiscardMs);
     ClearInSetInRun(g, seat);
     g.ShowFace(card);
-    const Point* path = nullptr;
-    int steps = 0;
-    switch (seat) {
-        case 1: path = kWest; steps = 4; break;
-        case 2: path = kNorth; steps = 3; break;
-        case 3: path = kEast; steps = 2; break;
-        default: break;
-    }
+    const layout::Path path = layout::DiscardPath(seat);
     CardImage& image = g.ui.Cds[card];
-    if (steps > 0) g.ui.BringToFront(image);
-    for (int i = 0; i < steps; ++i) {
-        image.Left = path[i].left;
-        image.Top = path[i].top;
+    if (path.count > 0) g.ui.BringToFront(image);
+    for (int i = 0; i < path.count; ++i) {
+        image.Left = path.spots[i].left;
+        image.Top = path.spots[i].top;
         g.Pause();
     }
-    g.PauseLength = g.settings.Speed;
 }
 
 }  // namespace meldora

@@ -172,12 +172,12 @@ void CheckSwapJoker(Game& g, int seat) {
             j.Value = kValueJoker;
             j.Suit = SuitNone;
             g.ShowSeatText(seat, " is exchanging card in hand with Joker melded same value.");
-            MoveCardToHand(g, seat, joker);
+            g.MoveCardToHand(seat, joker);
 
             CardRecord& c = g.CardTable[card];
             c.InMeld[slot] = true;
             c.Location = LocMeld;
-            MoveCardToMeld(g, seat, slot, card);
+            g.MoveCardToMeld(seat, slot, card);
             g.SortMeldsRun(slot);
             g.SortHandAll(seat);  // the Joker joins the face-down hand
 

@@ -1,34 +1,10 @@
 #pragma once
 // Small helpers shared by the robots' take, lay-off and discard routines.
 
-#include <exception>
-#include <utility>
-
 #include "game/Game.h"
+#include "game/Guard.h"
 
 namespace meldora::robots {
-
-// Runs body and turns an unexpected error into the program's error report
-// under the routine's name; the routine then answers `fallback`. A chain
-// that is being aborted (ChainAborted) is not an error and passes through.
-template <typename R, typename F>
-R Guarded(Game& g, const char* name, R fallback, F&& body) {
-    try {
-        return std::forward<F>(body)();
-    } catch (const std::exception& e) {
-        g.ReportError(name, e.what());
-        return fallback;
-    }
-}
-
-template <typename F>
-void Guarded(Game& g, const char* name, F&& body) {
-    try {
-        std::forward<F>(body)();
-    } catch (const std::exception& e) {
-        g.ReportError(name, e.what());
-    }
-}
 
 inline bool RoundHalted(const Game& g) { return g.RoundOver || g.GameOver; }
 

@@ -3,6 +3,8 @@
 // off, Joker stealing and the discard choice. Every routine works on the
 // shared game state; seats 1..3 are robots.
 
+#include "game/RobotSeats.h"
+
 namespace meldora {
 
 class Game;
@@ -31,18 +33,25 @@ void MakeContract4(Game& g, int seat);
 void MakeContract5(Game& g, int seat);
 void MakeContract6(Game& g, int seat);
 void MakeContract7(Game& g, int seat);
-void MakeContractForRound(Game& g, int seat);  // MakeContract1..7 by Round
 void AddJokertoSet(Game& g, int value);
 void AddJokertoRun(Game& g, int seat, int slot);
 bool FinalCheckRuns(Game& g, int seat, int slot);
 bool CheckSetNotInRuns(Game& g, int value, int seat);
-void MakeContractSet(Game& g, int seat, int meldSlot, int value);
+// Lays a set of `value`, leaving `naturalsToLeave` natural cards of the
+// value for a later set of the same value in the contract.
+void MakeContractSet(Game& g, int seat, int meldSlot, int value, int naturalsToLeave = 0);
 void MakeContractRun(Game& g, int seat, int meldSlot, int runSlot);
-void MoveCardToMeld(Game& g, int seat, int meldSlot, int card);
-void MoveCardToHand(Game& g, int seat, int card);
+
+// ---- a robot's turn -------------------------------------------------------------
+// The robots as the turn loop reaches them.
+RobotSeats& TheRobots();
+void PlayBots(Game& g, int seat);
+void TakingDeck(Game& g, int seat);
+void TakingDiscard(Game& g, int seat);
+void CardTakenBotsAction(Game& g, int seat);
+void MayIWho(Game& g, int seat);
 
 // ---- the take decision -------------------------------------------------------
-void PlayBots(Game& g, int seat);
 bool CheckWantDCRun(Game& g, int seat);
 bool WantDiscardRun2Check(Game& g, int seat);
 bool CheckIfCardInHand(Game& g, int value, int suit);

@@ -111,7 +111,7 @@ void PlayBots(Game& g, int seat) {
 
         const int top = g.TopDiscard();
         if (top == 0) {  // nothing to take: draw
-            g.TakingDeck(seat);
+            TakingDeck(g, seat);
             return;
         }
         const CardRecord& t = g.CardTable[top];
@@ -124,9 +124,9 @@ void PlayBots(Game& g, int seat) {
             take = WantsWithoutContract(g, seat, t);
 
         if (take)
-            g.TakingDiscard(seat);
+            TakingDiscard(g, seat);
         else
-            g.TakingDeck(seat);
+            TakingDeck(g, seat);
     });
 }
 

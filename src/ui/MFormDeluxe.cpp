@@ -159,7 +159,7 @@ MFormDeluxe::MFormDeluxe(QWidget* parent)
 QLabel* MFormDeluxe::Label1(int i) const { return panels_[i]->caption(); }
 
 void MFormDeluxe::prepare(const QString& prompt, const QString& button0, const QString& button1,
-                          const QString& button2, const QString& title) {
+                          const QString& button2, const QString& title, int focus) {
     for (BevelPanel* p : panels_) p->setSunken(false);
 
     prompt_->setText(prompt);
@@ -170,17 +170,12 @@ void MFormDeluxe::prepare(const QString& prompt, const QString& button0, const Q
     in.promptHeight = Twips(promptHeightPx);
     in.button1 = !button1.isEmpty();
     in.button2 = !button2.isEmpty();
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
     const QScreen* scr = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (parentWidget() && parentWidget()->screen()) scr = parentWidget()->screen();
-    if (scr) {
-        const QRect avail = scr->availableGeometry();
-        in.screenLeft = Twips(avail.left());
-        in.screenTop = Twips(avail.top());
-        in.screenWidth = Twips(avail.width());
-        in.screenHeight = Twips(avail.height());
-    }
-    in.previousWidth = Twips(width());
-    in.previousHeight = Twips(height());
+    if (owner && owner->screen()) scr = owner->screen();
+    auto twips = [](const QRect& r) { return TwipRect{Twips(r.left()), Twips(r.top()), Twips(r.width()), Twips(r.height())}; };
+    if (scr) in.screen = twips(scr->availableGeometry());
+    in.over = owner && owner->isVisible() ? twips(owner->frameGeometry()) : in.screen;
     layout_ = LayoutMessage(in);
 
     setGeometry(Px(layout_.left), Px(layout_.top), Px(layout_.width), Px(layout_.height));
@@ -195,7 +190,8 @@ void MFormDeluxe::prepare(const QString& prompt, const QString& button0, const Q
         panels_[i]->setGeometry(PxRect(layout_.panel[i]));
         panels_[i]->setVisible(layout_.panel[i].visible);
     }
-    panels_[0]->setFocus(Qt::OtherFocusReason);
+    const int focused = focus >= 0 && focus < 3 && layout_.panel[focus].visible ? focus : 0;
+    panels_[focused]->setFocus(Qt::OtherFocusReason);
 }
 
 int MFormDeluxe::ask(const QString& prompt, const QString& button0, const QString& button1,

@@ -59,8 +59,9 @@ public:
     // The two halves of ask: lay the window out without showing it, then
     // show it modally as laid out.
     int run();
+    // `focus` is the button that has the keyboard focus.
     void prepare(const QString& prompt, const QString& button0, const QString& button1,
-                 const QString& button2, const QString& title);
+                 const QString& button2, const QString& title, int focus = 0);
 
     BevelPanel* Pic1(int i) const { return panels_[i]; }
     QLabel* Label1(int i) const;

@@ -4,14 +4,16 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 
+#include "robots/Robots.h"
 #include "ui/TableWidget.h"
 
 namespace meldora::ui {
 
-MainWindow::MainWindow() : host_(this), game_(host_, random_, settings_) {
+MainWindow::MainWindow() : host_(this), game_(host_, random_, settings_, TheRobots()) {
     setWindowTitle(QStringLiteral("Meldora"));
     setWindowIcon(QIcon(art_.pixmap(53, QSize(48, 64), 1.0)));
 
@@ -28,8 +30,21 @@ MainWindow::MainWindow() : host_(this), game_(host_, random_, settings_) {
     game_.ShowOpeningTable();
     syncView();
 
-    resize(table_->sizeHint().width(),
-           table_->sizeHint().height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    fitToScreen();
+}
+
+// Opens at the table's own size, or smaller with the same proportions when
+// the screen's free area (at its scale factor) has no room for it.
+void MainWindow::fitToScreen() {
+    const int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    QSize table = table_->sizeHint();
+    if (const QScreen* s = screen()) {
+        // Room for the window's frame, which is not known before it is shown.
+        constexpr int kFrameAllowance = 48;
+        const QSize room = s->availableGeometry().size() - QSize(kFrameAllowance / 2, kFrameAllowance + bars);
+        table = table.scaled(room.boundedTo(table), Qt::KeepAspectRatio);
+    }
+    resize(table.width(), table.height() + bars);
 }
 
 MainWindow::~MainWindow() {

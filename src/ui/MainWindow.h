@@ -43,6 +43,7 @@ protected:
 private:
     void buildMenus();
     void buildStatusBar();
+    void fitToScreen();
     QAction* addCommand(QMenu* menu, const QString& name, const QString& text, bool ready);
     // Calls a handler of the game, then shows the result.
     void run(const std::function<void()>& handler);

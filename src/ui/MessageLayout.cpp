@@ -1,14 +1,24 @@
 #include "ui/MessageLayout.h"
 
+#include <algorithm>
+
 namespace meldora::ui {
+
+namespace {
+// Keeps [start, start + length) inside [lo, lo + room) where it fits.
+int Inside(int start, int length, int lo, int room) {
+    if (room <= 0) return start;
+    return std::max(lo, std::min(start, lo + room - length));
+}
+}  // namespace
 
 MessageLayout LayoutMessage(const MessageLayoutIn& in) {
     MessageLayout out;
     out.width = kMessageWidth;
     out.height = in.promptHeight + kMessageExtraHeight;
-    // Centred with the size the window had before this message.
-    out.left = in.screenLeft + (in.screenWidth - in.previousWidth) / 2;
-    out.top = in.screenTop + (in.screenHeight - in.previousHeight) / 2;
+    // Centred over the table with the size it has for this message.
+    out.left = Inside(in.over.left + (in.over.width - out.width) / 2, out.width, in.screen.left, in.screen.width);
+    out.top = Inside(in.over.top + (in.over.height - out.height) / 2, out.height, in.screen.top, in.screen.height);
 
     out.title = {45, 60, out.width - 90, 300, true};
     out.prompt = {kMessagePromptLeft, kMessagePromptTop, kMessagePromptWidth, in.promptHeight, true};

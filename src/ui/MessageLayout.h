@@ -14,9 +14,8 @@ struct MessageLayoutIn {
     int promptHeight = 0;          // the word-wrapped prompt's height
     bool button1 = false;          // button 1 has a caption
     bool button2 = false;          // button 2 has a caption
-    int screenLeft = 0, screenTop = 0;
-    int screenWidth = 0, screenHeight = 0;
-    int previousWidth = 0, previousHeight = 0;  // the window before this resize
+    TwipRect over;    // what the window is centred over: the main window, else the screen
+    TwipRect screen;  // the screen's available area, which the window stays inside
 };
 
 struct MessageLayout {

@@ -45,17 +45,20 @@ void QtHost::Pause(int ms) {
     runLoop(loop);
 }
 
+// The answer arrives through the buttons' handlers, which run inside this
+// loop and end it with EndMayIWait; nothing is polled.
 void QtHost::WaitForMayIAnswer(const std::function<bool()>& answered) {
     if (shuttingDown_ || answered()) return;
     refresh();
     QEventLoop loop;
-    QTimer poll;
-    poll.setInterval(kAnswerPollMs);
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (shuttingDown_ || answered()) loop.quit();
-    });
-    poll.start();
+    QEventLoop* outer = mayILoop_;
+    mayILoop_ = &loop;
     runLoop(loop);
+    mayILoop_ = outer;
+}
+
+void QtHost::EndMayIWait() {
+    if (mayILoop_) mayILoop_->quit();
 }
 
 void QtHost::Interrupt() {
@@ -80,11 +83,11 @@ void QtHost::PlaySound(const std::string& file) { sounds_->play(Q(file)); }
 
 int QtHost::ShowMessage(const std::string& prompt, const std::string& button0,
                         const std::string& button1, const std::string& button2,
-                        const std::string& title) {
+                        const std::string& title, int focus) {
     if (shuttingDown_) return -1;
     refresh();
     if (!message_) message_ = new MFormDeluxe(window_);
-    message_->prepare(Q(prompt), Q(button0), Q(button1), Q(button2), Q(title));
+    message_->prepare(Q(prompt), Q(button0), Q(button1), Q(button2), Q(title), focus);
     PlaySound("\\ringout.wav");
     return message_->run();
 }

@@ -35,10 +35,11 @@ public:
     void PlaySound(const std::string& file) override;
     int ShowMessage(const std::string& prompt, const std::string& button0,
                     const std::string& button1, const std::string& button2,
-                    const std::string& title) override;
+                    const std::string& title, int focus) override;
     void SystemMessage(const std::string& text, const std::string& title, bool critical) override;
     bool InputBox(const std::string& prompt, const std::string& title, std::string& text) override;
     void WaitForMayIAnswer(const std::function<bool()>& answered) override;
+    void EndMayIWait() override;
     void Interrupt() override;
     void Quit() override;
     long long TickCount() override;
@@ -51,15 +52,13 @@ public:
     // Number of waits running now (nested event loops).
     int waitDepth() const { return static_cast<int>(loops_.size()); }
 
-    // How often the "May I?" wait looks at its answer, in ms.
-    static constexpr int kAnswerPollMs = 25;
-
 private:
     void refresh();
     void runLoop(QEventLoop& loop);
 
     QWidget* window_;
     std::vector<QEventLoop*> loops_;
+    QEventLoop* mayILoop_ = nullptr;  // the wait for the player's answer
     bool shuttingDown_ = false;
     QElapsedTimer clock_;
     std::unique_ptr<SoundPlayer> sounds_;

@@ -1,8 +1,18 @@
 #include "Fixture.h"
 
 #include "headless/Invariants.h"
+#include "headless/Notation.h"
 
 namespace meldora::test {
+
+RobotSeats& IdleRobots() {
+    struct Idle : RobotSeats {
+        void PlayBots(Game&, int) override {}
+        void MayIWho(Game&, int) override {}
+    };
+    static Idle idle;
+    return idle;
+}
 
 void Table::StartRound(int round) {
     g.ClearNextRound();
@@ -15,6 +25,13 @@ void Table::StartRound(int round) {
         for (int i = 0; i < contract.meldCount; ++i)
             g.MeldTable[FirstMeldSlot(seat, round) + i].Kind = contract.kinds[i];
 }
+
+void Table::Set(int round, const char* table) {
+    StartRound(round);
+    SetUpTable(g, table);
+}
+
+QString Table::Describe() const { return QString::fromStdString(DescribeTable(g)); }
 
 void Table::Give(int seat, std::initializer_list<int> cards) {
     for (int c : cards) {
@@ -67,6 +84,10 @@ int Table::Card(int value, int suit, int copy) {
     return block * 26 + (value - 1) * 2 + copy + 1;
 }
 
-QString Table::CheckInvariants() const { return QString::fromStdString(CheckTableInvariants(g)); }
+QString Table::CheckInvariants() const {
+    std::string fault = CheckTableInvariants(g);
+    if (!fault.empty()) fault += "\n  table: " + DescribeTable(g);
+    return QString::fromStdString(fault);
+}
 
 }  // namespace meldora::test

@@ -6,12 +6,17 @@
 #include <initializer_list>
 
 #include "game/Game.h"
+#include "robots/Robots.h"
 #include "headless/HeadlessHost.h"
 
 namespace meldora::test {
 
+// Robots that never move: a round can be dealt and looked at before anyone plays.
+RobotSeats& IdleRobots();
+
 struct Table {
-    explicit Table(unsigned seed = 1) : rng(seed), g(host, rng, settings) {
+    explicit Table(unsigned seed = 1, RobotSeats& robots = TheRobots())
+        : rng(seed), g(host, rng, settings, robots) {
         settings.NoAnimation = true;
         g.PauseLength = settings.Speed;
     }
@@ -20,6 +25,12 @@ struct Table {
     // face fields set, meld kinds of the round's contract, no hands dealt,
     // the player to play.
     void StartRound(int round);
+
+    // StartRound, then the table of a line of the notation (see
+    // headless/Notation.h), e.g. "P: 7H 7C | W: 4C 5C 6C | D: 9H".
+    void Set(int round, const char* table);
+    // The table in that notation, for comparing and for failure messages.
+    QString Describe() const;
 
     // Moves the cards into a seat's hand (from wherever they are) and fixes
     // the counts; HandCards is left holding that hand.

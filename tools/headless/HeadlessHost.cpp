@@ -12,8 +12,8 @@ void HeadlessHost::PlaySound(const std::string& file) { sounds.push_back(file); 
 
 int HeadlessHost::ShowMessage(const std::string& prompt, const std::string& button0,
                               const std::string& button1, const std::string& button2,
-                              const std::string& title) {
-    messages.push_back({prompt, button0, button1, button2, title});
+                              const std::string& title, int focus) {
+    messages.push_back({prompt, button0, button1, button2, title, focus});
     if (messageAnswers.empty()) return 0;
     const int answer = messageAnswers.front();
     messageAnswers.pop_front();

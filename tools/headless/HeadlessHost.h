@@ -15,16 +15,18 @@ class HeadlessHost : public Host {
 public:
     struct Message {
         std::string prompt, button0, button1, button2, title;
+        int focus = 0;
     };
 
     void Pause(int ms) override;
     void PlaySound(const std::string& file) override;
     int ShowMessage(const std::string& prompt, const std::string& button0,
                     const std::string& button1, const std::string& button2,
-                    const std::string& title) override;
+                    const std::string& title, int focus) override;
     void SystemMessage(const std::string& text, const std::string& title, bool critical) override;
     bool InputBox(const std::string& prompt, const std::string& title, std::string& text) override;
     void WaitForMayIAnswer(const std::function<bool()>& answered) override;
+    void EndMayIWait() override {}
     void Interrupt() override { ++interrupts; }
     void Quit() override { quitRequested = true; }
     long long TickCount() override { return clock; }

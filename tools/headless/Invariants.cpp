@@ -1,5 +1,7 @@
 #include "headless/Invariants.h"
 
+#include <set>
+
 #include "game/Game.h"
 
 namespace meldora {
@@ -55,6 +57,135 @@ std::string CheckTableInvariants(const Game& g) {
         for (bool t : g.IsTurn) turns += t ? 1 : 0;
         if (turns != 1) return std::to_string(turns) + " seats have the turn";
     }
+    return {};
+}
+
+namespace {
+
+std::string Where(int card, const CardImage& img) {
+    return "card " + std::to_string(card) + " (picture " + std::to_string(img.Picture) + " at " +
+           std::to_string(img.Left) + "," + std::to_string(img.Top) + (img.Visible ? "" : ", hidden") +
+           (img.Enabled ? ", enabled" : ", disabled") + ")";
+}
+
+bool At(const CardImage& img, layout::Point p) { return img.Left == p.left && img.Top == p.top; }
+
+}  // namespace
+
+std::string CheckTableLayout(const Game& g) {
+    using namespace layout;
+    const TableModel& m = g.ui;
+    int stockIndex = 0;
+    int handIndex[4] = {};
+    std::set<int> playerLefts;
+    std::set<int> meldTops[kMeldSlots + 1];
+    for (int c = 1; c <= kCardCount; ++c) {
+        const CardRecord& card = g.CardTable[c];
+        const CardImage& img = m.Cds[c];
+        const int loc = card.Location;
+        if (!img.Visible) return Where(c, img) + " is not shown";
+        if (loc == LocStock) {
+            const Point spot{kStock.left + kPileStep * stockIndex, kStock.top - kPileStep * stockIndex};
+            ++stockIndex;
+            if (img.Picture != kPicBack || img.Enabled || !At(img, spot))
+                return "stock " + Where(c, img) + " out of its stack";
+        } else if (loc == LocDiscard) {
+            int k = 0;
+            for (int i = 1; i <= g.DiscardCount; ++i)
+                if (g.DiscardPile[i] == c) k = i;
+            const Point spot{kDiscardPile.left + kPileStep * (k - 1), kDiscardPile.top};
+            if (img.Picture != c || img.Enabled || !At(img, spot))
+                return "discard " + Where(c, img) + " out of the pile";
+        } else if (loc == LocMeld) {
+            int slot = 0;
+            for (int s = 1; s <= kMeldSlots; ++s)
+                if (card.InMeld[s]) slot = s;
+            const MeldRecord& meld = g.MeldTable[slot];
+            const int row = (img.Top - kMeldCardTop) / kMeldCardStep;
+            const bool inColumn = img.Left == MeldColumnLeft(slot) && img.Top >= kMeldCardTop &&
+                                  (img.Top - kMeldCardTop) % kMeldCardStep == 0 && row < meld.Count &&
+                                  meldTops[slot].insert(img.Top).second;
+            if (img.Picture != c || !inColumn) return "meld " + Where(c, img) + " out of column " + std::to_string(slot);
+            if (img.Enabled != (IsJoker(c) && meld.Kind == kKindRun))
+                return "meld " + Where(c, img) + (img.Enabled ? " takes the mouse" : " cannot be clicked");
+        } else if (loc >= 1 && loc <= 3) {
+            const int k = handIndex[loc]++;
+            if (img.Enabled) return "robot " + Where(c, img) + " takes the mouse";
+            if (g.RoundOver) {
+                if (img.Picture != c) return "robot " + Where(c, img) + " not revealed";
+                const Point spot = RevealedSpot(loc, k, g.CardsInHand[loc]);
+                if (img.Left != spot.left || (loc != 2 && img.Top != spot.top))
+                    return "revealed " + Where(c, img) + " out of place";
+            } else {
+                const int back = loc == 2 ? kPicBack : kPicBackSideways;
+                if (img.Picture != back || !At(img, HandSpot(loc, k, false)))
+                    return "robot " + Where(c, img) + " out of its hand";
+            }
+        } else if (loc == LocPlayer) {
+            const int k = (img.Left - kPlayerHand.first.left) / kPlayerHand.stepLeft;
+            const bool inRow = img.Top == kPlayerHand.first.top && img.Left >= kPlayerHand.first.left &&
+                               (img.Left - kPlayerHand.first.left) % kPlayerHand.stepLeft == 0 &&
+                               k < g.CardsInHand[0] && playerLefts.insert(img.Left).second;
+            if (img.Picture != c || !inRow) return "player's " + Where(c, img) + " out of the hand";
+            if (!img.Enabled && !g.RoundOver) return "player's " + Where(c, img) + " cannot be pushed";
+        }
+    }
+    return {};
+}
+
+std::string CheckFreshRound(const Game& g) {
+    const int dealt = g.Round <= 3 ? 10 : 12;
+    for (int s = 0; s < 4; ++s) {
+        if (g.CardsInHand[s] != dealt) return "seat " + std::to_string(s) + " was dealt " + std::to_string(g.CardsInHand[s]);
+        if (g.HasContract[s]) return "seat " + std::to_string(s) + " starts with a contract";
+        if (g.HasDiscarded[s]) return "seat " + std::to_string(s) + " starts having discarded";
+    }
+    if (g.StockRenewals != 0) return "the round starts with " + std::to_string(g.StockRenewals) + " renewals";
+    if (g.ContractThisTurn || g.PlayerHasDrawn || g.MayIAnswered || g.LastDiscardTaken != 0)
+        return "a flag of the last turn is still set";
+    if (g.DiscardCount != 1) return "the discard pile starts with " + std::to_string(g.DiscardCount) + " cards";
+    for (int m = 1; m <= kMeldSlots; ++m) {
+        const MeldRecord& meld = g.MeldTable[m];
+        if (meld.Count || meld.Started || meld.Complete || meld.Low || meld.High || g.JokerInMeld[m])
+            return "meld slot " + std::to_string(m) + " is not empty";
+        const bool used = m <= (g.Round <= 3 ? 8 : 12);
+        if ((meld.Kind != 0) != used) return "meld slot " + std::to_string(m) + " has kind " + std::to_string(meld.Kind);
+    }
+    if (g.ui.FramScore.Visible) return "the last round's board is still up";
+    for (int s = 0; s < 4; ++s) {
+        int sum = 0;
+        // The current round's cell holds the player's points in hand as
+        // they go; the totals hold the rounds before it.
+        for (int r = 1; r <= 7; ++r) {
+            if (r > g.Round && g.RoundPoints[s][r] != 0)
+                return "seat " + std::to_string(s) + " has points in round " + std::to_string(r) + " already";
+            if (r < g.Round) sum += g.RoundPoints[s][r];
+        }
+        if (g.Totals[s] != sum) return "seat " + std::to_string(s) + " starts with total " + std::to_string(g.Totals[s]) + ", not " + std::to_string(sum);
+    }
+    int turns = 0;
+    for (bool t : g.IsTurn) turns += t ? 1 : 0;
+    if (turns != 1) return std::to_string(turns) + " seats have the turn at the deal";
+    return {};
+}
+
+std::string CheckRoundScores(const Game& g) {
+    for (int s = 0; s < 4; ++s) {
+        int sum = 0;
+        for (int r = 1; r <= 7; ++r) {
+            const int points = g.RoundPoints[s][r];
+            sum += points;
+            const std::string cell = r <= g.Round ? std::to_string(points) : std::string();
+            if (r > g.Round && points != 0) return "seat " + std::to_string(s) + " has points in round " + std::to_string(r);
+            if (g.ui.LblRnd[r][s].Caption != cell)
+                return "round " + std::to_string(r) + " of seat " + std::to_string(s) + " shows '" + g.ui.LblRnd[r][s].Caption + "'";
+        }
+        if (g.Totals[s] != sum || g.ui.LblTotal[s].Caption != std::to_string(sum))
+            return "seat " + std::to_string(s) + " totals " + std::to_string(g.Totals[s]) + " (shown '" + g.ui.LblTotal[s].Caption + "'), not " + std::to_string(sum);
+        if (g.ui.LblLatestPoints[s + 1].Caption != g.SeatName(s) + " " + std::to_string(sum))
+            return "latest points of seat " + std::to_string(s) + " show '" + g.ui.LblLatestPoints[s + 1].Caption + "'";
+    }
+    if (!g.ui.FramScore.Visible || !g.ui.CmdFinished.Visible) return "the board or its button is not up";
     return {};
 }
 

@@ -11,4 +11,22 @@ class Game;
 // one broken.
 std::string CheckTableInvariants(const Game& g);
 
+// Empty when every card image lies where its card is, between turns: the
+// stock face down and out of play in its stack, the discard pile face up in
+// pile order, meld cards down their column, the robots' hands face down in
+// their places (face up and spread once the round is over), the player's
+// hand face up along the bottom; only the player's cards and the Jokers in
+// runs take the mouse.
+std::string CheckTableLayout(const Game& g);
+
+// Empty when a round just dealt starts clean: nothing of the last round
+// (melds, contracts, renewals, turn flags, Jokers laid, the board) is left,
+// every hand holds the deal, and the points so far add up to the totals.
+std::string CheckFreshRound(const Game& g);
+
+// Empty when a round just scored shows on the board what it holds: each
+// played round's points in its cell, the totals their sum, nothing in the
+// rounds still to come.
+std::string CheckRoundScores(const Game& g);
+
 }  // namespace meldora

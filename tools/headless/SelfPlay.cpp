@@ -1,6 +1,8 @@
 #include "headless/SelfPlay.h"
 
 #include "headless/Invariants.h"
+#include "headless/Notation.h"
+#include "robots/Robots.h"
 
 namespace meldora {
 
@@ -38,29 +40,46 @@ void ScriptedPlayerTurn(Game& g) {
     g.RemoveCard(0, 1);
     g.HasDiscarded[0] = true;
     g.AnyWinner(0);
+    if (!g.RoundOver && !g.GameOver) {
+        g.IsTurn[0] = false;
+        g.IsTurn[1] = true;
+        g.PlayerHasDrawn = false;
+        g.HasDiscarded[0] = false;
+        g.ui.LblP.Caption = " ";
+        g.SortHandP();
+    }
     if (g.onTurnDone) g.onTurnDone(0);
     if (g.RoundOver || g.GameOver) return;
-    g.IsTurn[0] = false;
-    g.IsTurn[1] = true;
-    g.PlayerHasDrawn = false;
-    g.HasDiscarded[0] = false;
-    g.ui.LblP.Caption = " ";
-    g.SortHandP();
     g.MainLoop();
 }
 
-SelfPlay::SelfPlay(std::uint64_t seed) : rng_(seed), g_(host_, rng_, settings_) {
+SelfPlay::SelfPlay(std::uint64_t seed, bool check)
+    : rng_(seed), g_(host_, rng_, settings_, TheRobots()), check_(check) {
     settings_.NoAnimation = true;
     settings_.NoSound = true;
     g_.onTurnDone = [this](int seat) { Observe(seat); };
+    // The deal's last words: the round is laid out and about to be played.
+    host_.onPause = [this] {
+        if (!check_) return;
+        if (g_.ui.LblBots.Caption.rfind("Below is where you will push cards", 0) != 0) return;
+        const std::string fault = CheckFreshRound(g_);
+        if (!fault.empty() && fault != lastFault_) Fault(-1, "at the deal: " + fault);
+        lastFault_ = fault;
+    };
+}
+
+void SelfPlay::Fault(int seat, const std::string& what) {
+    counts_.faults.push_back("round " + std::to_string(g_.Round) + " after seat " + std::to_string(seat) +
+                             ": " + what + "\n  table: " + DescribeTable(g_));
 }
 
 void SelfPlay::Observe(int seat) {
     if (seat >= 1 && seat <= 3) ++counts_.robotTurns;
-    const std::string fault = CheckTableInvariants(g_);
-    if (!fault.empty())
-        counts_.faults.push_back("round " + std::to_string(g_.Round) + " after seat " +
-                                 std::to_string(seat) + ": " + fault);
+    if (check_) {
+        std::string fault = CheckTableInvariants(g_);
+        if (fault.empty()) fault = CheckTableLayout(g_);
+        if (!fault.empty()) Fault(seat, fault);
+    }
     // Jokers that went from the table back into a robot's hand were stolen.
     for (int j = 0; j < 3; ++j) {
         const int loc = g_.CardTable[kFirstJoker + j].Location;
@@ -84,6 +103,8 @@ void SelfPlay::Observe(int seat) {
 
 void SelfPlay::EndOfRound() {
     Observe(-1);
+    const std::string scores = check_ ? CheckRoundScores(g_) : std::string();
+    if (!scores.empty()) Fault(-1, "on the board: " + scores);
     ++counts_.rounds;
     for (int s = 1; s <= 3; ++s)
         if (g_.HasContract[s]) ++counts_.contractsByRound[g_.Round];

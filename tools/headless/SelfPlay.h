@@ -30,7 +30,10 @@ struct SelfPlayCounts {
 
 class SelfPlay {
 public:
-    explicit SelfPlay(std::uint64_t seed);
+    // With `check`, the table, its layout and the board are checked after
+    // every turn and at every deal; broken rules land in counts().faults.
+    // Errors the game reports always count.
+    explicit SelfPlay(std::uint64_t seed, bool check = true);
 
     // Plays one whole game of seven rounds and adds to the counts.
     void PlayGame();
@@ -42,6 +45,7 @@ private:
     void PlayerTurn();
     void Observe(int seat);
     void EndOfRound();
+    void Fault(int seat, const std::string& what);
 
     HeadlessHost host_;
     Settings settings_;
@@ -50,6 +54,8 @@ private:
     SelfPlayCounts counts_;
     int jokerLoc_[4] = {};
     int laidOff_ = 0;  // cards laid off so far this round
+    std::string lastFault_;
+    bool check_;
 };
 
 // The scripted player's turn, through the game's own routines: offer the
