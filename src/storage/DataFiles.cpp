@@ -23,6 +23,10 @@ std::string KindWord(char kind) {
     return kind == 'T' ? "a quoted name" : kind == 'I' ? "a number" : "#TRUE# or #FALSE#";
 }
 
+std::string Count(std::size_t n, const char* thing) {
+    return std::to_string(n) + " " + thing + (n == 1 ? "" : "s");
+}
+
 // Reads a data file into records of the given shapes, one per line.
 ReadStatus ReadRecords(const fs::path& file, const std::vector<std::string_view>& shapes,
                        std::vector<Record>& records, std::string& why) {
@@ -36,10 +40,7 @@ ReadStatus ReadRecords(const fs::path& file, const std::vector<std::string_view>
         return ReadStatus::Failed;
     }
     if (lines.size() != shapes.size()) {
-        why = lines.size() < shapes.size()
-                  ? "it ends after line " + std::to_string(lines.size()) + " of " +
-                        std::to_string(shapes.size())
-                  : "it has more than " + std::to_string(shapes.size()) + " lines";
+        why = "it has " + Count(lines.size(), "line") + " instead of " + Count(shapes.size(), "line");
         return ReadStatus::Failed;
     }
     records.assign(lines.size(), {});
@@ -52,8 +53,8 @@ ReadStatus ReadRecords(const fs::path& file, const std::vector<std::string_view>
         }
         const std::string_view shape = shapes[l];
         if (r.size() != shape.size()) {
-            why = line + " has " + std::to_string(r.size()) + " fields instead of " +
-                  std::to_string(shape.size());
+            why = line + " has " + Count(r.size(), "field") + " instead of " +
+                  Count(shape.size(), "field");
             return ReadStatus::Failed;
         }
         for (std::size_t f = 0; f < shape.size(); ++f) {
@@ -69,12 +70,17 @@ ReadStatus ReadRecords(const fs::path& file, const std::vector<std::string_view>
     return ReadStatus::Ok;
 }
 
-SaveResult SaveRecords(const fs::path& folder, const char* name, const std::vector<Record>& records,
-                       ByteSink* sink) {
+bool WriteRecords(const fs::path& folder, const char* name, const std::vector<Record>& records,
+                  ByteSink* sink, std::string& why) {
     std::string contents;
     for (const Record& r : records) contents += JoinRecord(r);
+    return WriteFileAtomically(folder / name, contents, why, sink);
+}
+
+SaveResult SaveRecords(const fs::path& folder, const char* name, const std::vector<Record>& records,
+                       ByteSink* sink) {
     std::string why;
-    if (WriteFileAtomically(folder / name, contents, why, sink)) return {};
+    if (WriteRecords(folder, name, records, sink, why)) return {};
     return {false, std::string(name) + " could not be saved (" + why +
                        "). The previous file is unchanged."};
 }
@@ -115,6 +121,24 @@ bool TakeSwitches(const Record& r, Settings& s, std::vector<std::string>&, std::
     return true;
 }
 
+Record NamesRecord(const Settings& s) {
+    Record r;
+    for (const std::string& name : s.SeatNames) r.push_back(Field::OfText(CleanName(name)));
+    return r;
+}
+
+Record StatsRecord(const Settings& s) {
+    Record r;
+    // Kept within what the file may hold, so a reader never has to refuse it.
+    for (int won : s.GamesWon) r.push_back(Field::OfInteger(std::clamp(won, 0, kMaxGamesWon)));
+    r.push_back(Field::OfInteger(s.Speed));
+    return r;
+}
+
+Record SwitchesRecord(const Settings& s) {
+    return {Field::OfBoolean(s.NoAnimation), Field::OfBoolean(s.NoSound)};
+}
+
 void ResetNames(Settings& s) { s.SeatNames = Settings{}.SeatNames; }
 void ResetStats(Settings& s) {
     s.GamesWon = Settings{}.GamesWon;
@@ -130,7 +154,7 @@ struct SettingsFile {
     const std::vector<std::string_view>& shape;
     bool (*take)(const Record&, Settings&, std::vector<std::string>& messages, std::string& why);
     void (*reset)(Settings&);
-    SaveResult (*save)(const fs::path&, const Settings&, ByteSink*);
+    Record (*record)(const Settings&);
 };
 
 }  // namespace
@@ -152,9 +176,9 @@ std::string CleanName(std::string_view typed) {
 
 std::vector<std::string> LoadSettings(const fs::path& folder, Settings& settings) {
     const SettingsFile files[] = {
-        {kNamesFile, kNamesShape, TakeNames, ResetNames, SaveNames},
-        {kStatsFile, kStatsShape, TakeStats, ResetStats, SaveStats3},
-        {kSwitchesFile, kSwitchesShape, TakeSwitches, ResetSwitches, SaveSwitches},
+        {kNamesFile, kNamesShape, TakeNames, ResetNames, NamesRecord},
+        {kStatsFile, kStatsShape, TakeStats, ResetStats, StatsRecord},
+        {kSwitchesFile, kSwitchesShape, TakeSwitches, ResetSwitches, SwitchesRecord},
     };
     std::vector<std::string> messages;
     for (const SettingsFile& file : files) {
@@ -173,8 +197,9 @@ std::vector<std::string> LoadSettings(const fs::path& folder, Settings& settings
         }
         case ReadStatus::Missing: {
             file.reset(settings);
-            const SaveResult created = file.save(folder, settings, nullptr);
-            if (!created.Ok) messages.push_back(created.Message);
+            if (!WriteRecords(folder, file.name, {file.record(settings)}, nullptr, why))
+                messages.push_back(std::string(file.name) + " is missing and could not be created (" +
+                                   why + "). Default values are used.");
             continue;
         }
         case ReadStatus::Failed: break;
@@ -187,22 +212,15 @@ std::vector<std::string> LoadSettings(const fs::path& folder, Settings& settings
 }
 
 SaveResult SaveNames(const fs::path& folder, const Settings& s, ByteSink* sink) {
-    Record r;
-    for (const std::string& name : s.SeatNames) r.push_back(Field::OfText(CleanName(name)));
-    return SaveRecords(folder, kNamesFile, {r}, sink);
+    return SaveRecords(folder, kNamesFile, {NamesRecord(s)}, sink);
 }
 
 SaveResult SaveStats3(const fs::path& folder, const Settings& s, ByteSink* sink) {
-    Record r;
-    // Kept within what the file may hold, so a reader never has to refuse it.
-    for (int won : s.GamesWon) r.push_back(Field::OfInteger(std::clamp(won, 0, kMaxGamesWon)));
-    r.push_back(Field::OfInteger(s.Speed));
-    return SaveRecords(folder, kStatsFile, {r}, sink);
+    return SaveRecords(folder, kStatsFile, {StatsRecord(s)}, sink);
 }
 
 SaveResult SaveSwitches(const fs::path& folder, const Settings& s, ByteSink* sink) {
-    return SaveRecords(folder, kSwitchesFile,
-                       {{Field::OfBoolean(s.NoAnimation), Field::OfBoolean(s.NoSound)}}, sink);
+    return SaveRecords(folder, kSwitchesFile, {SwitchesRecord(s)}, sink);
 }
 
 // ---- the saved game -------------------------------------------------------
