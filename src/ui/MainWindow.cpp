@@ -9,13 +9,16 @@
 #include <QTimer>
 
 #include "robots/Robots.h"
+#include "ui/AboutWindow.h"
+#include "ui/AppResources.h"
+#include "ui/HelpWindow.h"
 #include "ui/TableWidget.h"
 
 namespace meldora::ui {
 
 MainWindow::MainWindow() : host_(this), game_(host_, random_, settings_, TheRobots()) {
     setWindowTitle(QStringLiteral("Meldora"));
-    setWindowIcon(QIcon(art_.pixmap(53, QSize(48, 64), 1.0)));
+    setWindowIcon(AppIcon());
 
     table_ = new TableWidget(art_, this);
     setCentralWidget(table_);
@@ -73,7 +76,8 @@ void MainWindow::buildMenus() {
             &QAction::triggered, this, &QWidget::close);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    addCommand(help, QStringLiteral("MnuHG"), QStringLiteral("General Help"), false);
+    connect(addCommand(help, QStringLiteral("MnuHG"), QStringLiteral("General Help"), true), &QAction::triggered,
+            this, [this] { HelpWindow::showFor(this); });
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Op&tions"));
     addCommand(options, QStringLiteral("MnuName"), QStringLiteral("Enter Your Name"), false);
@@ -96,7 +100,7 @@ void MainWindow::buildMenus() {
 
     QAction* about = menuBar()->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("MenuAbout"));
-    about->setEnabled(false);
+    connect(about, &QAction::triggered, this, [this] { AboutWindow::showFor(this); });
 }
 
 void MainWindow::buildStatusBar() {

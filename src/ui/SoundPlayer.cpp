@@ -11,8 +11,16 @@
 namespace meldora::ui {
 
 SoundPlayer::SoundPlayer(const QString& folder, QObject* parent)
-    : QObject(parent), folder_(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder) {
+    : QObject(parent), folder_(folder.isEmpty() ? folderFor(QCoreApplication::applicationDirPath()) : folder) {
     haveOutput_ = !QMediaDevices::audioOutputs().isEmpty();
+}
+
+QString SoundPlayer::folderFor(const QString& programDir) {
+    const QDir beside(programDir);
+    if (!beside.entryList({QStringLiteral("*.wav")}, QDir::Files).isEmpty()) return programDir;
+    const QString installed = QDir::cleanPath(beside.filePath(QStringLiteral("../share/meldora/sounds")));
+    if (QFileInfo(installed).isDir()) return installed;
+    return programDir;
 }
 
 QString SoundPlayer::resolve(const QString& name) const {

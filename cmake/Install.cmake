@@ -1,0 +1,46 @@
+# `cmake --install build`: the program in bin, its sounds in
+# share/meldora/sounds (where an installed program looks for them), the
+# desktop entry and the icon where a Linux desktop finds them.
+# `cd build && cpack -G DEB`: the same files as a Debian package.
+
+include(GNUInstallDirs)
+
+install(TARGETS meldora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/sounds/
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/meldora/sounds
+        FILES_MATCHING PATTERN "*.wav")
+install(FILES ${PROJECT_SOURCE_DIR}/assets/meldora.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/meldora.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size 48 256)
+  install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/meldora-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME meldora.png)
+endforeach()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME meldora)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Meldora developers")
+set(CPACK_PACKAGE_CONTACT "Meldora developers <dev@meldora.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "seven-round rummy card game against three computer players")
+set(CPACK_PACKAGE_DESCRIPTION "Meldora is a rummy game for one person against three computer players.
+Each of its seven rounds has a contract of Sets and Runs to lay down;
+after that, cards are laid off onto the melds on the table, a passed
+discard can be claimed by saying May I?, and whoever holds the fewest
+penalty points after round seven wins.")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Meldora developers <dev@meldora.example>")
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# The libraries come from the binary (dpkg-shlibdeps, in dpkg-dev); what Qt
+# loads as plugins at run time has to be named: the window-system plugins
+# and the SVG plugins. The card deck is optional: without it the game
+# paints its own cards.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gnome-cards-data")
+
+include(CPack)
