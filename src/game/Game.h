@@ -62,6 +62,11 @@ public:
     bool ContractThisTurn = false;
     bool JokerInMeld[kMeldSlots + 1] = {};
     int SavedLeft = 0, SavedTop = 0;
+    // The free Joker being given a value in the Joker panel, and the
+    // value (1..13) and suit code chosen there; 0 = none chosen.
+    int JokerBeingSet = 0;
+    int JokerValue = 0;
+    int JokerSuit = 0;
 
     // Robots' run slots and meld slots (cleared each round).
     int RunCard1[4][4] = {}, RunCard2[4][4] = {}, RunCard3[4][4] = {}, RunCard4[4][4] = {};

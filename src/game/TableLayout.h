@@ -195,9 +195,18 @@ constexpr Rect kFramstats{3600, 1800, 8400, 4200};
 constexpr Rect kCmdReset{1200, 3500, 1800, 450};
 constexpr Rect kCmdSet{5400, 3500, 1800, 450};
 
-// The Joker panel.
-constexpr Rect kFramJoker{4200, 2400, 7200, 3600};
-constexpr Rect kCmdJoker{1200, 3000, 1500, 420};
+// The Joker panel: a row of the thirteen values, a row of the four suits
+// and "No Suit", each under its caption.
+constexpr Rect kFramJoker{3900, 2400, 7800, 3600};
+constexpr Rect kLblJoker{120, 360, 7560, 300};
+constexpr Rect kJokerValue{120, 720, 540, 420};  // Ace; each next value further right
+constexpr int kJokerValueStep = 580;
+constexpr Rect kLblSuitRun{120, 1260, 5000, 600};
+constexpr Rect kLblSuitSet{5400, 1260, 2280, 600};
+constexpr Rect kJokerSuit{120, 1980, 1200, 420};  // Diamonds; each next suit further right
+constexpr int kJokerSuitStep = 1260;
+constexpr Rect kJokerNoSuit{5400, 1980, 1500, 420};
+constexpr Rect kCmdJoker{1800, 3000, 1500, 420};
 constexpr Rect kCmdCancel{4500, 3000, 1500, 420};
 
 // The meld table behind the board, with a label at the head of each column.

@@ -93,8 +93,32 @@ TableModel::TableModel() {
     Place(CmdSet, kCmdSet);
 
     // Joker panel.
-    Make(FramJoker, "", "Here you change your Joker's suit and value", false);
+    Make(FramJoker, "Use mouse here to push this form around", "Here you change your Joker's suit and value",
+         false);
     Place(FramJoker, kFramJoker);
+    Make(LblJoker, "Click below the value you wish the Joker to be", "", true);
+    Place(LblJoker, kLblJoker);
+    Make(LblSuit[0], "Click below the Suit which you wish the Joker to be if adding to a Run", "", true);
+    Place(LblSuit[0], kLblSuitRun);
+    Make(LblSuit[1], "Click below if you are just adding the Joker to a Set", "", true);
+    Place(LblSuit[1], kLblSuitSet);
+    static const char* const kValues[13][2] = {
+        {"Ace", "an Ace"},  {"2", "a Two"},    {"3", "a Three"}, {"4", "a Four"}, {"5", "a Five"},
+        {"6", "a Six"},     {"7", "a Seven"},  {"8", "an Eight"}, {"9", "a Nine"}, {"10", "a Ten"},
+        {"Jack", "a Jack"}, {"Queen", "a Queen"}, {"King", "a King"}};
+    for (int i = 0; i < 13; ++i) {
+        Make(LblValue[i], kValues[i][0], "", true);
+        LblValue[i].ToolTip = std::string("Click to make Joker ") + kValues[i][1];
+        Place(LblValue[i], Across(kJokerValue, i, kJokerValueStep));
+    }
+    static const char* const kSuitWords[4] = {"Diamonds", "Clubs", "Hearts", "Spades"};
+    for (int k = 0; k < 4; ++k) {
+        Make(LblValue[13 + k], kSuitWords[k], "", true);
+        LblValue[13 + k].ToolTip = std::string("Click to make Joker suit ") + kSuitWords[k];
+        Place(LblValue[13 + k], Across(kJokerSuit, k, kJokerSuitStep));
+    }
+    Make(LblValue[17], "No Suit", "Click here if Joker to be added to Set - No suit", true);
+    Place(LblValue[17], kJokerNoSuit);
     Make(CmdJoker, "&O.K", "Click when two labels highlighted", true);
     Make(CmdCancel, "&Cancel", "Click to cacel Joker changes", true);
     Place(CmdJoker, kCmdJoker);

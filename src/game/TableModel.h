@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "game/FollowMouse.h"
 #include "game/TableLayout.h"
 
 namespace meldora {
@@ -34,6 +35,7 @@ struct Control {
     int Left = 0, Top = 0, Width = 0, Height = 0;
     int FontSize = 0;    // 0: the window's normal size
     long ZOrder = 0;
+    bool Marked = false; // drawn with a single-line border (a chosen Joker label)
 };
 
 using Label = Control;
@@ -68,9 +70,18 @@ struct TableModel {
     Label ScoreNames[4];          // the seat names on the score board
     Label LblNumWon[4], Lpercent[4], LblNumPlayed, LblTotalPlayed, Lblwon;
 
+    // The Joker panel's choices: 0..12 Ace to King, 13..16 the suits, 17 "No Suit".
+    Label LblValue[18];
+    Label LblJoker, LblSuit[2];
+
     // Panels and shapes.
     Frame FramMelds, FramScore, FramLatestPoints, Framstats, FramJoker;
     Shape ShpStock, ShapeDiscard;
+
+    // The pointer, as the window last reported it, and what follows it.
+    layout::Point Pointer;
+    clsObjectFollowMouse FollowMouse{&Pointer};
+    int PressedCard = 0;          // the card image that took the last press
 
     std::string StatusPanel[6];   // 1..5
     bool MnuGameEnabled = true;

@@ -207,6 +207,7 @@ void Game::WhoPlaysNext(int seat) {
 
 void Game::BackYouGo(int card) {
     if (card < 1 || card > kCardCount) return;
+    ui.FollowMouse.Enabled(false);
     CardImage& img = ui.Cds[card];
     img.Visible = false;
     img.Left = SavedLeft;

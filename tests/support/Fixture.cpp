@@ -2,6 +2,7 @@
 
 #include "headless/Invariants.h"
 #include "headless/Notation.h"
+#include "player/Player.h"
 
 namespace meldora::test {
 
@@ -32,6 +33,40 @@ void Table::Set(int round, const char* table) {
 }
 
 QString Table::Describe() const { return QString::fromStdString(DescribeTable(g)); }
+
+int Table::Find(int where, const char* text) const {
+    const std::string want = text;
+    for (int c = 1; c <= kCardCount; ++c) {
+        const CardRecord& card = g.CardTable[c];
+        const bool there = where >= 0 ? card.Location == where : card.InMeld[-where];
+        if (!there) continue;
+        const std::string name = CardText(g, c);
+        if (name == want || (want == "JK" && IsJoker(c))) return c;
+    }
+    return 0;
+}
+
+void Table::Drag(int card, int left, int top) {
+    const CardImage& img = g.ui.Cds[card];
+    // Grabbed off its corner, as a hand would.
+    const layout::Point grab{img.Left + 300, img.Top + 200};
+    PointerPressed(g, grab, MouseButton::Left);
+    const layout::Point to{grab.left + (left - img.Left), grab.top + (top - img.Top)};
+    PointerMoved(g, to);
+    PointerReleased(g, to);
+}
+
+void Table::DragToColumn(int card, int column) {
+    Drag(card, layout::MeldColumnLeft(column) + 100, layout::kMeldCardTop + 400);
+}
+
+void Table::DragToDiscard(int card) { Drag(card, layout::kDiscardArea.left + 300, layout::kDiscardArea.top + 100); }
+
+void Table::PlayersTurn() {
+    for (bool& turn : g.IsTurn) turn = false;
+    g.IsTurn[0] = true;
+    g.PlayerHasDrawn = true;
+}
 
 void Table::Give(int seat, std::initializer_list<int> cards) {
     for (int c : cards) {

@@ -32,6 +32,19 @@ struct Table {
     // The table in that notation, for comparing and for failure messages.
     QString Describe() const;
 
+    // The first card of a seat's hand, or of meld slot -slot, named as in
+    // the notation ("7H", "JK"; a Joker matches whatever it stands for).
+    int Find(int where, const char* text) const;
+
+    // The player's mouse: presses the card where it lies, moves the
+    // pointer so the card's corner comes to (left, top), lets go.
+    void Drag(int card, int left, int top);
+    // Drops onto meld column k, or onto the discard area.
+    void DragToColumn(int card, int column);
+    void DragToDiscard(int card);
+    // The player's turn after the draw: the player to play, a card drawn.
+    void PlayersTurn();
+
     // Moves the cards into a seat's hand (from wherever they are) and fixes
     // the counts; HandCards is left holding that hand.
     void Give(int seat, std::initializer_list<int> cards);

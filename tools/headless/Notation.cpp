@@ -115,6 +115,7 @@ void SetUpTable(Game& g, const std::string& text) {
             standsFor.push_back({value, suit});
             g.CardTable[cards.back()].Location = -1;  // taken: the next mention is the other copy
         }
+        int previousValue = 0;
         for (std::size_t i = 0; i < cards.size(); ++i) {
             const int c = cards[i];
             const int value = standsFor[i].first, suit = standsFor[i].second;
@@ -132,6 +133,9 @@ void SetUpTable(Game& g, const std::string& text) {
                     card.Value = value;
                     card.Suit = m.Kind == kKindRun ? suit : SuitNone;
                 }
+                // In a run an Ace named right after a King lies above it.
+                if (m.Kind == kKindRun && card.Value == 1 && previousValue == 13) card.Value = kValueHighAce;
+                previousValue = card.Value;
                 card.Location = LocMeld;
                 card.InMeld[slot] = true;
                 if (!m.Started) {
@@ -154,8 +158,9 @@ void SetUpTable(Game& g, const std::string& text) {
 std::string CardText(const Game& g, int card) {
     const CardRecord& c = g.CardTable[card];
     if (IsJoker(card)) {
-        if (c.Value < 1 || c.Value > 13) return "JK";
-        return std::string("JK=") + kRanks[c.Value - 1] + SuitLetter(c.Suit == SuitNone ? SuitDiamonds : c.Suit);
+        const int v = c.Value == kValueHighAce ? 1 : c.Value;
+        if (v < 1 || v > 13) return "JK";
+        return std::string("JK=") + kRanks[v - 1] + SuitLetter(c.Suit == SuitNone ? SuitDiamonds : c.Suit);
     }
     return std::string(1, kRanks[NaturalValue(card) - 1]) + SuitLetter(NaturalSuit(card));
 }

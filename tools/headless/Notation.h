@@ -6,7 +6,8 @@
 // A card is its rank (A 2 3 ... 9 T J Q K) and suit (D C H S); JK is a
 // Joker, and JK=7C a Joker standing for the Seven of Clubs. The first time a
 // card is named it is the first of the two packs' copies, the next time the
-// second; * stands for every card not named so far. Sections: P, W, N, E
+// second; * stands for every card not named so far. In a run an Ace named
+// right after a King is the high Ace. Sections: P, W, N, E
 // the hands; D the discard pile, bottom card first; M1 .. M12 the meld
 // slots. Every card not named is in the stock.
 

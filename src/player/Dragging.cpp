@@ -1,0 +1,194 @@
+// The player's hand on the cards: a press picks a card up (or is refused
+// with a reason), the card follows the pointer, and where it is let go
+// decides what happens: the discard area, a contract column, a lay-off
+// onto any meld, or back to the hand.
+
+#include <string>
+
+#include "game/Game.h"
+#include "player/Player.h"
+
+namespace meldora {
+
+namespace {
+
+bool InHand(const Game& g, int card) { return g.CardTable[card].Location == LocPlayer; }
+bool OnTable(const Game& g, int card) { return g.CardTable[card].Location == LocMeld; }
+
+// The player's contract slots this round: 7 and 8, and 9 from round 4 on.
+int LastContractSlot(const Game& g) { return g.Round >= 4 ? 9 : 8; }
+
+bool Unfinished(const Game& g, int slot) {
+    return slot <= LastContractSlot(g) && g.MeldTable[slot].Started && !g.MeldTable[slot].Complete;
+}
+
+// A refusal of the press: a text starting with a blank follows the
+// player's name.
+void Refuse(Game& g, const std::string& text) {
+    g.ShowInfo(!text.empty() && text[0] == ' ' ? g.PlayerName() + text : text);
+}
+
+bool Following(const Game& g, int card) {
+    return g.ui.FollowMouse.Enabled() && g.ui.FollowMouse.Card() == &g.ui.Cds[card];
+}
+
+}  // namespace
+
+bool ContractMeldsPartial(const Game& g) {
+    bool anyStarted = false, allStarted = true, anyUnfinished = false;
+    for (int slot = 7; slot <= LastContractSlot(g); ++slot) {
+        const MeldRecord& m = g.MeldTable[slot];
+        anyStarted = anyStarted || m.Started;
+        allStarted = allStarted && m.Started;
+        anyUnfinished = anyUnfinished || (m.Started && !m.Complete);
+    }
+    return anyUnfinished || (anyStarted && !allStarted);
+}
+
+void PicP_MouseDown(Game& g, int card, MouseButton button) {
+    if (card < 1 || card > kCardCount) return;
+    g.RunHandler("PicP_MouseDown", [&] {
+        if (g.ui.FollowMouse.Enabled() && button == MouseButton::Right) return;
+        if (g.ui.FollowMouse.Enabled()) return;  // one card at a time
+        if (g.RoundOver || g.GameOver) return Refuse(g, " hand over, nothing to click");
+        if (!g.IsTurn[0] && InHand(g, card)) return Refuse(g, " not your turn to push your cards.");
+        if (g.ui.FramJoker.Visible) return Refuse(g, " finish changing Joker or cancel.");
+        if (InHand(g, card) && !g.PlayerHasDrawn)
+            return Refuse(g, " you must take a card before pushing any cards");
+        if (!g.PlayerHasDrawn) return Refuse(g, "Must take Stock or Discard card first.");
+        if (IsJoker(card) && OnTable(g, card)) return JokerSwap(g, card);
+        if (g.CardTable[card].Value == kValueJoker && !OnTable(g, card)) {
+            g.JokerBeingSet = card;
+            g.ui.FramJoker.Visible = true;
+            g.ui.BringToFront(g.ui.FramJoker);
+            g.ShowPlayerText(
+                " Click above the Value and Suit you wish the Joker to become. Then click joker again to Meld it.");
+            return;
+        }
+        if (!InHand(g, card)) return;
+        CardImage& img = g.ui.Cds[card];
+        g.SavedTop = img.Top;
+        g.SavedLeft = img.Left;
+        g.ui.FollowMouse.Object(img);
+        g.ui.BringToFront(img);
+        g.ui.FollowMouse.Enabled(true);
+    });
+}
+
+void Cds_MouseMove(Game& g, int card) {
+    if (card < 1 || card > kCardCount || g.RoundOver || g.GameOver) return;
+    CardImage& img = g.ui.Cds[card];
+    const std::string& name = g.CardTable[card].FullName;
+    const bool inHand = InHand(g, card);
+    if (!g.IsTurn[0] && inHand) {
+        img.Cursor = kPicCursorDrop;
+        img.ToolTip = name + " it is not your turn at present.";
+    }
+    if (OnTable(g, card) && !IsJoker(card)) {
+        img.Cursor = kPicCursorDrop;
+        img.ToolTip = name + " only the Joker may be clicked in the Meld area to swap .";
+    }
+    if (g.IsTurn[0] && !g.PlayerHasDrawn && inHand) {
+        img.Cursor = kPicCursorDrop;
+        img.ToolTip = name + " you must first take a card.";
+        return;
+    }
+    if (!g.IsTurn[0] || !inHand) return;
+    img.Cursor = kPicCursorHand;
+    img.ToolTip = name + " push cards to the Meld area or Discard area.";
+}
+
+void PicP_MouseUp(Game& g, int card) {
+    if (card < 1 || card > kCardCount) return;
+    g.RunHandler("PicP_MouseUp", [&] {
+        // Only the release of a drag acts: a press that was refused, opened
+        // the Joker panel or swapped a Joker has nothing to let go of, and
+        // its reason stays up to be read.
+        if (!Following(g, card)) return;
+        g.ui.LblInfo.Visible = false;
+        const int loc = g.CardTable[card].Location;
+        if (loc == LocStock || loc == LocDiscard || loc == LocMeld || !g.IsTurn[0] || !g.PlayerHasDrawn ||
+            g.RoundOver || g.ui.FramJoker.Visible) {
+            g.BackYouGo(card);
+            return;
+        }
+        CardImage& img = g.ui.Cds[card];
+        if (img.Left == g.SavedLeft && img.Top == g.SavedTop) {  // a plain click
+            g.ui.FollowMouse.Enabled(false);
+            g.SortHandP();
+            return;
+        }
+        const layout::Drop drop = layout::ClassifyDrop(img.Left, img.Top);
+        if (drop.area == layout::DropArea::Discard) {
+            if (ContractMeldsPartial(g)) {
+                if (IsJoker(card)) {
+                    g.CardTable[card].Value = kValueJoker;
+                    g.CardTable[card].Suit = SuitNone;
+                }
+                DiscardItP(g, card);
+            } else {
+                DealDiscardP(g, card);
+            }
+            return;
+        }
+        auto refuse = [&](const std::string& text) {
+            g.BackYouGo(card);
+            g.ShowInfo(text);
+        };
+        if (drop.area != layout::DropArea::Board)
+            return refuse("Cards can  only be placed in Meld or Discard area");
+        if (g.ContractThisTurn) return refuse("You cannot Lay Off until next turn. Discard now");
+        if (g.HasContract[0]) return LayOffCardP(g, card, drop.column);
+        const int c = drop.column;
+        if (c < 7 || c > LastContractSlot(g)) return refuse("Card in wrong location.");
+        if (c == 7 && (Unfinished(g, 8) || Unfinished(g, 9))) return refuse("Card in wrong location.");
+        if ((c == 8 && (Unfinished(g, 7) || Unfinished(g, 9))) || (c == 9 && (Unfinished(g, 7) || Unfinished(g, 8))))
+            return refuse("Finish other Meld first.");
+        if (g.MeldTable[c].Complete) return refuse("Card in wrong location.");
+        GeneralContractRoutineP(g, c, card);
+    });
+}
+
+// ---- the pointer ----------------------------------------------------------------
+
+void PointerPressed(Game& g, layout::Point at, MouseButton button) {
+    g.ui.Pointer = at;
+    const int card = g.ui.CardAt(at.left, at.top);
+    if (card == 0) return;
+    g.ui.PressedCard = card;
+    PicP_MouseDown(g, card, button);
+}
+
+void PointerMoved(Game& g, layout::Point at) {
+    g.ui.Pointer = at;
+    if (g.ui.FollowMouse.Enabled()) {
+        g.ui.FollowMouse.PointerMoved();
+        return;
+    }
+    if (const int card = g.ui.CardAt(at.left, at.top)) Cds_MouseMove(g, card);
+}
+
+void PointerReleased(Game& g, layout::Point at) {
+    g.ui.Pointer = at;
+    g.ui.FollowMouse.PointerMoved();
+    if (g.ui.FollowMouse.Panel()) {
+        Panel_MouseUp(g);
+        return;
+    }
+    const int card = g.ui.PressedCard;
+    g.ui.PressedCard = 0;
+    if (card) PicP_MouseUp(g, card);
+}
+
+void CancelDrag(Game& g) {
+    g.ui.PressedCard = 0;
+    if (!g.ui.FollowMouse.Enabled()) return;
+    if (g.ui.FollowMouse.Panel()) {
+        g.ui.FollowMouse.Enabled(false);
+        return;
+    }
+    for (int card = 1; card <= kCardCount; ++card)
+        if (Following(g, card)) g.RunHandler("CancelDrag", [&] { g.BackYouGo(card); });
+}
+
+}  // namespace meldora

@@ -1,0 +1,113 @@
+// The player's Jokers: a free Joker is given the value and suit it stands
+// for in the Joker panel before it can be laid; a Joker lying in a run is
+// taken by the player who holds the card it stands for.
+
+#include "game/Game.h"
+#include "game/Guard.h"
+#include "player/Player.h"
+
+namespace meldora {
+
+namespace {
+
+constexpr int kNoSuitLabel = 17;
+
+void ClearMarks(Game& g) {
+    for (Label& l : g.ui.LblValue) l.Marked = false;
+}
+
+}  // namespace
+
+void LblValueClick(Game& g, int index) {
+    if (index < 0 || index > kNoSuitLabel || !g.ui.FramJoker.Visible) return;
+    Label& label = g.ui.LblValue[index];
+    if (!label.Enabled) return;
+    static const int kSuitOfLabel[4] = {SuitDiamonds, SuitClubs, SuitHearts, SuitSpades};
+    if (index <= 12) {
+        g.JokerValue = index + 1;
+    } else if (index <= 16) {
+        g.JokerSuit = kSuitOfLabel[index - 13];
+        g.ui.LblValue[kNoSuitLabel].Enabled = false;
+    } else {
+        g.JokerSuit = SuitNone;
+    }
+    label.Marked = true;
+}
+
+void JokerClick(Game& g) {
+    g.RunControl("JokerClick", g.ui.CmdJoker, [&] {
+        if (g.JokerValue != 0 && g.JokerSuit != 0) {
+            CardRecord& joker = g.CardTable[g.JokerBeingSet];
+            if (IsJoker(g.JokerBeingSet)) {
+                joker.Value = g.JokerValue;
+                joker.Suit = g.JokerSuit;
+            }
+            ClearMarks(g);
+            g.ui.FramJoker.Visible = false;
+            g.ui.LblValue[kNoSuitLabel].Enabled = true;
+            return;
+        }
+        g.ShowMessage(" You must click on both value and suit including No Suit if applicable - please try again", "O.K",
+                      "", "", "Please click value and suit");
+        g.JokerValue = 0;
+        g.JokerSuit = 0;
+        ClearMarks(g);
+    }, &g.ui.FramJoker);
+}
+
+void CmdCancel_Click(Game& g) {
+    g.RunControl("CmdCancel_Click", g.ui.CmdCancel, [&] {
+        g.ui.FramJoker.Visible = false;
+        if (IsJoker(g.JokerBeingSet)) {
+            g.CardTable[g.JokerBeingSet].Value = kValueJoker;
+            g.CardTable[g.JokerBeingSet].Suit = SuitNone;
+        }
+        g.JokerValue = 0;
+        g.JokerSuit = SuitNone;
+        ClearMarks(g);
+        g.ui.LblValue[kNoSuitLabel].Enabled = true;
+    }, &g.ui.FramJoker);
+}
+
+void JokerSwap(Game& g, int joker) {
+    Guarded(g, "JokerSwap", [&] {
+        const std::string& name = g.PlayerName();
+        if (!g.IsTurn[0]) {
+            g.ShowInfo(name + " it must be your turn and card taken before you can swap Joker.");
+            return;
+        }
+        int slot = 0;
+        for (int m = 1; m <= kMeldSlots && slot == 0; ++m)
+            if (g.MeldTable[m].Kind == kKindRun && g.CardTable[joker].InMeld[m]) slot = m;
+        CardRecord& j = g.CardTable[joker];
+        const bool highAce = j.Value == kValueHighAce;
+        int natural = 0;
+        if (slot != 0) {
+            g.CollectHand(0);
+            for (int i = 1; i <= g.HandCount() && natural == 0; ++i) {
+                const CardRecord& h = g.CardTable[g.HandCards[i]];
+                if (!IsJoker(h.CardNo) && h.Suit == j.Suit && (h.Value == j.Value || (highAce && h.Value == 1)))
+                    natural = h.CardNo;
+            }
+        }
+        if (natural == 0) {
+            g.ShowInfo(name + " you do not have a card that you can swap with this joker");
+            return;
+        }
+        CardRecord& h = g.CardTable[natural];
+        if (highAce) h.Value = kValueHighAce;
+        j.Location = LocPlayer;
+        j.InMeld[slot] = false;
+        j.Value = kValueJoker;
+        j.Suit = SuitNone;
+        h.Location = LocMeld;
+        h.InMeld[slot] = true;
+        g.ui.Cds[natural].Enabled = false;
+        g.PlayDealSound();
+        g.SortMeldsRun(slot);
+        g.SortHandP();
+        g.ShowInfo(name + " the Joker is now in your hand and can be Layed Off.");
+    });
+}
+
+}  // namespace meldora
