@@ -198,20 +198,15 @@ void TestTable::mouseAndButtonsSignal() {
     table->show();
     QVERIFY(QTest::qWaitForWindowExposed(table));
 
-    QSignalSpy pressed(table, &TableWidget::cardPressed);
+    QSignalSpy pressed(table, &TableWidget::pressed);
     QSignalSpy released(table, &TableWidget::mouseReleased);
     const QPoint onCard(qRound(2200 / 15.0), qRound(8300 / 15.0));
     QTest::mousePress(table, Qt::LeftButton, {}, onCard);
     QTest::mouseRelease(table, Qt::LeftButton, {}, onCard + QPoint(40, -100));
     QCOMPARE(pressed.count(), 1);
-    QCOMPARE(pressed.at(0).at(0).toInt(), 30);
-    QVERIFY((pressed.at(0).at(1).toPoint() - QPoint(2200, 8300)).manhattanLength() <= 30);
+    QVERIFY((pressed.at(0).at(0).toPoint() - QPoint(2200, 8300)).manhattanLength() <= 30);
     QCOMPARE(released.count(), 1);
     QVERIFY((released.at(0).at(0).toPoint() - QPoint(2800, 6800)).manhattanLength() <= 30);
-
-    // Pressing on empty felt reports no card.
-    QTest::mousePress(table, Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(pressed.count(), 1);
 
     QSignalSpy clicked(table, &TableWidget::buttonClicked);
     QTest::mouseClick(table->button(QStringLiteral("CmdSortSame")), Qt::LeftButton);

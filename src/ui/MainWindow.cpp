@@ -8,6 +8,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "player/Player.h"
 #include "robots/Robots.h"
 #include "ui/AboutWindow.h"
 #include "ui/AppResources.h"
@@ -23,11 +24,30 @@ MainWindow::MainWindow() : host_(this), game_(host_, random_, settings_, TheRobo
     table_ = new TableWidget(art_, this);
     setCentralWidget(table_);
     connect(table_, &TableWidget::buttonClicked, this, &MainWindow::buttonClicked);
+    connect(table_, &TableWidget::jokerChoiceClicked, this,
+            [this](int index) { run([this, index] { LblValueClick(game_, index); }); });
+    connect(table_, &TableWidget::pressed, this, [this](QPoint t, Qt::MouseButton b) {
+        const MouseButton button = b == Qt::RightButton ? MouseButton::Right : MouseButton::Left;
+        run([this, t, button] { PointerPressed(game_, {t.x(), t.y()}, button); });
+    });
+    connect(table_, &TableWidget::panelPressed, this, [this](const QString& name, QPoint t, Qt::MouseButton) {
+        run([this, name, t] {
+            game_.ui.Pointer = {t.x(), t.y()};
+            if (name == QLatin1String("FramScore")) FramScore_MouseDown(game_);
+            else if (name == QLatin1String("FramJoker")) FramJoker_MouseDown(game_);
+        });
+    });
+    connect(table_, &TableWidget::mouseMoved, this,
+            [this](QPoint t, Qt::MouseButtons) { run([this, t] { PointerMoved(game_, {t.x(), t.y()}); }); });
+    connect(table_, &TableWidget::mouseReleased, this,
+            [this](QPoint t, Qt::MouseButton) { run([this, t] { PointerReleased(game_, {t.x(), t.y()}); }); });
 
     buildMenus();
     buildStatusBar();
 
     host_.beforeWait = [this] { syncView(); };
+    // A message window never opens over a card in mid-air.
+    host_.beforeModal = [this] { CancelDrag(game_); };
     host_.onQuit = [this] { close(); };
 
     game_.ShowOpeningTable();
@@ -135,11 +155,29 @@ void MainWindow::run(const std::function<void()>& handler) {
 }
 
 void MainWindow::buttonClicked(const QString& name) {
-    if (name == QLatin1String("CmdFinished")) run([this] { game_.CmdFinished_Click(); });
-    else if (name == QLatin1String("CmdSortSame")) run([this] { game_.CmdSortSame_Click(); });
-    else if (name == QLatin1String("CmdSortSuits")) run([this] { game_.CmdSortSuits_Click(); });
-    else if (name == QLatin1String("CmdMayI")) run([this] { game_.LblMayI(); });
-    else if (name == QLatin1String("CmdPass")) run([this] { game_.CmdPass_Click(); });
+    static const QHash<QString, std::function<void(Game&)>> handlers = {
+        {QStringLiteral("CmdFinished"), [](Game& g) { g.CmdFinished_Click(); }},
+        {QStringLiteral("CmdSortSame"), [](Game& g) { g.CmdSortSame_Click(); }},
+        {QStringLiteral("CmdSortSuits"), [](Game& g) { g.CmdSortSuits_Click(); }},
+        {QStringLiteral("CmdMayI"), [](Game& g) { g.LblMayI(); }},
+        {QStringLiteral("CmdPass"), [](Game& g) { g.CmdPass_Click(); }},
+        {QStringLiteral("CmdStock"), CmdStock_Click},
+        {QStringLiteral("CmdDiscard"), CmdDiscard_Click},
+        {QStringLiteral("CmdTakeBack"), CmdTakeBack_Click},
+        {QStringLiteral("CmdJoker"), JokerClick},
+        {QStringLiteral("CmdCancel"), CmdCancel_Click},
+        {QStringLiteral("CmdShut"), CmdShut_Click},
+        {QStringLiteral("CmdSet"), CmdSet_Click},
+    };
+    const auto handler = handlers.find(name);
+    if (handler != handlers.end()) run([this, &h = *handler] { h(game_); });
+}
+
+// The window losing the focus in the middle of a drag puts the card back.
+void MainWindow::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::ActivationChange && !isActiveWindow() && game_.ui.FollowMouse.Enabled())
+        run([this] { CancelDrag(game_); });
+    QMainWindow::changeEvent(e);
 }
 
 // A chain of turns may be waiting inside a pause: ask it to unwind, and

@@ -27,6 +27,11 @@ void QtHost::refresh() {
     if (beforeWait) beforeWait();
 }
 
+void QtHost::modal() {
+    if (beforeModal) beforeModal();
+    refresh();
+}
+
 void QtHost::runLoop(QEventLoop& loop) {
     loops_.push_back(&loop);
     loop.exec();
@@ -85,7 +90,7 @@ int QtHost::ShowMessage(const std::string& prompt, const std::string& button0,
                         const std::string& button1, const std::string& button2,
                         const std::string& title, int focus) {
     if (shuttingDown_) return -1;
-    refresh();
+    modal();
     if (!message_) message_ = new MFormDeluxe(window_);
     message_->prepare(Q(prompt), Q(button0), Q(button1), Q(button2), Q(title), focus);
     PlaySound("\\ringout.wav");
@@ -94,7 +99,7 @@ int QtHost::ShowMessage(const std::string& prompt, const std::string& button0,
 
 void QtHost::SystemMessage(const std::string& text, const std::string& title, bool critical) {
     if (shuttingDown_) return;
-    refresh();
+    modal();
     QMessageBox box(critical ? QMessageBox::Critical : QMessageBox::Information, Q(title), Q(text),
                     QMessageBox::Ok, window_);
     box.exec();
@@ -102,7 +107,7 @@ void QtHost::SystemMessage(const std::string& text, const std::string& title, bo
 
 bool QtHost::InputBox(const std::string& prompt, const std::string& title, std::string& text) {
     if (shuttingDown_) return false;
-    refresh();
+    modal();
     bool ok = false;
     const QString answer =
         QInputDialog::getText(window_, Q(title), Q(prompt), QLineEdit::Normal, Q(text), &ok);

@@ -28,6 +28,8 @@ public:
 
     // Pushes the model to the screen; called before every wait and dialog.
     std::function<void()> beforeWait;
+    // Called before a message window or box opens over the table.
+    std::function<void()> beforeModal;
     // Closes the program (Quit); without it the application quits.
     std::function<void()> onQuit;
 
@@ -54,6 +56,7 @@ public:
 
 private:
     void refresh();
+    void modal();
     void runLoop(QEventLoop& loop);
 
     QWidget* window_;

@@ -37,13 +37,31 @@ TablePanel::TablePanel(const QString& name, ControlOf frame, QWidget* parent)
     hide();
 }
 
-void TablePanel::addLabel(const QString& name, ControlOf control, Qt::Alignment align, bool bold, bool wrap) {
+void TablePanel::addLabel(const QString& name, ControlOf control, Qt::Alignment align, bool bold, bool wrap,
+                          bool clickable) {
     auto* l = new QLabel(this);
     l->setObjectName(name);
     l->setAlignment(align);
     l->setWordWrap(wrap);
-    l->setAttribute(Qt::WA_TransparentForMouseEvents);
-    cells_.push_back({l, std::move(control), nullptr, bold});
+    if (clickable) {
+        l->setCursor(Qt::PointingHandCursor);
+        l->installEventFilter(this);
+    } else {
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    cells_.push_back({l, std::move(control), nullptr, bold, clickable});
+}
+
+bool TablePanel::eventFilter(QObject* watched, QEvent* event) {
+    auto* label = qobject_cast<QLabel*>(watched);
+    if (label && event->type() == QEvent::MouseButtonPress) return true;
+    if (label && event->type() == QEvent::MouseButtonRelease) {
+        auto* e = static_cast<QMouseEvent*>(event);
+        if (e->button() == Qt::LeftButton && label->rect().contains(e->position().toPoint()) && label->isEnabled())
+            emit clicked(label->objectName());
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 void TablePanel::addHeading(const QString& text, RectOf place) {
@@ -87,6 +105,8 @@ void TablePanel::sync(const TableModel& model, const TableGeometry& g) {
         cell.widget->setToolTip(Q(c.ToolTip));
         cell.widget->setGeometry(childRect(c, g));
         cell.widget->setFont(TableFont(c.FontSize > 0 ? c.FontSize : kLabelPoints, g.scale, cell.bold));
+        cell.widget->setEnabled(c.Enabled);
+        if (cell.clickable) cell.widget->setFrameStyle(c.Marked ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
         cell.widget->setVisible(c.Visible && c.Width > 0 && c.Height > 0);
     }
     setVisible(f.Visible);

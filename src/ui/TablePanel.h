@@ -23,9 +23,11 @@ public:
 
     TablePanel(const QString& name, ControlOf frame, QWidget* parent);
 
-    // A label showing a control of the model.
+    // A label showing a control of the model. A clickable one reports a
+    // click (clicked) instead of letting the press through to the panel; a
+    // marked control draws a single-line border.
     void addLabel(const QString& name, ControlOf control, Qt::Alignment align, bool bold = false,
-                  bool wrap = false);
+                  bool wrap = false, bool clickable = false);
     // A fixed heading at a place (twips, relative to the panel).
     void addHeading(const QString& text, RectOf place);
 
@@ -39,11 +41,13 @@ public:
     static QRect childRect(const Control& c, const TableGeometry& g);
 
 signals:
+    void clicked(const QString& labelName);
     void pressed(const QString& name, QPoint globalPos, Qt::MouseButton button);
     void moved(QPoint globalPos, Qt::MouseButtons buttons);
     void released(QPoint globalPos, Qt::MouseButton button);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
@@ -55,6 +59,7 @@ private:
         ControlOf control;
         RectOf place;   // headings only
         bool bold;
+        bool clickable = false;
     };
 
     ControlOf frame_;

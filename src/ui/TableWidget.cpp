@@ -140,6 +140,19 @@ TableWidget::TableWidget(CardArt& art, QWidget* parent) : QWidget(parent), art_(
     // The Joker panel.
     joker_ = new TablePanel(QStringLiteral("FramJoker"),
                             [](const TableModel& m) -> const Control& { return m.FramJoker; }, this);
+    joker_->addLabel(QStringLiteral("LblJoker"), [](const TableModel& m) -> const Control& { return m.LblJoker; },
+                     Qt::AlignLeft | Qt::AlignVCenter, true);
+    for (int i = 0; i < 2; ++i)
+        joker_->addLabel(QStringLiteral("LblSuit%1").arg(i),
+                         [i](const TableModel& m) -> const Control& { return m.LblSuit[i]; },
+                         Qt::AlignLeft | Qt::AlignVCenter, true, true);
+    for (int i = 0; i < 18; ++i)
+        joker_->addLabel(QStringLiteral("LblValue%1").arg(i),
+                         [i](const TableModel& m) -> const Control& { return m.LblValue[i]; }, Qt::AlignCenter,
+                         false, false, true);
+    connect(joker_, &TablePanel::clicked, this, [this](const QString& name) {
+        if (name.startsWith(QLatin1String("LblValue"))) emit jokerChoiceClicked(name.mid(8).toInt());
+    });
     createButton(QStringLiteral("CmdJoker"), &TableModel::CmdJoker, joker_);
     createButton(QStringLiteral("CmdCancel"), &TableModel::CmdCancel, joker_);
 
@@ -190,6 +203,7 @@ void TableWidget::sync(const TableModel& model) {
     model_ = &model;
     placeChildren();
     applyFocus();
+    applyCursor();
     update();
 }
 
@@ -430,23 +444,22 @@ bool TableWidget::event(QEvent* e) {
 }
 
 void TableWidget::mousePressEvent(QMouseEvent* e) {
-    const QPoint t = mapping().toTwips(e->position());
-    const int card = cardAt(t);
-    if (card) emit cardPressed(card, t, e->button());
+    emit pressed(mapping().toTwips(e->position()), e->button());
 }
 
 void TableWidget::mouseMoveEvent(QMouseEvent* e) {
-    const QPoint t = mapping().toTwips(e->position());
-    if (model_) {
-        const int card = cardAt(t);
-        const int wanted = card ? model_->Cds[card].Cursor : 0;
-        if (wanted != hoverCursor_) {
-            hoverCursor_ = wanted;
-            if (wanted) setCursor(art_.cursor(wanted));
-            else unsetCursor();
-        }
-    }
-    emit mouseMoved(t, e->buttons());
+    emit mouseMoved(mapping().toTwips(e->position()), e->buttons());
+}
+
+// The card under the pointer shows the cursor the game gave it.
+void TableWidget::applyCursor() {
+    const TableModel& m = *model_;
+    const int card = m.FollowMouse.Card() ? m.PressedCard : m.CardAt(m.Pointer.left, m.Pointer.top);
+    const int wanted = card > 0 && card <= kCardCount ? m.Cds[card].Cursor : 0;
+    if (wanted == hoverCursor_) return;
+    hoverCursor_ = wanted;
+    if (wanted) setCursor(art_.cursor(wanted));
+    else unsetCursor();
 }
 
 void TableWidget::mouseReleaseEvent(QMouseEvent* e) {

@@ -48,7 +48,8 @@ public:
 
 signals:
     void buttonClicked(const QString& name);
-    void cardPressed(int card, QPoint twips, Qt::MouseButton button);
+    void jokerChoiceClicked(int index);  // LblValue(index) on the Joker panel
+    void pressed(QPoint twips, Qt::MouseButton button);
     void panelPressed(const QString& name, QPoint twips, Qt::MouseButton button);
     void mouseMoved(QPoint twips, Qt::MouseButtons buttons);
     void mouseReleased(QPoint twips, Qt::MouseButton button);
@@ -77,6 +78,7 @@ private:
     }
     void placeChildren();
     void applyFocus();
+    void applyCursor();
     QRect cardRect(const CardImage& c) const;
     QString toolTipAt(QPoint widgetPos) const;
     void paintLabel(QPainter& p, const QString& name, const Control& c, const QRect& r) const;
