@@ -17,7 +17,8 @@
 
 namespace meldora::ui {
 
-MainWindow::MainWindow() : host_(this), game_(host_, random_, settings_, TheRobots()) {
+MainWindow::MainWindow(std::optional<std::uint64_t> seed)
+    : random_(seed ? Random(*seed) : Random()), host_(this), game_(host_, random_, settings_, TheRobots()) {
     setWindowTitle(QStringLiteral("Meldora"));
     setWindowIcon(AppIcon());
 

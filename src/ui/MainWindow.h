@@ -4,8 +4,10 @@
 // calls of the game's handlers, showing the table again after each one.
 
 #include <QMainWindow>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "game/Game.h"
 #include "game/Random.h"
@@ -24,7 +26,8 @@ class TableWidget;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow();
+    // A seed replays the same deals (tests); without one the deals follow the clock.
+    explicit MainWindow(std::optional<std::uint64_t> seed = std::nullopt);
     ~MainWindow() override;
 
     Game& game() { return game_; }

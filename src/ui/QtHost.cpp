@@ -41,6 +41,11 @@ void QtHost::runLoop(QEventLoop& loop) {
 void QtHost::Pause(int ms) {
     if (ms <= 0 || shuttingDown_) return;
     refresh();
+    ms = static_cast<int>(ms * paceScale_);
+    if (ms <= 0) {
+        QCoreApplication::processEvents();
+        return;
+    }
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);

@@ -51,6 +51,10 @@ public:
     void Shutdown();
     bool shuttingDown() const { return shuttingDown_; }
 
+    // Scales every pause (tests and tools play at 0: a pause then only lets
+    // the window handle what is waiting, and returns).
+    void setPaceScale(double scale) { paceScale_ = scale; }
+
     // Number of waits running now (nested event loops).
     int waitDepth() const { return static_cast<int>(loops_.size()); }
 
@@ -63,6 +67,7 @@ private:
     std::vector<QEventLoop*> loops_;
     QEventLoop* mayILoop_ = nullptr;  // the wait for the player's answer
     bool shuttingDown_ = false;
+    double paceScale_ = 1.0;
     QElapsedTimer clock_;
     std::unique_ptr<SoundPlayer> sounds_;
     QPointer<MFormDeluxe> message_;
