@@ -33,6 +33,7 @@ TablePanel::TablePanel(const QString& name, ControlOf frame, QWidget* parent)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kPanelFace);
     pal.setColor(QPalette::WindowText, Qt::black);
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 150, 150));
     setPalette(pal);
     hide();
 }
