@@ -102,10 +102,14 @@ void TablePanel::sync(const TableModel& model, const TableGeometry& g) {
             continue;
         }
         const Control& c = cell.control(model);
-        cell.widget->setText(Q(c.Caption));
+        const QRect r = childRect(c, g);
         cell.widget->setToolTip(Q(c.ToolTip));
-        cell.widget->setGeometry(childRect(c, g));
+        cell.widget->setGeometry(r);
         cell.widget->setFont(TableFont(c.FontSize > 0 ? c.FontSize : kLabelPoints, g.scale, cell.bold));
+        // A one-line label is cut short rather than running past its place.
+        const QString text = Q(c.Caption);
+        cell.widget->setText(cell.widget->wordWrap() ? text
+                                                     : cell.widget->fontMetrics().elidedText(text, Qt::ElideRight, r.width()));
         cell.widget->setEnabled(c.Enabled);
         if (cell.clickable) cell.widget->setFrameStyle(c.Marked ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
         cell.widget->setVisible(c.Visible && c.Width > 0 && c.Height > 0);

@@ -119,9 +119,10 @@ TableWidget::TableWidget(CardArt& art, QWidget* parent) : QWidget(parent), art_(
     // Games played statistics.
     stats_ = new TablePanel(QStringLiteral("Framstats"),
                             [](const TableModel& m) -> const Control& { return m.Framstats; }, this);
-    stats_->addLabel(QStringLiteral("Lblwon"), [](const TableModel& m) -> const Control& { return m.Lblwon; },
-                     Qt::AlignLeft | Qt::AlignVCenter, true);
     for (int s = 0; s < 4; ++s) {
+        stats_->addLabel(QStringLiteral("Lblwon%1").arg(s),
+                         [s](const TableModel& m) -> const Control& { return m.Lblwon[s]; },
+                         Qt::AlignLeft | Qt::AlignVCenter, true);
         stats_->addLabel(QStringLiteral("LblNumWon%1").arg(s),
                          [s](const TableModel& m) -> const Control& { return m.LblNumWon[s]; },
                          Qt::AlignLeft | Qt::AlignVCenter);
@@ -290,9 +291,13 @@ void TableWidget::paintLabel(QPainter& p, const QString& name, const Control& c,
     QFont f = tableFont(c, style.points, style.bold);
     f.setItalic(style.italic);
     p.setFont(f);
-    const QString text = Q(c.Caption);
-    const int flags = static_cast<int>(style.align) | Qt::TextWordWrap | Qt::TextDontClip;
-    if (name == QLatin1String("lblTitle")) {
+    // One line each, cut short with an ellipsis rather than running into
+    // its neighbours (a name may be hundreds of characters long); only the
+    // title wraps.
+    const bool title = name == QLatin1String("lblTitle");
+    const QString text = title ? Q(c.Caption) : p.fontMetrics().elidedText(Q(c.Caption), Qt::ElideRight, r.width());
+    const int flags = static_cast<int>(style.align) | (title ? Qt::TextWordWrap | Qt::TextDontClip : 0);
+    if (title) {
         p.setPen(QColor(0, 0, 0, 160));
         const int shadow = std::max(1, static_cast<int>(std::lround(2 * mapping().scale)));
         p.drawText(r.translated(shadow, shadow), flags, text);
@@ -355,8 +360,8 @@ void TableWidget::paintLatestPoints(QPainter& p) const {
     auto cell = [&](const Control& c, bool bold) {
         if (!c.Visible || c.Caption.empty()) return;
         p.setFont(tableFont(c, 9, bold));
-        p.drawText(TablePanel::childRect(c, g).translated(frame.topLeft()), Qt::AlignLeft | Qt::AlignVCenter,
-                   Q(c.Caption));
+        const QRect r = TablePanel::childRect(c, g).translated(frame.topLeft());
+        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, p.fontMetrics().elidedText(Q(c.Caption), Qt::ElideRight, r.width()));
     };
     for (int i = 1; i <= 4; ++i) cell(m.LblLatestPoints[i], false);
     cell(m.LblToRnd, true);
