@@ -1,16 +1,19 @@
-// The main window: its menus and status bar, the table before the first
-// deal, a new game played up to the player's turn through the real menu
-// command and buttons, and closing while a turn is under way.
+// The main window: its menus and status bar, the start-up with each of the
+// welcome's answers, a new game played up to the player's turn through the
+// real menu command and buttons, and closing, also while a turn is under way.
 
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include "QuietPlatform.h"
-
+#include "ui/MFormDeluxe.h"
 #include "ui/MainWindow.h"
 #include "ui/TableWidget.h"
 
@@ -28,6 +31,51 @@ QStringList Texts(const QList<QAction*>& actions) {
 
 QMenu* MenuOf(MainWindow& w, int i) { return w.menuBar()->actions().at(i)->menu(); }
 
+// Answers the next modal windows in turn (the program's own message window
+// or a system box), each with the button of the given index or text, once
+// it is up; the titles seen go to `titles`. It looks from a timer of its
+// own, since the windows' waits run nested.
+struct Answer {
+    int index;
+    QString boxButton;
+};
+void AnswerModals(QList<Answer> answers, QStringList* titles = nullptr) {
+    auto* look = new QTimer;
+    look->setInterval(10);
+    auto answered = std::make_shared<QString>();  // what the last one answered said
+    QObject::connect(look, &QTimer::timeout, [=]() mutable {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) {
+            answered->clear();
+            return;
+        }
+        auto* text = modal->findChild<QLabel*>(QStringLiteral("lblPrompt"));
+        const QString said = modal->windowTitle() + (text ? text->text() : QString());
+        if (said == *answered) return;  // the last one is still closing
+        *answered = said;
+        const Answer a = answers.takeFirst();
+        if (answers.isEmpty()) {
+            look->stop();
+            look->deleteLater();
+        }
+        if (auto* form = qobject_cast<MFormDeluxe*>(modal)) {
+            if (titles) *titles << form->titleLabel()->text().trimmed();
+            QTest::mouseClick(form->Pic1(a.index), Qt::LeftButton);
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            if (titles) *titles << box->windowTitle();
+            for (QAbstractButton* b : box->buttons())
+                if (b->text().remove('&') == a.boxButton) b->click();
+        }
+    });
+    look->start();
+}
+
+void Quick(MainWindow& w) {
+    w.host().setPaceScale(0);
+    w.game().settings.NoAnimation = true;
+    w.game().settings.NoSound = true;
+}
+
 }  // namespace
 
 class TestMainWindow : public QObject {
@@ -35,9 +83,12 @@ class TestMainWindow : public QObject {
 private slots:
     void initTestCase() { meldora::test::SilencePlatformNoise(); }
     void menusAndStatusBar();
-    void beforeTheFirstDeal();
+    void startUp_data();
+    void startUp();
     void newGameRunsToThePlayersTurn();
-    void closingStopsATurnUnderWay();
+    void longNamesStayInTheirPlace();
+    void closing_data();
+    void closing();
 };
 
 void TestMainWindow::menusAndStatusBar() {
@@ -46,7 +97,6 @@ void TestMainWindow::menusAndStatusBar() {
     QCOMPARE(Texts(w.menuBar()->actions()),
              (QStringList{"&Game", "&Help", "Op&tions", "Statistics", "&About"}));
     QCOMPARE(Texts(MenuOf(w, 0)->actions()), (QStringList{"New Game", "Load Game", "E&xit Game"}));
-    QCOMPARE(Texts(MenuOf(w, 1)->actions()), (QStringList{"General Help"}));
     QCOMPARE(Texts(MenuOf(w, 2)->actions()),
              (QStringList{"Enter Your Name", "Enter Name of West Bot", "Enter name of North Bot",
                           "Enter name of East Bot", "Spee&d", "Cards Animation on and off",
@@ -54,103 +104,148 @@ void TestMainWindow::menusAndStatusBar() {
     QCOMPARE(Texts(w.command(QStringLiteral("MnuSpeed"))->menu()->actions()),
              (QStringList{"Learning Only Slow", "Slow", "Medium", "Fast"}));
     QCOMPARE(Texts(MenuOf(w, 3)->actions()), (QStringList{"Current Scores", "General Statistics"}));
-    QVERIFY(w.command(QStringLiteral("MnuNew"))->isEnabled());
-    QVERIFY(w.command(QStringLiteral("MnuExit"))->isEnabled());
-
+    for (QAction* a : w.findChildren<QAction*>()) QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
     const QStringList tips{"The round number being played", "Melds required for Contract",
                            "The points in your hand", "Number  cards in your hand", "Playing Now"};
     for (int i = 1; i <= 5; ++i) QCOMPARE(w.statusPanel(i)->toolTip(), tips[i - 1]);
-}
-
-void TestMainWindow::beforeTheFirstDeal() {
-    MainWindow w;
-    const TableModel& m = w.game().ui;
-    QVERIFY(m.lblTitle.Visible);
-    for (int n = 1; n <= kCardCount; ++n) QVERIFY(!m.Cds[n].Enabled);
 
     // The Game menu follows the model (it is off while a round is dealt).
     w.game().ui.MnuGameEnabled = false;
     w.syncView();
     QVERIFY(!w.menuBar()->actions().at(0)->isEnabled());
-    w.game().ui.MnuGameEnabled = true;
-    w.game().ui.StatusPanel[2] = "Contract is:- 2 Sets of 3 cards same.";
-    w.syncView();
-    QVERIFY(w.menuBar()->actions().at(0)->isEnabled());
-    QCOMPARE(w.statusPanel(2)->text(), QStringLiteral("Contract is:- 2 Sets of 3 cards same."));
+}
+
+// The start-up in a fresh data folder: the settings files are made, the
+// seats greeted, and each of the welcome's buttons does its part.
+void TestMainWindow::startUp_data() {
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Deal 'Em Now") << 0;
+    QTest::newRow("Use Menu") << 1;
+    QTest::newRow("Load Game, none saved") << 2;
+}
+
+void TestMainWindow::startUp() {
+    QFETCH(int, answer);
+    QTemporaryDir data;
+    MainWindow w(3, data.path());
+    Quick(w);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QStringList titles;
+    QList<Answer> answers{{answer, {}}};
+    if (answer == 2) answers << Answer{0, {}};
+    AnswerModals(answers, &titles);
+    w.start();
+    QTRY_VERIFY(titles.size() == answers.size() && !w.game().ChainActive());
+    QCOMPARE(titles, answer == 2 ? (QStringList{"Hello and Welcome", "No game saved"}) : QStringList{"Hello and Welcome"});
+    for (const char* file : {"Stats2.dat", "Stats3.dat", "Ani..dat"}) QVERIFY(QDir(data.path()).exists(file));
+    const Game& g = w.game();
+    if (answer == 0) {
+        QTRY_VERIFY(g.GameInProgress && g.IsTurn[0]);
+        return;
+    }
+    QVERIFY(!g.GameInProgress);
+    QCOMPARE(g.ui.LblNames[2].Caption, std::string("NorthBot says Hello Player"));
+    for (int n = 1; n <= kCardCount; ++n) QVERIFY(!g.ui.Cds[n].Enabled);
 }
 
 void TestMainWindow::newGameRunsToThePlayersTurn() {
     MainWindow w;
-    w.game().settings.Speed = 1;
-    w.game().settings.NoAnimation = true;
-    w.game().settings.NoSound = true;
+    Quick(w);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-
     // The player passes on every "May I?" offer, with the real button.
     QTimer passer;
     connect(&passer, &QTimer::timeout, &w, [&] {
         QPushButton* pass = w.table()->button(QStringLiteral("CmdPass"));
         if (pass->isVisible()) pass->click();
     });
-    passer.start(10);
-
+    passer.start(5);
     w.command(QStringLiteral("MnuNew"))->trigger();
 
     const Game& g = w.game();
     QVERIFY(g.GameInProgress);
     QVERIFY(g.IsTurn[0]);
-    QVERIFY(!g.ui.lblTitle.Visible);
     QCOMPARE(w.statusPanel(1)->text(), QStringLiteral("Round:-  1"));
     QVERIFY(w.table()->button(QStringLiteral("CmdStock"))->isVisible());
-    QCOMPARE(g.MayIAnswered, false);
-
     // The player's hand lies face up and takes the mouse.
-    int inHand = 0;
     for (int n = 1; n <= kCardCount; ++n) {
         if (g.CardTable[n].Location != LocPlayer) continue;
-        ++inHand;
-        QCOMPARE(g.ui.Cds[n].Picture, n);
         const CardImage& c = g.ui.Cds[n];
+        QCOMPARE(c.Picture, n);
         QCOMPARE(w.table()->cardAt(QPoint(c.Left + 100, c.Top + 100)), n);
     }
-    QCOMPARE(inHand, g.CardsInHand[0]);
-
-    // Sorting by value through the button re-lays the hand.
     w.table()->button(QStringLiteral("CmdSortSame"))->click();
     QVERIFY(!g.SortBySuits);
-    w.table()->button(QStringLiteral("CmdSortSuits"))->click();
-    QVERIFY(g.SortBySuits);
 }
 
-void TestMainWindow::closingStopsATurnUnderWay() {
+void TestMainWindow::longNamesStayInTheirPlace() {
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QSize size = w.size();
+    const std::string name(400, 'W');
+    w.game().settings.SeatNames[1] = name;
+    w.game().ui.StatusPanel[5] = name + " playing now.";
+    w.game().ui.ScoreNames[1].Caption = name;
+    w.game().ui.FramScore.Visible = true;
+    w.syncView();
+    QCOMPARE(w.size(), size);
+    QVERIFY(w.statusPanel(5)->text().endsWith(QChar(0x2026)));  // cut short, in full in its tool tip
+    QCOMPARE(w.statusPanel(5)->toolTip().size(), int(name.size()) + 13);
+    auto* cell = w.table()->panel(QStringLiteral("FramScore"))->findChild<QLabel*>(QStringLiteral("ScoreNames1"));
+    QVERIFY(cell->fontMetrics().horizontalAdvance(cell->text()) <= cell->width());
+}
+
+// Closing from the window's close box asks with the system's box; "Yes"
+// ends the program within a moment, also in the middle of a robot's turn.
+void TestMainWindow::closing_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<bool>("midTurn");
+    QTest::newRow("No keeps playing") << false << true;
+    QTest::newRow("Yes at rest") << true << false;
+    QTest::newRow("Yes during a robot's turn") << true << true;
+}
+
+void TestMainWindow::closing() {
+    QFETCH(bool, yes);
+    QFETCH(bool, midTurn);
     MainWindow w;
     w.game().settings.Speed = 200;
     w.game().settings.NoAnimation = true;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-
-    bool returned = false;
-    int depthAtClose = 0;
-    QElapsedTimer clock;
-    clock.start();
-    QTimer::singleShot(0, &w, [&] {
-        w.command(QStringLiteral("MnuNew"))->trigger();
-        returned = true;
+    // "May I?" offers are passed, so a game that goes on reaches the player.
+    QTimer passer;
+    connect(&passer, &QTimer::timeout, &w, [&] {
+        QPushButton* pass = w.table()->button(QStringLiteral("CmdPass"));
+        if (pass->isVisible()) pass->click();
     });
-    QTimer::singleShot(300, &w, [&] {
-        depthAtClose = w.host().waitDepth();
+    passer.start(5);
+    bool returned = !midTurn;
+    if (midTurn) {
+        QTimer::singleShot(0, &w, [&] {
+            w.command(QStringLiteral("MnuNew"))->trigger();
+            returned = true;
+        });
+    }
+    QElapsedTimer clock;
+    QTimer::singleShot(midTurn ? 300 : 0, &w, [&] {
+        AnswerModals({{0, yes ? "Yes" : "No"}});
+        clock.start();
         w.close();
     });
-    QTRY_VERIFY_WITH_TIMEOUT(returned, 5000);
-    QTRY_VERIFY(!w.isVisible());
-    QCOMPARE_GE(depthAtClose, 1);
+    if (!yes) {
+        QTRY_VERIFY_WITH_TIMEOUT(returned && clock.isValid() && !QApplication::activeModalWidget(), 20000);
+        QVERIFY(w.isVisible());
+        QVERIFY(w.game().GameInProgress);  // the game played on to the player's turn
+        QVERIFY(w.game().IsTurn[0]);
+        return;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(returned && !w.isVisible(), 5000);
+    QCOMPARE_LT(clock.elapsed(), 1500);
     QVERIFY(!w.game().ChainActive());
     QVERIFY(w.host().shuttingDown());
-    // The deal that was under way did not play on to its end.
-    QVERIFY(!w.game().GameInProgress);
-    // Well before the deal and the robots' turns could have run at this pace.
-    QCOMPARE_LT(clock.elapsed(), 2000);
 }
 
 QTEST_MAIN(TestMainWindow)

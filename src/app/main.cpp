@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QStandardPaths>
 
 #include "ui/MainWindow.h"
 
@@ -13,7 +14,11 @@ int main(int argc, char** argv) {
     serif.setStyleHint(QFont::Serif);
     QApplication::setFont(serif);
 
-    meldora::ui::MainWindow window;
+    // The settings, statistics and saved game live in the player's own
+    // data folder (~/.local/share/Meldora on Linux), made when missing.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    meldora::ui::MainWindow window(std::nullopt, data);
     window.show();
+    window.start();
     return app.exec();
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/Cards.h"
+#include "game/DataStore.h"
 #include "game/Host.h"
 #include "game/Random.h"
 #include "game/RobotSeats.h"
@@ -30,6 +31,7 @@ public:
     Random& rng;
     Settings& settings;
     RobotSeats& robots;
+    DataStore* store = nullptr;  // the data files; none: nothing is kept
     TableModel ui;  // the table's controls
 
     // ---- card table and meld table --------------------------------------
@@ -62,6 +64,7 @@ public:
     bool ContractThisTurn = false;
     bool JokerInMeld[kMeldSlots + 1] = {};
     int SavedLeft = 0, SavedTop = 0;
+    bool GameSaved = false;  // the saved-game file holds a game that may be loaded
     // The free Joker being given a value in the Joker panel, and the
     // value (1..13) and suit code chosen there; 0 = none chosen.
     int JokerBeingSet = 0;
@@ -172,6 +175,8 @@ public:
     // The welcome title, the seat names with their greetings, and no card
     // taking the mouse: the table as the window first shows it.
     void ShowOpeningTable();
+    // Shows what the data store could not do (one message window), if anything.
+    void ReportStore(const std::string& message);
 
     // ---- handlers: what buttons and menus call -----------------------------------
     void MnuNew_Click();

@@ -31,6 +31,10 @@ public:
     virtual void SystemMessage(const std::string& text, const std::string& title,
                                bool critical) = 0;
 
+    // The system's standard question box (question icon, Yes and No).
+    // Returns true for Yes; closing the box is No.
+    virtual bool SystemQuestion(const std::string& text, const std::string& title) = 0;
+
     // The system's single-line input box. Returns false when cancelled.
     virtual bool InputBox(const std::string& prompt, const std::string& title,
                           std::string& text) = 0;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "game/Commands.h"
 #include "game/Game.h"
 
 namespace meldora {
@@ -40,10 +41,14 @@ void Game::AnyWinner(int seat) {
         ui.LblP.Caption.clear();
         GetTheScores();
         ui.LblToRnd.Caption = "To round number " + std::to_string(Round);
+        PrintStats(*this);
         ui.CmdFinished.Caption = "Round " + std::to_string(Round + 1);
         ShowRoundResult();
         PlayFile("\\ringout.wav");
         ui.FramScore.Visible = true;
+        ui.CmdSve.Visible = true;
+        ui.CmdSave.Visible = true;
+        ui.CmdShut.Visible = false;
         ui.BringToFront(ui.FramScore);
         ui.LblBots.Caption = "Use mouse at top or bottom of score board to move it round the screen";
         ui.LblWhoWon.Caption = StockRenewals == 3 && everyHandHolds
@@ -62,12 +67,16 @@ void Game::AnyWinner(int seat) {
     // The game is credited before anything can pause: whatever the player
     // chooses while it ends, the winner counts once.
     CreditGame();
+    PrintStats(*this);
     ShowSeatText(seat, "");
     ui.CmdFinished.Caption = "&New Game";
     ui.CmdSave.Caption = "&Exit Game";
     ShowGameText("");
     PlayFile("\\ringout.wav");
     ui.FramScore.Visible = true;
+    ui.CmdSve.Visible = true;
+    ui.CmdSave.Visible = true;
+    ui.CmdShut.Visible = false;
     ui.BringToFront(ui.FramScore);
     ui.CmdFinished.Visible = true;
     ui.SetFocus("CmdFinished");

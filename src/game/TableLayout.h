@@ -190,8 +190,14 @@ constexpr int kScoreHeadingRise = 390;  // column heads above the first row
 constexpr int kScoreHeadingHeight = 330;
 constexpr Rect kLblWhoWon{120, 3000, 11100, 720};
 
-// The statistics panel.
+// The statistics panel: a line per seat, then the games played.
 constexpr Rect kFramstats{3600, 1800, 8400, 4200};
+constexpr Rect kLblwon{240, 600, 4200, 360};  // seat 0; each next seat lower
+constexpr Rect kLblNumWon{4560, 600, 1200, 360};
+constexpr Rect kLpercent{5880, 600, 1200, 360};
+constexpr int kStatsRowStep = 480;
+constexpr Rect kLblTotalPlayed{240, 2640, 4200, 360};
+constexpr Rect kLblNumPlayed{4560, 2640, 1200, 360};
 constexpr Rect kCmdReset{1200, 3500, 1800, 450};
 constexpr Rect kCmdSet{5400, 3500, 1800, 450};
 

@@ -87,6 +87,14 @@ TableModel::TableModel() {
     // Statistics panel.
     Make(Framstats, "Games Played Statistics", "", false);
     Place(Framstats, kFramstats);
+    for (int s = 0; s < 4; ++s) {
+        Place(Lblwon[s], Below(kLblwon, s, kStatsRowStep));
+        Place(LblNumWon[s], Below(kLblNumWon, s, kStatsRowStep));
+        Place(Lpercent[s], Below(kLpercent, s, kStatsRowStep));
+    }
+    Make(LblTotalPlayed, "Total games played", "", true);
+    Place(LblTotalPlayed, kLblTotalPlayed);
+    Place(LblNumPlayed, kLblNumPlayed);
     Make(CmdReset, "R&eset", "Click here to reset all statistics", true);
     Make(CmdSet, "&Finished", " Click when finished reasing", true);
     Place(CmdReset, kCmdReset);

@@ -68,7 +68,7 @@ struct TableModel {
     Label LblRnd[8][4];           // LblRnd1..LblRnd7 (seat)
     Label LblTotal[4];
     Label ScoreNames[4];          // the seat names on the score board
-    Label LblNumWon[4], Lpercent[4], LblNumPlayed, LblTotalPlayed, Lblwon;
+    Label Lblwon[4], LblNumWon[4], Lpercent[4], LblNumPlayed, LblTotalPlayed;  // statistics panel
 
     // The Joker panel's choices: 0..12 Ace to King, 13..16 the suits, 17 "No Suit".
     Label LblValue[18];

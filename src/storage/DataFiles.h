@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/DataStore.h"
 #include "game/Settings.h"
 #include "storage/AtomicFile.h"
 
@@ -29,24 +30,9 @@ constexpr int kMaxRoundPoints = 11 * 15 + 32 * 10 + 8 * (2 + 3 + 4 + 5 + 6 + 7 +
 // Longer names are cut, so four of them always fit a readable file.
 constexpr std::size_t kMaxNameLength = 4000;
 
-// What a new round needs from an interrupted game.
-struct SavedGame {
-    int RoundPoints[4][8] = {};  // (seat, round 1..7); element 0 unused
-    bool GameSaved = false;
-    int Round = 0;  // the last round played
-    bool IsDealer[4] = {};
-};
-
 struct SaveResult {
     bool Ok = true;
     std::string Message;  // for the player when not Ok
-};
-
-enum class LoadStatus { Loaded, NoGameSaved, Refused };
-
-struct LoadGameResult {
-    LoadStatus Status = LoadStatus::NoGameSaved;
-    std::string Message;  // for the player when Refused
 };
 
 // A typed name made storable: double quotes become single quotes, line

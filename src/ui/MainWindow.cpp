@@ -8,7 +8,9 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "game/Commands.h"
 #include "player/Player.h"
+#include "storage/FileStore.h"
 #include "robots/Robots.h"
 #include "ui/AboutWindow.h"
 #include "ui/AppResources.h"
@@ -17,8 +19,12 @@
 
 namespace meldora::ui {
 
-MainWindow::MainWindow(std::optional<std::uint64_t> seed)
+MainWindow::MainWindow(std::optional<std::uint64_t> seed, std::optional<QString> dataFolder)
     : random_(seed ? Random(*seed) : Random()), host_(this), game_(host_, random_, settings_, TheRobots()) {
+    if (dataFolder) {
+        store_ = std::make_unique<FileStore>(std::filesystem::path(dataFolder->toStdString()));
+        game_.store = store_.get();
+    }
     setWindowTitle(QStringLiteral("Meldora"));
     setWindowIcon(AppIcon());
 
@@ -49,7 +55,10 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
     host_.beforeWait = [this] { syncView(); };
     // A message window never opens over a card in mid-air.
     host_.beforeModal = [this] { CancelDrag(game_); };
-    host_.onQuit = [this] { close(); };
+    host_.onQuit = [this] {
+        quitting_ = true;
+        QTimer::singleShot(0, this, &QWidget::close);
+    };
 
     game_.ShowOpeningTable();
     syncView();
@@ -75,10 +84,11 @@ MainWindow::~MainWindow() {
     host_.Shutdown();
 }
 
-QAction* MainWindow::addCommand(QMenu* menu, const QString& name, const QString& text, bool ready) {
+QAction* MainWindow::addCommand(QMenu* menu, const QString& name, const QString& text,
+                               std::function<void(Game&)> handler) {
     QAction* a = menu->addAction(text);
     a->setObjectName(name);
-    a->setEnabled(ready);
+    connect(a, &QAction::triggered, this, [this, handler = std::move(handler)] { run([this, &handler] { handler(game_); }); });
     return a;
 }
 
@@ -86,57 +96,62 @@ QAction* MainWindow::command(const QString& name) const {
     return findChild<QAction*>(name);
 }
 
-// The commands not built yet stay disabled until their windows exist.
 void MainWindow::buildMenus() {
     gameMenu_ = menuBar()->addMenu(QStringLiteral("&Game"));
     gameMenu_->setObjectName(QStringLiteral("MnuGame"));
-    connect(addCommand(gameMenu_, QStringLiteral("MnuNew"), QStringLiteral("New Game"), true), &QAction::triggered,
-            this, [this] { run([this] { game_.MnuNew_Click(); }); });
-    addCommand(gameMenu_, QStringLiteral("MnuLoad"), QStringLiteral("Load Game"), false);
-    connect(addCommand(gameMenu_, QStringLiteral("MnuExit"), QStringLiteral("E&xit Game"), true),
-            &QAction::triggered, this, &QWidget::close);
+    addCommand(gameMenu_, QStringLiteral("MnuNew"), QStringLiteral("New Game"), [](Game& g) { g.MnuNew_Click(); });
+    addCommand(gameMenu_, QStringLiteral("MnuLoad"), QStringLiteral("Load Game"), LoadSavedGame);
+    addCommand(gameMenu_, QStringLiteral("MnuExit"), QStringLiteral("E&xit Game"), MnuExit_Click);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    connect(addCommand(help, QStringLiteral("MnuHG"), QStringLiteral("General Help"), true), &QAction::triggered,
-            this, [this] { HelpWindow::showFor(this); });
+    addCommand(help, QStringLiteral("MnuHG"), QStringLiteral("General Help"), [this](Game&) { HelpWindow::showFor(this); });
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Op&tions"));
-    addCommand(options, QStringLiteral("MnuName"), QStringLiteral("Enter Your Name"), false);
-    addCommand(options, QStringLiteral("MnuWestBot"), QStringLiteral("Enter Name of West Bot"), false);
-    addCommand(options, QStringLiteral("MnuNorthBot"), QStringLiteral("Enter name of North Bot"), false);
-    addCommand(options, QStringLiteral("MnuEastBot"), QStringLiteral("Enter name of East Bot"), false);
+    addCommand(options, QStringLiteral("MnuName"), QStringLiteral("Enter Your Name"), [](Game& g) { MnuName_Click(g, 0); });
+    addCommand(options, QStringLiteral("MnuWestBot"), QStringLiteral("Enter Name of West Bot"),
+               [](Game& g) { MnuName_Click(g, 1); });
+    addCommand(options, QStringLiteral("MnuNorthBot"), QStringLiteral("Enter name of North Bot"),
+               [](Game& g) { MnuName_Click(g, 2); });
+    addCommand(options, QStringLiteral("MnuEastBot"), QStringLiteral("Enter name of East Bot"),
+               [](Game& g) { MnuName_Click(g, 3); });
     QMenu* speed = options->addMenu(QStringLiteral("Spee&d"));
     speed->menuAction()->setObjectName(QStringLiteral("MnuSpeed"));
-    addCommand(speed, QStringLiteral("MenuVS"), QStringLiteral("Learning Only Slow"), false);
-    addCommand(speed, QStringLiteral("MnuSlow"), QStringLiteral("Slow"), false);
-    addCommand(speed, QStringLiteral("MnuMed"), QStringLiteral("Medium"), false);
-    addCommand(speed, QStringLiteral("MnuFast"), QStringLiteral("Fast"), false);
-    addCommand(options, QStringLiteral("MnuNoAnim"), QStringLiteral("Cards Animation on and off"), false);
-    addCommand(options, QStringLiteral("MnuNoSound"), QStringLiteral("Card sound on and off"), false);
+    addCommand(speed, QStringLiteral("MenuVS"), QStringLiteral("Learning Only Slow"),
+               [](Game& g) { MnuSpeed_Click(g, kSpeedVerySlow); });
+    addCommand(speed, QStringLiteral("MnuSlow"), QStringLiteral("Slow"), [](Game& g) { MnuSpeed_Click(g, kSpeedSlow); });
+    addCommand(speed, QStringLiteral("MnuMed"), QStringLiteral("Medium"), [](Game& g) { MnuSpeed_Click(g, kSpeedMedium); });
+    addCommand(speed, QStringLiteral("MnuFast"), QStringLiteral("Fast"), [](Game& g) { MnuSpeed_Click(g, kSpeedFast); });
+    addCommand(options, QStringLiteral("MnuNoAnim"), QStringLiteral("Cards Animation on and off"), MnuNoAnim_Click);
+    addCommand(options, QStringLiteral("MnuNoSound"), QStringLiteral("Card sound on and off"), MnuNoSound_Click);
 
     QMenu* stats = menuBar()->addMenu(QStringLiteral("Statistics"));
     stats->menuAction()->setObjectName(QStringLiteral("MnuStats"));
-    addCommand(stats, QStringLiteral("MnuCurrent"), QStringLiteral("Current Scores"), false);
-    addCommand(stats, QStringLiteral("MnuGStats"), QStringLiteral("General Statistics"), false);
+    addCommand(stats, QStringLiteral("MnuCurrent"), QStringLiteral("Current Scores"), MnuCurrent_Click);
+    addCommand(stats, QStringLiteral("MnuGStats"), QStringLiteral("General Statistics"), MnuGStats_Click);
 
     QAction* about = menuBar()->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("MenuAbout"));
     connect(about, &QAction::triggered, this, [this] { AboutWindow::showFor(this); });
 }
 
+namespace {
+const char* const kStatusTips[6] = {"",
+                                    "The round number being played",
+                                    "Melds required for Contract",
+                                    "The points in your hand",
+                                    "Number  cards in your hand",
+                                    "Playing Now"};
+}  // namespace
+
 void MainWindow::buildStatusBar() {
-    static const char* const kTips[6] = {"",
-                                         "The round number being played",
-                                         "Melds required for Contract",
-                                         "The points in your hand",
-                                         "Number  cards in your hand",
-                                         "Playing Now"};
     static const int kStretch[6] = {0, 2, 6, 3, 3, 3};
     for (int i = 1; i <= 5; ++i) {
         status_[i] = new QLabel(this);
         status_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        status_[i]->setToolTip(QString::fromLatin1(kTips[i]));
+        status_[i]->setToolTip(QString::fromLatin1(kStatusTips[i]));
         status_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // The panels share the bar by their stretch, whatever their text.
+        status_[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         statusBar()->addWidget(status_[i], kStretch[i]);
     }
 }
@@ -144,7 +159,12 @@ void MainWindow::buildStatusBar() {
 void MainWindow::syncView() {
     const TableModel& m = game_.ui;
     table_->sync(m);
-    for (int i = 1; i <= 5; ++i) status_[i]->setText(QString::fromStdString(m.StatusPanel[i]));
+    for (int i = 1; i <= 5; ++i) {
+        QLabel* panel = status_[i];
+        const QString text = QString::fromStdString(m.StatusPanel[i]);
+        panel->setText(panel->fontMetrics().elidedText(text, Qt::ElideRight, panel->contentsRect().width()));
+        panel->setToolTip(panel->text() == text ? QString::fromLatin1(kStatusTips[i]) : text);
+    }
     gameMenu_->setEnabled(m.MnuGameEnabled);
     gameMenu_->menuAction()->setEnabled(m.MnuGameEnabled);
 }
@@ -169,6 +189,9 @@ void MainWindow::buttonClicked(const QString& name) {
         {QStringLiteral("CmdCancel"), CmdCancel_Click},
         {QStringLiteral("CmdShut"), CmdShut_Click},
         {QStringLiteral("CmdSet"), CmdSet_Click},
+        {QStringLiteral("CmdReset"), CmdReset_Click},
+        {QStringLiteral("CmdSave"), CmdSave_Click},
+        {QStringLiteral("CmdSve"), CmdSve_Click},
     };
     const auto handler = handlers.find(name);
     if (handler != handlers.end()) run([this, &h = *handler] { h(game_); });
@@ -181,20 +204,33 @@ void MainWindow::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
 }
 
-// A chain of turns may be waiting inside a pause: ask it to unwind, and
-// close from the event loop once it has, so nothing plays on against a
-// closed window.
+void MainWindow::start() {
+    QTimer::singleShot(0, this, [this] { run([this] { Form_Load(game_); }); });
+}
+
+// Closing from the window's close box asks first; when the program ends
+// itself (Save and Exit, Exit Game) it does not. A chain of turns waiting
+// underneath unwinds before the window goes.
 void MainWindow::closeEvent(QCloseEvent* e) {
-    if (game_.ChainActive()) {
-        e->ignore();
-        game_.RunHandler("Form_QueryUnload", [this] {
-            game_.RequestRestart([this] { QTimer::singleShot(0, this, &QWidget::close); });
-        });
+    if (quitting_) {
+        closing_ = true;
+        host_.Shutdown();
+        e->accept();
         return;
     }
-    closing_ = true;
-    host_.Shutdown();
-    e->accept();
+    e->ignore();
+    if (asking_) return;
+    asking_ = true;
+    run([this] {
+        game_.RunHandler("Form_QueryUnload", [this] {
+            if (!Form_QueryUnload(game_)) return;
+            game_.RequestRestart([this] {
+                quitting_ = true;
+                QTimer::singleShot(0, this, &QWidget::close);
+            });
+        });
+    });
+    asking_ = false;
 }
 
 }  // namespace meldora::ui

@@ -26,8 +26,11 @@ class TableWidget;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // A seed replays the same deals (tests); without one the deals follow the clock.
-    explicit MainWindow(std::optional<std::uint64_t> seed = std::nullopt);
+    // A seed replays the same deals (tests); without one the deals follow
+    // the clock. With a data folder the settings, statistics and saved game
+    // are kept there; without one nothing is kept.
+    explicit MainWindow(std::optional<std::uint64_t> seed = std::nullopt,
+                        std::optional<QString> dataFolder = std::nullopt);
     ~MainWindow() override;
 
     Game& game() { return game_; }
@@ -40,6 +43,10 @@ public:
     // Shows the game's table model: the table, the status bar and the menus.
     void syncView();
 
+    // Runs the start-up (the settings, the opening show, the welcome) from
+    // the event loop, once the window is up.
+    void start();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
@@ -48,7 +55,7 @@ private:
     void buildMenus();
     void buildStatusBar();
     void fitToScreen();
-    QAction* addCommand(QMenu* menu, const QString& name, const QString& text, bool ready);
+    QAction* addCommand(QMenu* menu, const QString& name, const QString& text, std::function<void(Game&)> handler);
     // Calls a handler of the game, then shows the result.
     void run(const std::function<void()>& handler);
     void buttonClicked(const QString& name);
@@ -62,6 +69,9 @@ private:
     QLabel* status_[6] = {};
     QMenu* gameMenu_ = nullptr;
     bool closing_ = false;
+    bool quitting_ = false;  // the program ends itself: no question
+    bool asking_ = false;    // the "Really leave game?" question is up
+    std::unique_ptr<DataStore> store_;
 };
 
 }  // namespace meldora::ui

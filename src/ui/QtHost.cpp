@@ -110,6 +110,14 @@ void QtHost::SystemMessage(const std::string& text, const std::string& title, bo
     box.exec();
 }
 
+bool QtHost::SystemQuestion(const std::string& text, const std::string& title) {
+    if (shuttingDown_) return false;
+    modal();
+    QMessageBox box(QMessageBox::Question, Q(title), Q(text), QMessageBox::Yes | QMessageBox::No, window_);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 bool QtHost::InputBox(const std::string& prompt, const std::string& title, std::string& text) {
     if (shuttingDown_) return false;
     modal();

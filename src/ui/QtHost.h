@@ -39,6 +39,7 @@ public:
                     const std::string& button1, const std::string& button2,
                     const std::string& title, int focus) override;
     void SystemMessage(const std::string& text, const std::string& title, bool critical) override;
+    bool SystemQuestion(const std::string& text, const std::string& title) override;
     bool InputBox(const std::string& prompt, const std::string& title, std::string& text) override;
     void WaitForMayIAnswer(const std::function<bool()>& answered) override;
     void EndMayIWait() override;

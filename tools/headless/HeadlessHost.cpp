@@ -24,6 +24,14 @@ void HeadlessHost::SystemMessage(const std::string& text, const std::string&, bo
     systemMessages.push_back(text);
 }
 
+bool HeadlessHost::SystemQuestion(const std::string& text, const std::string& title) {
+    questions.push_back(title + ": " + text);
+    if (questionAnswers.empty()) return false;
+    const bool yes = questionAnswers.front();
+    questionAnswers.pop_front();
+    return yes;
+}
+
 bool HeadlessHost::InputBox(const std::string&, const std::string&, std::string& text) {
     if (inputAnswers.empty()) return false;
     text = inputAnswers.front();

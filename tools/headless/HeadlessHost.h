@@ -24,6 +24,7 @@ public:
                     const std::string& button1, const std::string& button2,
                     const std::string& title, int focus) override;
     void SystemMessage(const std::string& text, const std::string& title, bool critical) override;
+    bool SystemQuestion(const std::string& text, const std::string& title) override;
     bool InputBox(const std::string& prompt, const std::string& title, std::string& text) override;
     void WaitForMayIAnswer(const std::function<bool()>& answered) override;
     void EndMayIWait() override {}
@@ -33,6 +34,8 @@ public:
 
     // Answers for ShowMessage, taken from the front; when empty, button 0.
     std::deque<int> messageAnswers;
+    // Answers for SystemQuestion, from the front; when empty, No.
+    std::deque<bool> questionAnswers;
     // Answers for InputBox; when empty the box is cancelled.
     std::deque<std::string> inputAnswers;
     // Called when the player is asked "May I?"; it should call the game's
@@ -44,6 +47,7 @@ public:
 
     std::vector<Message> messages;
     std::vector<std::string> systemMessages;
+    std::vector<std::string> questions;  // title + ": " + text of each system question
     std::vector<std::string> sounds;
     long long clock = 0;        // advanced by every pause
     long long pauseCount = 0;

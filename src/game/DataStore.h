@@ -1,0 +1,70 @@
+#pragma once
+// What the game keeps between runs, as the game's routines see it: the
+// settings and statistics files and the saved game. The data files
+// implement it; a game without one keeps nothing (tests, tools).
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "game/Settings.h"
+
+namespace meldora {
+
+// What a new round needs from an interrupted game.
+struct SavedGame {
+    int RoundPoints[4][8] = {};  // (seat, round 1..7); element 0 unused
+    bool GameSaved = false;
+    int Round = 0;  // the last round played
+    bool IsDealer[4] = {};
+};
+
+enum class LoadStatus { Loaded, NoGameSaved, Refused };
+
+struct LoadGameResult {
+    LoadStatus Status = LoadStatus::NoGameSaved;
+    std::string Message;  // for the player when Refused
+};
+
+class DataStore {
+public:
+    virtual ~DataStore() = default;
+
+    // Reads the three settings files; what cannot be read keeps its
+    // default. Returns the messages for the player, empty when all is well.
+    virtual std::vector<std::string> LoadSettings(Settings& settings) = 0;
+
+    // Each writes its file whole and returns an empty text, or leaves the
+    // old file as it was and returns a message for the player.
+    virtual std::string SaveNames(const Settings& settings) = 0;
+    virtual std::string SaveStats(const Settings& settings) = 0;
+    virtual std::string SaveSwitches(const Settings& settings) = 0;
+    virtual std::string SaveGame(const SavedGame& game) = 0;
+
+    // `game` is filled only when the result is Loaded.
+    virtual LoadGameResult LoadGame(SavedGame& game) = 0;
+
+    // A typed name as the names file can hold it.
+    virtual std::string CleanName(const std::string& typed) = 0;
+};
+
+// The games-played statistics: games played is the sum of the games won
+// by the four seats, and each seat's share is its games won times 100
+// divided by games played, truncated. Wide types keep the shares right
+// however many games have been won.
+struct GamesStatistics {
+    long long Played = 0;
+    bool HasPercent = false;  // only when at least one game was played
+    std::array<long long, 4> Percent{};
+};
+
+inline GamesStatistics ComputeGamesStatistics(const std::array<int, 4>& won) {
+    GamesStatistics stats;
+    for (int w : won) stats.Played += w;
+    stats.HasPercent = stats.Played >= 1;
+    if (stats.HasPercent)
+        for (int s = 0; s < 4; ++s) stats.Percent[s] = static_cast<long long>(won[s]) * 100 / stats.Played;
+    return stats;
+}
+
+}  // namespace meldora

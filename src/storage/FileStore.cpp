@@ -1,0 +1,24 @@
+#include "storage/FileStore.h"
+
+#include "storage/DataFiles.h"
+
+namespace meldora {
+
+namespace {
+std::string MessageOf(const SaveResult& r) { return r.Ok ? std::string() : r.Message; }
+}  // namespace
+
+std::vector<std::string> FileStore::LoadSettings(Settings& settings) {
+    std::error_code ignored;
+    std::filesystem::create_directories(folder_, ignored);  // a first start; a failure shows when writing
+    return meldora::LoadSettings(folder_, settings);
+}
+
+std::string FileStore::SaveNames(const Settings& s) { return MessageOf(meldora::SaveNames(folder_, s)); }
+std::string FileStore::SaveStats(const Settings& s) { return MessageOf(meldora::SaveStats3(folder_, s)); }
+std::string FileStore::SaveSwitches(const Settings& s) { return MessageOf(meldora::SaveSwitches(folder_, s)); }
+std::string FileStore::SaveGame(const SavedGame& g) { return MessageOf(meldora::SaveGame(folder_, g)); }
+LoadGameResult FileStore::LoadGame(SavedGame& g) { return meldora::LoadSavedGame(folder_, g); }
+std::string FileStore::CleanName(const std::string& typed) { return meldora::CleanName(typed); }
+
+}  // namespace meldora
