@@ -51,6 +51,7 @@ void SelfPlay::Observe(int seat) {
     if (seat >= 1 && seat <= 3) ++counts_.robotTurns;
     if (check_) {
         std::string fault = CheckTableInvariants(g_);
+        if (fault.empty()) fault = CheckMelds(g_);
         if (fault.empty()) fault = CheckTableLayout(g_);
         if (!fault.empty()) Fault(seat, fault);
     }
