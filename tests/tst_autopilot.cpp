@@ -128,6 +128,9 @@ void TestAutopilot::laysContract_data() {
                                         << QStringList{"4S 5S 6S 7S", "3D 3C 3H", "JK=QD QD QC"} << "KC";
     QTest::newRow("three runs") << 7 << "AD 2D 3D 4D TC JC QC KC 6H 7H 8H JK 5S"
                                 << QStringList{"AD 2D 3D 4D", "TC JC QC KC", "JK=5H 6H 7H 8H"} << "5S";
+    // A free Joker takes a value before it can be carried to the pile.
+    QTest::newRow("three runs, a Joker left to throw") << 7 << "AD 2D 3D 4D TC JC QC KC 6H 7H 8H 9H JK"
+                                                       << QStringList{"AD 2D 3D 4D", "TC JC QC KC", "6H 7H 8H 9H"} << "JK";
 }
 
 void TestAutopilot::laysContract() {

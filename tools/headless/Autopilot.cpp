@@ -256,6 +256,12 @@ bool Autopilot::Discard() {
         const int card = ChooseDiscard();
         if (card == 0) return false;
         const bool contract = g_.ContractThisTurn;
+        // A free Joker opens the Joker panel when pressed: it is given a
+        // value before it can be carried, and is free again on the pile.
+        if (IsJoker(card) && g_.CardTable[card].Value == kValueJoker && !ValueJoker(card, 1, SuitNone)) {
+            Refused(card, kDiscardTarget);
+            continue;
+        }
         DragTo(card, DiscardSpot());
         if (!Playing()) {
             if (contract) ++counts_.contractsByRound[round];
@@ -306,8 +312,9 @@ void Autopilot::DragTo(int card, layout::Point to) {
     else
         PicP_MouseDown(g_, card, MouseButton::Left);
     const bool carried = g_.ui.FollowMouse.Enabled() && g_.ui.FollowMouse.Card() == &img;
-    if (!carried) {  // the press was refused; its reason is up
+    if (!carried) {  // the press was refused, or opened the Joker panel
         if (pointer) PointerReleased(g_, grab);
+        if (g_.ui.FramJoker.Visible) CmdCancel_Click(g_);
         return;
     }
     const layout::Point from = pointer ? grab : g_.ui.Pointer;
