@@ -81,6 +81,7 @@ private slots:
     void mayI();
     void refusedMoveIsGivenUp();
     void closesJokerPanelLeftOpen();
+    void revaluesJokerValuedEarlier();
 };
 
 void TestAutopilot::plan_data() {
@@ -295,6 +296,26 @@ void TestAutopilot::closesJokerPanelLeftOpen() {
     QVERIFY(!t.g.ui.FramJoker.Visible);
     QCOMPARE(QString::fromStdString(CardText(t.g, t.g.TopDiscard())), QStringLiteral("KS"));
     QVERIFY(t.g.IsTurn[1]);
+}
+
+// A Joker given another value in the panel and kept in the hand is freed
+// (let go of off the board) and valued again for the meld it goes into.
+void TestAutopilot::revaluesJokerValuedEarlier() {
+    Table t(1, IdleRobots());
+    t.Set(1, "P: 7C 7D JK 9C 9D 9S KS 2H | D: 2S");
+    t.PlayersTurn();
+    const int joker = t.Find(0, "JK");
+    PicP_MouseDown(t.g, joker, MouseButton::Left);
+    LblValueClick(t.g, 4);
+    LblValueClick(t.g, 13);
+    JokerClick(t.g);
+    QCOMPARE(t.g.CardTable[joker].Value, 5);
+    Autopilot pilot(t.g);
+    QVERIFY(pilot.PlayTurn());
+    QCOMPARE(Column(t, 8), QStringLiteral("JK=7D 7D 7C"));
+    QVERIFY(t.g.HasContract[0]);
+    QCOMPARE(pilot.counts().refusedMoves, 0);
+    QCOMPARE(TableFaults(t), QString());
 }
 
 QTEST_GUILESS_MAIN(TestAutopilot)

@@ -17,6 +17,9 @@ constexpr int kSwapTarget = -1;
 constexpr int kMovesPerTurn = 64;
 // Joker panel labels: values 0..12, then the suits and "No Suit".
 constexpr int kNoSuitLabel = 17;
+// How far above the hand a valued Joker is let go of to free it: off the
+// board and the discard area.
+constexpr int kFreeingLift = 600;
 
 int SuitLabel(int suit) {
     switch (suit) {
@@ -327,6 +330,15 @@ void Autopilot::DragTo(int card, layout::Point to) {
 }
 
 bool Autopilot::ValueJoker(int joker, int value, int suit) {
+    const CardRecord& j = g_.CardTable[joker];
+    if (j.Value == value && j.Suit == suit) return true;
+    if (j.Value != kValueJoker) {
+        // Valued earlier for something else: let go of it off the board, and
+        // it comes back to the hand free.
+        const CardImage& img = g_.ui.Cds[joker];
+        DragTo(joker, {img.Left, img.Top - kFreeingLift});
+        if (j.Value != kValueJoker) return false;
+    }
     Click(joker);
     if (!g_.ui.FramJoker.Visible) return false;
     LblValueClick(g_, value - 1);

@@ -65,7 +65,8 @@ std::string CheckTableInvariants(const Game& g) {
 std::string CheckMelds(const Game& g) {
     for (int c = 1; c <= kCardCount; ++c) {
         const CardRecord& card = g.CardTable[c];
-        if (card.Location == LocPlayer && (card.Value != NaturalValue(c) || card.Suit != NaturalSuit(c)))
+        // A Joker may carry the value chosen for it in the Joker panel.
+        if (card.Location == LocPlayer && !IsJoker(c) && (card.Value != NaturalValue(c) || card.Suit != NaturalSuit(c)))
             return "player's card " + std::to_string(c) + " stands for value " + std::to_string(card.Value) +
                    " suit " + std::to_string(card.Suit);
     }

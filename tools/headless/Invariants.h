@@ -14,7 +14,7 @@ std::string CheckTableInvariants(const Game& g);
 // Empty when every meld on the table is one the rules allow: a run of one
 // suit in sequence (a high Ace above the King) whose Low and High are its
 // ends, a set of one value, complete exactly when it has its size; and the
-// player's hand cards show their own value and suit.
+// player's natural cards show their own value and suit.
 std::string CheckMelds(const Game& g);
 
 // Empty when every card image lies where its card is, between turns: the
