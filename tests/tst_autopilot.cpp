@@ -46,17 +46,6 @@ QString Render(const Table& t, const HandPlan& plan) {
     return melds.join(" / ");
 }
 
-// Meld slot k as the notation names its cards, top of the column first.
-QString Column(const Table& t, int slot) {
-    std::vector<std::pair<int, int>> byTop;
-    for (int c = 1; c <= kCardCount; ++c)
-        if (t.g.CardTable[c].InMeld[slot]) byTop.push_back({t.g.ui.Cds[c].Top, c});
-    std::sort(byTop.begin(), byTop.end());
-    QStringList cards;
-    for (const auto& [top, c] : byTop) cards << QString::fromStdString(CardText(t.g, c));
-    return cards.join(' ');
-}
-
 QString TableFaults(const Table& t) {
     std::string fault = CheckTableInvariants(t.g);
     if (fault.empty()) fault = CheckMelds(t.g);
@@ -144,7 +133,7 @@ void TestAutopilot::laysContract() {
     t.PlayersTurn();
     Autopilot pilot(t.g);
     QVERIFY(pilot.PlayTurn());
-    for (int i = 0; i < columns.size(); ++i) QCOMPARE(Column(t, 7 + i), columns[i]);
+    for (int i = 0; i < columns.size(); ++i) QCOMPARE(t.Column(7 + i), columns[i]);
     QCOMPARE(QString::fromStdString(CardText(t.g, t.g.TopDiscard())), discarded);
     const bool wentOut = t.g.CardsInHand[0] == 0;
     QCOMPARE(t.g.RoundOver, wentOut);
@@ -187,7 +176,7 @@ void TestAutopilot::laysOff() {
     QVERIFY(pilot.PlayTurn());
     for (const QString& column : columns) {
         const QStringList parts = column.split(':');
-        QCOMPARE(Column(t, parts[0].toInt()), parts[1]);
+        QCOMPARE(t.Column(parts[0].toInt()), parts[1]);
     }
     QCOMPARE(pilot.counts().jokerSwaps, swaps);
     QCOMPARE(pilot.counts().layOffs, layOffs);
@@ -268,7 +257,7 @@ void TestAutopilot::refusedMoveIsGivenUp() {
     t.Set(1, "P: 7C 7D 7H 9C 9D 9S KS 4H 2C | D: 2S");
     t.PlayersTurn();
     t.DragToColumn(t.Find(0, "4H"), 7);
-    QCOMPARE(Column(t, 7), QStringLiteral("4H"));
+    QCOMPARE(t.Column(7), QStringLiteral("4H"));
     Autopilot pilot(t.g);
     QVERIFY(pilot.PlayTurn());
     QCOMPARE(pilot.counts().refusedMoves, 1);
@@ -312,7 +301,7 @@ void TestAutopilot::revaluesJokerValuedEarlier() {
     QCOMPARE(t.g.CardTable[joker].Value, 5);
     Autopilot pilot(t.g);
     QVERIFY(pilot.PlayTurn());
-    QCOMPARE(Column(t, 8), QStringLiteral("JK=7D 7D 7C"));
+    QCOMPARE(t.Column(8), QStringLiteral("JK=7D 7D 7C"));
     QVERIFY(t.g.HasContract[0]);
     QCOMPARE(pilot.counts().refusedMoves, 0);
     QCOMPARE(TableFaults(t), QString());

@@ -118,24 +118,20 @@ struct Search {
 std::vector<PlannedMeld> Materialise(const std::vector<int>& hand, const std::vector<Candidate>& melds) {
     std::vector<int> free(hand);
     std::sort(free.begin(), free.end());
+    // The first free card that `wanted` accepts, taken out of the hand.
+    auto take = [&](auto wanted) {
+        for (int& c : free)
+            if (c != 0 && wanted(c)) {
+                const int card = c;
+                c = 0;
+                return card;
+            }
+        return 0;
+    };
     auto takeNatural = [&](int value, int suit) {
-        for (int& c : free)
-            if (c != 0 && !IsJoker(c) && NaturalValue(c) == value && (suit == 0 || NaturalSuit(c) == suit)) {
-                const int card = c;
-                c = 0;
-                return card;
-            }
-        return 0;
+        return take([&](int c) { return !IsJoker(c) && NaturalValue(c) == value && (suit == 0 || NaturalSuit(c) == suit); });
     };
-    auto takeJoker = [&] {
-        for (int& c : free)
-            if (IsJoker(c)) {
-                const int card = c;
-                c = 0;
-                return card;
-            }
-        return 0;
-    };
+    auto takeJoker = [&] { return take(IsJoker); };
     std::vector<PlannedMeld> out;
     for (const Candidate& m : melds) {
         PlannedMeld pm{m.kind, m.missing, {}};
