@@ -38,16 +38,6 @@ QStringList Play(Table& t, const QString& drops) {
     return infos;
 }
 
-QString Meld(const Table& t, int slot) {
-    QStringList cards;
-    std::vector<std::pair<int, int>> byTop;
-    for (int c = 1; c <= kCardCount; ++c)
-        if (t.g.CardTable[c].InMeld[slot]) byTop.push_back({t.g.ui.Cds[c].Top, c});
-    std::sort(byTop.begin(), byTop.end());
-    for (const auto& [top, c] : byTop) cards << QString::fromStdString(CardText(t.g, c));
-    return cards.join(' ');
-}
-
 // A Joker in the hand given a value and suit through the panel.
 void ValueJoker(Table& t, int value, int suitLabel) {
     const int joker = t.Find(0, "JK");
@@ -124,8 +114,8 @@ void TestPlayerMelds::contract() {
     t.Set(round, qPrintable("P: " + hand));
     t.PlayersTurn();
     QCOMPARE(Play(t, drops), infos);
-    QCOMPARE(Meld(t, 7), slot7);
-    QCOMPARE(Meld(t, 8), slot8);
+    QCOMPARE(t.Column(7), slot7);
+    QCOMPARE(t.Column(8), slot8);
     QCOMPARE(t.g.ContractThisTurn, made);
     QVERIFY(t.g.ui.CmdTakeBack.Visible);
     QCOMPARE(t.CheckInvariants(), QString());
@@ -141,7 +131,7 @@ void TestPlayerMelds::takeBackAndRefusedDiscard() {
     t.PlayersTurn();
     ValueJoker(t, 13, 15);  // King of Hearts
     QCOMPARE(Play(t, "JH>7 QH>7 JK=KH>7 AH>7"), QStringList{});
-    QCOMPARE(Meld(t, 7), QStringLiteral("JH QH JK=KH AH"));
+    QCOMPARE(t.Column(7), QStringLiteral("JH QH JK=KH AH"));
     // A discard while the contract is half laid is refused and scrubs it.
     QCOMPARE(Play(t, "2D>D"), QStringList{"Incomplete Melds.Try again or Discard a card."});
     QCOMPARE(t.g.CardsInHand[0], 9);
@@ -209,15 +199,15 @@ void TestPlayerMelds::layOff() {
     t.Set(round, qPrintable("P: 2D 3D " + card + " KS | " + table));
     t.PlayersTurn();
     t.g.HasContract[0] = true;
-    const QString before = Meld(t, column);
+    const QString before = t.Column(column);
     const QStringList infos = Play(t, card + ">" + QString::number(column));
     if (meld.isEmpty()) {
         QCOMPARE(infos, QStringList{"Card returned to hand. Not playable"});
-        QCOMPARE(Meld(t, column), before);
+        QCOMPARE(t.Column(column), before);
         QCOMPARE(t.g.CardsInHand[0], 4);
     } else {
         QCOMPARE(infos, QStringList{});
-        QCOMPARE(Meld(t, column), meld);
+        QCOMPARE(t.Column(column), meld);
         QCOMPARE(t.g.CardsInHand[0], 3);
     }
     QCOMPARE(t.CheckInvariants(), QString());
@@ -280,7 +270,7 @@ void TestPlayerMelds::jokerPanel() {
     QCOMPARE(t.g.CardTable[joker].Suit, int(SuitNone));
     // Valued, the Joker now drags like a Five.
     QCOMPARE(Play(t, "5C>7 JK=5D>7"), QStringList{});
-    QCOMPARE(Meld(t, 7), QStringLiteral("JK=5D 5C"));
+    QCOMPARE(t.Column(7), QStringLiteral("JK=5D 5C"));
 }
 
 void TestPlayerMelds::jokerSwap_data() {
@@ -308,19 +298,19 @@ void TestPlayerMelds::jokerSwap() {
     t.g.MeldTable[2].Kind = kKindSet;
     t.PlayersTurn();
     const int joker = t.Find(-slot, "JK");
-    const QString before = Meld(t, slot);
+    const QString before = t.Column(slot);
     // The press swaps; the release that follows must not act on the Joker.
     PointerPressed(t.g, {t.g.ui.Cds[joker].Left + 100, t.g.ui.Cds[joker].Top + 100}, MouseButton::Left);
     if (t.g.ui.PressedCard != joker) PicP_MouseDown(t.g, joker, MouseButton::Left);  // a set's Joker takes no press
     PointerReleased(t.g, {300, 300});
     QCOMPARE(QString::fromStdString(t.g.ui.LblInfo.Caption), info);
     if (natural.isEmpty()) {
-        QCOMPARE(Meld(t, slot), before);
+        QCOMPARE(t.Column(slot), before);
         return;
     }
     QCOMPARE(t.g.CardTable[joker].Location, LocPlayer);
     QCOMPARE(t.g.CardTable[joker].Value, kValueJoker);
-    QCOMPARE(Meld(t, slot), QString(before).replace(QRegularExpression("JK=\\w\\w"), natural));
+    QCOMPARE(t.Column(slot), QString(before).replace(QRegularExpression("JK=\\w\\w"), natural));
     if (natural == "AH") QCOMPARE(t.g.CardTable[t.Find(-slot, "AH")].Value, kValueHighAce);
     QCOMPARE(t.g.CardsInHand[0], 2);
     QCOMPARE(t.CheckInvariants(), QString());

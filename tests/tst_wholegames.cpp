@@ -1,10 +1,11 @@
-// Whole seeded games: the robots against a scripted player, with the card
-// table's invariants checked after every turn; and commands that arrive
-// while a robot's turn is waiting.
+// Whole seeded games: the robots against the autopilot in the player's seat,
+// with the card table's invariants checked after every turn; and commands
+// that arrive while a robot's turn is waiting.
 
 #include <QtTest>
 
 #include "Fixture.h"
+#include "headless/Autopilot.h"
 #include "headless/SelfPlay.h"
 
 using namespace meldora;
@@ -37,6 +38,14 @@ void TestWholeGames::manySeededGames() {
         QVERIFY2(total.contractsByRound[r] > 0, qPrintable(QString("no robot contract in round %1").arg(r)));
     QVERIFY(total.layOffs > 0);
     QVERIFY(total.jokerSteals > 0);
+    // The player's seat plays the whole game through its own controls.
+    for (int r = 1; r <= 7; ++r)
+        QVERIFY2(total.player.contractsByRound[r] > 0,
+                 qPrintable(QString("the autopilot never laid the contract of round %1").arg(r)));
+    QVERIFY(total.player.layOffs > 0);
+    QVERIFY(total.player.jokerSwaps > 0);
+    QVERIFY(total.player.mayIClaims > 0);
+    QVERIFY(total.player.discardsTaken > 0);
     QVERIFY(total.goOuts > 0);
     QVERIFY(total.renewals > 0);
 }
@@ -67,8 +76,8 @@ void TestWholeGames::newGameDuringRobotTurn() {
         t.host.messageAnswers = {0};
         t.g.MnuNew_Click();
     };
-    for (int turn = 0; turn < 20 && !asked && t.g.IsTurn[0]; ++turn)
-        t.g.RunHandler("turn", [&] { ScriptedPlayerTurn(t.g); });
+    Autopilot pilot(t.g);
+    for (int turn = 0; turn < 20 && !asked && t.g.IsTurn[0]; ++turn) QVERIFY(pilot.PlayTurn());
     QVERIFY(asked);
     QVERIFY(redealt);
     QCOMPARE(t.host.interrupts, 1);
@@ -93,8 +102,8 @@ void TestWholeGames::newGameWhileMayIQuestionWaits() {
             t.g.CmdPass_Click();
         }
     };
-    for (int turn = 0; turn < 30 && questions == 0; ++turn)
-        t.g.RunHandler("turn", [&] { ScriptedPlayerTurn(t.g); });
+    Autopilot pilot(t.g);
+    for (int turn = 0; turn < 30 && questions == 0; ++turn) QVERIFY(pilot.PlayTurn());
     QVERIFY(questions >= 1);
     QVERIFY(!t.g.ui.CmdMayI.Visible);
     QCOMPARE(t.g.Round, 1);
@@ -112,7 +121,8 @@ void TestWholeGames::cancelledNewGameLetsTurnFinish() {
         t.host.messageAnswers = {1};
         t.g.MnuNew_Click();
     };
-    t.g.RunHandler("turn", [&] { ScriptedPlayerTurn(t.g); });
+    Autopilot pilot(t.g);
+    QVERIFY(pilot.PlayTurn());
     QVERIFY(asked);
     QCOMPARE(t.host.interrupts, 0);
     QVERIFY(t.g.IsTurn[0] || t.g.RoundOver);  // the robots finished their turns

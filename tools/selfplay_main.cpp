@@ -1,5 +1,6 @@
-// Plays seeded whole games without a window and reports what the robots did
-// and how long a game and a robot turn take.
+// Plays seeded whole games without a window and reports what the robots and
+// the autopilot in the player's seat did, and how long a game and a robot
+// turn take.
 //
 //   meldora_selfplay [--games N] [--seed S] [--check]
 //
@@ -60,6 +61,11 @@ int main(int argc, char** argv) {
                 total.layOffs, total.jokerSteals);
     std::printf("robot contracts by round:");
     for (int r = 1; r <= 7; ++r) std::printf(" %d", total.contractsByRound[r]);
+    std::printf("\nplayer contracts by round:");
+    for (int r = 1; r <= 7; ++r) std::printf(" %d", total.player.contractsByRound[r]);
+    std::printf("\nplayer May I claims %d, discards taken %d, lay-offs %d, Joker swaps %d, refused moves %d",
+                total.player.mayIClaims, total.player.discardsTaken, total.player.layOffs,
+                total.player.jokerSwaps, total.player.refusedMoves);
     std::printf("\nrounds won by going out %d, ended by the third renewal %d, renewals %d\n",
                 total.goOuts, total.exhaustedRounds, total.renewals);
     std::printf("median per game %.3f ms, median per robot turn %.2f us\n", median(gameMs),

@@ -1,5 +1,10 @@
 #include "Fixture.h"
 
+#include <QStringList>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "headless/Invariants.h"
 #include "headless/Notation.h"
 #include "player/Player.h"
@@ -33,6 +38,16 @@ void Table::Set(int round, const char* table) {
 }
 
 QString Table::Describe() const { return QString::fromStdString(DescribeTable(g)); }
+
+QString Table::Column(int slot) const {
+    std::vector<std::pair<int, int>> byTop;
+    for (int c = 1; c <= kCardCount; ++c)
+        if (g.CardTable[c].InMeld[slot]) byTop.push_back({g.ui.Cds[c].Top, c});
+    std::sort(byTop.begin(), byTop.end());
+    QStringList cards;
+    for (const auto& [top, c] : byTop) cards << QString::fromStdString(CardText(g, c));
+    return cards.join(' ');
+}
 
 int Table::Find(int where, const char* text) const {
     const std::string want = text;

@@ -32,6 +32,10 @@ struct Table {
     // The table in that notation, for comparing and for failure messages.
     QString Describe() const;
 
+    // Meld slot k's cards as the notation names them, top of the column
+    // first ("JK=5D 5C").
+    QString Column(int slot) const;
+
     // The first card of a seat's hand, or of meld slot -slot, named as in
     // the notation ("7H", "JK"; a Joker matches whatever it stands for).
     int Find(int where, const char* text) const;

@@ -1,6 +1,8 @@
 #include "headless/Invariants.h"
 
+#include <algorithm>
 #include <set>
+#include <vector>
 
 #include "game/Game.h"
 
@@ -56,6 +58,43 @@ std::string CheckTableInvariants(const Game& g) {
         int turns = 0;
         for (bool t : g.IsTurn) turns += t ? 1 : 0;
         if (turns != 1) return std::to_string(turns) + " seats have the turn";
+    }
+    return {};
+}
+
+std::string CheckMelds(const Game& g) {
+    for (int c = 1; c <= kCardCount; ++c) {
+        const CardRecord& card = g.CardTable[c];
+        // A Joker may carry the value chosen for it in the Joker panel.
+        if (card.Location == LocPlayer && !IsJoker(c) && (card.Value != NaturalValue(c) || card.Suit != NaturalSuit(c)))
+            return "player's card " + std::to_string(c) + " stands for value " + std::to_string(card.Value) +
+                   " suit " + std::to_string(card.Suit);
+    }
+    for (int m = 1; m <= kMeldSlots; ++m) {
+        const MeldRecord& meld = g.MeldTable[m];
+        if (meld.Count == 0) continue;
+        const std::string name = "meld slot " + std::to_string(m);
+        std::vector<int> values;
+        for (int c = 1; c <= kCardCount; ++c) {
+            const CardRecord& card = g.CardTable[c];
+            if (!card.InMeld[m]) continue;
+            values.push_back(card.Value);
+            if (meld.Kind == kKindSet && card.Value != meld.SetValue)
+                return name + ": card " + std::to_string(c) + " is not of the set's value";
+            if (meld.Kind != kKindRun) continue;
+            if (card.Suit != meld.RunSuit) return name + ": card " + std::to_string(c) + " is off the run's suit";
+            if (!IsJoker(c) && card.Value != NaturalValue(c) && !(card.Value == kValueHighAce && NaturalValue(c) == 1))
+                return name + ": card " + std::to_string(c) + " stands for another card";
+        }
+        if (meld.Complete != (meld.Count >= (meld.Kind == kKindRun ? 4 : 3)))
+            return name + (meld.Complete ? " is complete with " : " is not complete with ") + std::to_string(meld.Count) + " cards";
+        if (meld.Kind != kKindRun) continue;
+        std::sort(values.begin(), values.end());
+        for (std::size_t i = 1; i < values.size(); ++i)
+            if (values[i] != values[i - 1] + 1 && !(values[i] == kValueHighAce && values[i - 1] == 13))
+                return name + ": the run has a gap or a card twice";
+        if (values.front() != meld.Low || values.back() != meld.High)
+            return name + ": the run's ends read " + std::to_string(meld.Low) + ".." + std::to_string(meld.High);
     }
     return {};
 }

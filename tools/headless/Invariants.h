@@ -11,6 +11,12 @@ class Game;
 // one broken.
 std::string CheckTableInvariants(const Game& g);
 
+// Empty when every meld on the table is one the rules allow: a run of one
+// suit in sequence (a high Ace above the King) whose Low and High are its
+// ends, a set of one value, complete exactly when it has its size; and the
+// player's natural cards show their own value and suit.
+std::string CheckMelds(const Game& g);
+
 // Empty when every card image lies where its card is, between turns: the
 // stock face down and out of play in its stack, the discard pile face up in
 // pile order, meld cards down their column, the robots' hands face down in

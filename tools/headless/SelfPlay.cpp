@@ -17,40 +17,13 @@ void SelfPlayCounts::Add(const SelfPlayCounts& o) {
     goOuts += o.goOuts;
     renewals += o.renewals;
     exhaustedRounds += o.exhaustedRounds;
+    for (int r = 1; r <= 7; ++r) player.contractsByRound[r] += o.player.contractsByRound[r];
+    player.layOffs += o.player.layOffs;
+    player.jokerSwaps += o.player.jokerSwaps;
+    player.discardsTaken += o.player.discardsTaken;
+    player.mayIClaims += o.player.mayIClaims;
+    player.refusedMoves += o.player.refusedMoves;
     faults.insert(faults.end(), o.faults.begin(), o.faults.end());
-}
-
-void ScriptedPlayerTurn(Game& g) {
-    if (g.RoundOver || g.GameOver || !g.IsTurn[0]) return;
-    g.ui.CmdStock.Visible = false;
-    g.ui.CmdDiscard.Visible = false;
-    g.MayIFrom(0);
-    if (g.RoundOver || g.GameOver) return;
-    g.TakeDeckCard(0);
-    if (g.RoundOver || g.GameOver) return;
-    g.PlayerHasDrawn = true;
-    g.CollectHand(0);
-    int worst = 0;
-    for (int i = 1; i <= g.HandCount(); ++i) {
-        const int c = g.HandCards[i];
-        if (worst == 0 || g.CardTable[c].Points > g.CardTable[worst].Points) worst = c;
-    }
-    if (worst == 0) return;
-    g.DiscardCard(worst);
-    g.RemoveCard(0, 1);
-    g.HasDiscarded[0] = true;
-    g.AnyWinner(0);
-    if (!g.RoundOver && !g.GameOver) {
-        g.IsTurn[0] = false;
-        g.IsTurn[1] = true;
-        g.PlayerHasDrawn = false;
-        g.HasDiscarded[0] = false;
-        g.ui.LblP.Caption = " ";
-        g.SortHandP();
-    }
-    if (g.onTurnDone) g.onTurnDone(0);
-    if (g.RoundOver || g.GameOver) return;
-    g.MainLoop();
 }
 
 SelfPlay::SelfPlay(std::uint64_t seed, bool check)
@@ -58,6 +31,7 @@ SelfPlay::SelfPlay(std::uint64_t seed, bool check)
     settings_.NoAnimation = true;
     settings_.NoSound = true;
     g_.onTurnDone = [this](int seat) { Observe(seat); };
+    host_.onMayI = [this] { pilot_.AnswerMayI(); };
     // The deal's last words: the round is laid out and about to be played.
     host_.onPause = [this] {
         if (!check_) return;
@@ -77,6 +51,7 @@ void SelfPlay::Observe(int seat) {
     if (seat >= 1 && seat <= 3) ++counts_.robotTurns;
     if (check_) {
         std::string fault = CheckTableInvariants(g_);
+        if (fault.empty()) fault = CheckMelds(g_);
         if (fault.empty()) fault = CheckTableLayout(g_);
         if (!fault.empty()) Fault(seat, fault);
     }
@@ -86,19 +61,26 @@ void SelfPlay::Observe(int seat) {
         if (jokerLoc_[j] == LocMeld && loc >= 1 && loc <= 3) ++counts_.jokerSteals;
         jokerLoc_[j] = loc;
     }
-    // Cards on the table beyond the laid contracts were laid off.
-    const Contract& contract = ContractForRound(g_.Round);
-    int layable = 0;
+    // Cards a robot put on the table beyond its contract were laid off. A
+    // round that ends inside a turn is seen once more with that seat's turn
+    // still set.
+    int actor = seat;
+    if (seat < 0)
+        for (int s = 0; s < 4; ++s)
+            if (g_.IsTurn[s]) actor = s;
+    int onTable = 0;
     for (int c = 1; c <= kCardCount; ++c)
-        if (g_.CardTable[c].Location == LocMeld) ++layable;
-    int contractCards = 0;
-    for (int s = 0; s < 4; ++s)
-        if (g_.HasContract[s] || (s == 0 && g_.ContractThisTurn))
-            for (int i = 0; i < contract.meldCount; ++i)
-                contractCards += contract.kinds[i] == kKindRun ? 4 : 3;
-    const int laidOff = layable - contractCards;
-    if (laidOff > laidOff_) counts_.layOffs += laidOff - laidOff_;
-    laidOff_ = laidOff;
+        if (g_.CardTable[c].Location == LocMeld) ++onTable;
+    if (actor >= 1 && actor <= 3) {
+        int laidOff = onTable - onTable_;
+        if (g_.HasContract[actor] && !hadContract_[actor]) {
+            const Contract& contract = ContractForRound(g_.Round);
+            for (int i = 0; i < contract.meldCount; ++i) laidOff -= contract.kinds[i] == kKindRun ? 4 : 3;
+        }
+        if (laidOff > 0) counts_.layOffs += laidOff;
+    }
+    onTable_ = onTable;
+    for (int s = 0; s < 4; ++s) hadContract_[s] = g_.HasContract[s];
 }
 
 void SelfPlay::EndOfRound() {
@@ -116,21 +98,24 @@ void SelfPlay::EndOfRound() {
         ++counts_.goOuts;
     else
         ++counts_.exhaustedRounds;
-    laidOff_ = 0;
+    NewRound();
+}
+
+void SelfPlay::NewRound() {
+    onTable_ = 0;
+    for (bool& had : hadContract_) had = false;
     for (int& loc : jokerLoc_) loc = LocStock;
 }
 
 void SelfPlay::PlayGame() {
     host_.sounds.clear();
-    for (int& loc : jokerLoc_) loc = LocStock;
-    laidOff_ = 0;
+    NewRound();
     g_.MnuNew_Click();  // starts round 1 and plays up to the player's turn
     int guard = 0;
     while (guard++ < 100000) {
         if (g_.RoundOver || g_.GameOver) {
             EndOfRound();
             if (g_.GameOver) break;
-            for (int& loc : jokerLoc_) loc = LocStock;
             g_.CmdFinished_Click();
             continue;
         }
@@ -139,8 +124,12 @@ void SelfPlay::PlayGame() {
                                      ": the chain stopped with no turn for the player");
             break;
         }
-        g_.RunHandler("ScriptedPlayerTurn", [this] { ScriptedPlayerTurn(g_); });
+        if (!pilot_.PlayTurn()) {
+            Fault(0, "the autopilot found no move the rules accept to end its turn");
+            break;
+        }
     }
+    counts_.player = pilot_.counts();
     for (const std::string& s : host_.sounds)
         if (s == "\\MayID.wav" || s == "\\MayIC.wav" || s == "\\MayIJ.wav") ++counts_.robotClaims;
     for (const std::string& m : host_.systemMessages) counts_.faults.push_back("error: " + m);

@@ -1,13 +1,14 @@
 #pragma once
 // Whole seeded games without a window: the robots play as they do in the
-// program, and the player's seat follows a simple script (draw from the
-// stock, pass every "May I?", discard the costliest card).
+// program, and the player's seat is played by the autopilot through the
+// player's own controls.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "game/Game.h"
+#include "headless/Autopilot.h"
 #include "headless/HeadlessHost.h"
 
 namespace meldora {
@@ -23,6 +24,7 @@ struct SelfPlayCounts {
     int goOuts = 0;                // rounds ended by an empty hand
     int renewals = 0;              // stock renewals
     int exhaustedRounds = 0;       // rounds ended by the third renewal
+    AutopilotCounts player;        // what the autopilot did in the player's seat
     std::vector<std::string> faults;  // broken invariants, with where
 
     void Add(const SelfPlayCounts& other);
@@ -42,24 +44,22 @@ public:
     Game& game() { return g_; }
 
 private:
-    void PlayerTurn();
     void Observe(int seat);
     void EndOfRound();
+    void NewRound();  // forget what was seen on the last round's table
     void Fault(int seat, const std::string& what);
 
     HeadlessHost host_;
     Settings settings_;
     Random rng_;
     Game g_;
+    Autopilot pilot_{g_};
     SelfPlayCounts counts_;
     int jokerLoc_[4] = {};
-    int laidOff_ = 0;  // cards laid off so far this round
+    int onTable_ = 0;            // cards on the table at the last look
+    bool hadContract_[4] = {};   // contracts laid at the last look
     std::string lastFault_;
     bool check_;
 };
-
-// The scripted player's turn, through the game's own routines: offer the
-// discard and draw from the stock, then discard the costliest card.
-void ScriptedPlayerTurn(Game& g);
 
 }  // namespace meldora

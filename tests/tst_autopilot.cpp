@@ -1,0 +1,311 @@
+// The autopilot in the player's seat: the contract it finds in a hand, the
+// turn it plays through the player's controls (the contract, lay-offs and
+// Joker swaps, the discard), its draw and "May I?" choices, and what it
+// does when the rules send a move back.
+
+#include <QtTest>
+
+#include "Fixture.h"
+#include "headless/Autopilot.h"
+#include "headless/HandPlan.h"
+#include "headless/Invariants.h"
+#include "headless/Notation.h"
+#include "player/Player.h"
+
+using namespace meldora;
+using meldora::test::IdleRobots;
+using meldora::test::Table;
+
+namespace {
+
+std::vector<int> HandOf(const Table& t) {
+    std::vector<int> hand;
+    for (int c = 1; c <= kCardCount; ++c)
+        if (t.g.CardTable[c].Location == LocPlayer) hand.push_back(c);
+    return hand;
+}
+
+// "5H 6H JK=7H 8H / 9C 9D JK=9": the melds in laying order; empty when the
+// plan is not the whole contract.
+QString Render(const Table& t, const HandPlan& plan) {
+    if (!plan.Complete()) return {};
+    QStringList melds;
+    for (const PlannedMeld& m : plan.melds) {
+        QStringList cards;
+        for (const PlannedCard& c : m.cards) {
+            if (!IsJoker(c.card)) {
+                cards << QString::fromStdString(CardText(t.g, c.card));
+                continue;
+            }
+            QString joker = QString("JK=") + "A23456789TJQK"[c.value - 1];
+            if (c.suit != SuitNone) joker += QChar(c.suit == SuitDiamonds ? 'D' : c.suit == SuitClubs ? 'C' : c.suit == SuitHearts ? 'H' : 'S');
+            cards << joker;
+        }
+        melds << cards.join(' ');
+    }
+    return melds.join(" / ");
+}
+
+QString TableFaults(const Table& t) {
+    std::string fault = CheckTableInvariants(t.g);
+    if (fault.empty()) fault = CheckMelds(t.g);
+    if (fault.empty()) fault = CheckTableLayout(t.g);
+    return QString::fromStdString(fault);
+}
+
+}  // namespace
+
+class TestAutopilot : public QObject {
+    Q_OBJECT
+private slots:
+    void plan_data();
+    void plan();
+    void laysContract_data();
+    void laysContract();
+    void laysOff_data();
+    void laysOff();
+    void draw_data();
+    void draw();
+    void mayI_data();
+    void mayI();
+    void refusedMoveIsGivenUp();
+    void closesJokerPanelLeftOpen();
+    void revaluesJokerValuedEarlier();
+};
+
+void TestAutopilot::plan_data() {
+    QTest::addColumn<int>("round");
+    QTest::addColumn<QString>("hand");
+    QTest::addColumn<QString>("plan");
+    QTest::newRow("two sets") << 1 << "7C 7D 7H 9C 9D 9S KS 2H" << "7D 7C 7H / 9D 9C 9S";
+    QTest::newRow("two sets of one value") << 1 << "7D 7D 7C 7C 7H 7S KS" << "7D 7D 7C / 7C 7H 7S";
+    QTest::newRow("pairs are no sets") << 1 << "7C 7D 9C 9D KS" << "";
+    QTest::newRow("a Joker completes a set") << 1 << "7C 7D JK 9C 9D 9S" << "9D 9C 9S / 7D 7C JK=7";
+    QTest::newRow("the run keeps its card from the set") << 2 << "5H 6H 7H 8H 7C 7D 7S" << "5H 6H 7H 8H / 7D 7C 7S";
+    QTest::newRow("a set short of a card the run holds") << 2 << "5H 6H 7H 8H 7C 7D" << "";
+    QTest::newRow("Ace high and Ace low") << 3 << "JS QS KS AS AC 2C 3C 4C" << "AC 2C 3C 4C / JS QS KS AS";
+    QTest::newRow("a Joker in the gap") << 3 << "5H 6H 8H JK 2C 3C 4C 5C" << "2C 3C 4C 5C / 5H 6H JK=7H 8H";
+    QTest::newRow("a Joker below the Jack") << 3 << "JH QH KH JK 2C 3C 4C 5C" << "2C 3C 4C 5C / JK=TH JH QH KH";
+    QTest::newRow("one Joker to a meld") << 3 << "5H 8H JK JK 2C 3C 4C 9S" << "";
+    QTest::newRow("three sets, a Joker in one") << 4 << "2D 2C 2H 5D 5S JK QD QH QS 8C" << "2D 2C 2H / QD QH QS / 5D 5S JK=5";
+    QTest::newRow("two runs and a set") << 6 << "3D 4D 5D 6D 9S TS JS QS KD KH KC" << "3D 4D 5D 6D / 9S TS JS QS / KD KC KH";
+    QTest::newRow("three runs, two Jokers") << 7 << "AD 2D 4D TC JC QC 6H 7H 8H 9H JK JK 2S"
+                                            << "6H 7H 8H 9H / AD 2D JK=3D 4D / JK=9C TC JC QC";
+}
+
+void TestAutopilot::plan() {
+    QFETCH(int, round);
+    QFETCH(QString, hand);
+    QFETCH(QString, plan);
+    Table t(1, IdleRobots());
+    t.Set(round, qPrintable("P: " + hand));
+    QCOMPARE(Render(t, PlanContract(HandOf(t), round)), plan);
+}
+
+// A hand holding the contract: the autopilot lays it card by card and
+// discards; the contract stands from the discard on, unless that discard
+// was the last card and ended the round.
+void TestAutopilot::laysContract_data() {
+    QTest::addColumn<int>("round");
+    QTest::addColumn<QString>("hand");
+    QTest::addColumn<QStringList>("columns");  // slots 7, 8 (and 9) afterwards
+    QTest::addColumn<QString>("discarded");
+    QTest::newRow("sets, a Joker in one") << 1 << "7C 7D 9C 9D 9S JK KS 2H" << QStringList{"9D 9C 9S", "JK=7D 7D 7C"} << "KS";
+    QTest::newRow("a Joker below the Jack, Ace low") << 3 << "JH QH KH JK AC 2C 3C 4C 5S 9D"
+                                                     << QStringList{"AC 2C 3C 4C", "JK=TH JH QH KH"} << "9D";
+    QTest::newRow("a natural high Ace") << 3 << "JS QS KS AS 6D 7D 8D 9D 2H" << QStringList{"6D 7D 8D 9D", "JS QS KS AS"} << "2H";
+    QTest::newRow("a run and two sets") << 5 << "4S 5S 6S 7S 3D 3C 3H QD QC JK 8H KC"
+                                        << QStringList{"4S 5S 6S 7S", "3D 3C 3H", "JK=QD QD QC"} << "KC";
+    QTest::newRow("three runs") << 7 << "AD 2D 3D 4D TC JC QC KC 6H 7H 8H JK 5S"
+                                << QStringList{"AD 2D 3D 4D", "TC JC QC KC", "JK=5H 6H 7H 8H"} << "5S";
+    // A free Joker takes a value before it can be carried to the pile.
+    QTest::newRow("three runs, a Joker left to throw") << 7 << "AD 2D 3D 4D TC JC QC KC 6H 7H 8H 9H JK"
+                                                       << QStringList{"AD 2D 3D 4D", "TC JC QC KC", "6H 7H 8H 9H"} << "JK";
+}
+
+void TestAutopilot::laysContract() {
+    QFETCH(int, round);
+    QFETCH(QString, hand);
+    QFETCH(QStringList, columns);
+    QFETCH(QString, discarded);
+    Table t(1, IdleRobots());
+    t.Set(round, qPrintable("P: " + hand + " | D: 2S"));
+    t.PlayersTurn();
+    Autopilot pilot(t.g);
+    QVERIFY(pilot.PlayTurn());
+    for (int i = 0; i < columns.size(); ++i) QCOMPARE(t.Column(7 + i), columns[i]);
+    QCOMPARE(QString::fromStdString(CardText(t.g, t.g.TopDiscard())), discarded);
+    const bool wentOut = t.g.CardsInHand[0] == 0;
+    QCOMPARE(t.g.RoundOver, wentOut);
+    QCOMPARE(t.g.HasContract[0], !wentOut);
+    QCOMPARE(t.g.IsTurn[1], !wentOut);
+    QCOMPARE(pilot.counts().contractsByRound[round], 1);
+    QCOMPARE(pilot.counts().refusedMoves, 0);
+    QCOMPARE(TableFaults(t), QString());
+}
+
+// From the turn after the contract: Jokers taken from runs for the card they
+// stand for, lay-offs onto any complete meld (the Jokers too), and the last
+// card thrown ends the round.
+void TestAutopilot::laysOff_data() {
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QStringList>("columns");  // "slot:cards" afterwards
+    QTest::addColumn<int>("swaps");
+    QTest::addColumn<int>("layOffs");
+    QTest::addColumn<bool>("goesOut");
+    QTest::newRow("swap, lay off and go out")
+        << "P: 7H TC KS | M1: 5H 6H JK=7H 8H | M3: 6C 7C 8C 9C | M7: 2S 3S 4S 5S | M8: 9D TD JD QD"
+        << QStringList{"1:5H 6H 7H 8H JK=9H", "3:6C 7C 8C 9C TC"} << 1 << 2 << true;
+    QTest::newRow("a Joker above a King") << "P: JK 2H KS | M1: TD JD QD KD | M7: 5C 6C 7C 8C | M8: 2S 3S 4S 5S"
+                                          << QStringList{"1:TD JD QD KD JK=AD"} << 0 << 1 << false;
+    QTest::newRow("onto both ends of the player's own run") << "P: 4C 9C KH | M7: 5C 6C 7C 8C | M8: 2S 3S 4S 5S"
+                                                            << QStringList{"7:4C 5C 6C 7C 8C 9C"} << 0 << 2 << true;
+}
+
+void TestAutopilot::laysOff() {
+    QFETCH(QString, table);
+    QFETCH(QStringList, columns);
+    QFETCH(int, swaps);
+    QFETCH(int, layOffs);
+    QFETCH(bool, goesOut);
+    Table t(1, IdleRobots());
+    t.Set(3, qPrintable(table + " | W: 2D 3D | N: 4D | E: 5D | D: 4H"));
+    t.PlayersTurn();
+    t.g.HasContract[0] = true;
+    Autopilot pilot(t.g);
+    QVERIFY(pilot.PlayTurn());
+    for (const QString& column : columns) {
+        const QStringList parts = column.split(':');
+        QCOMPARE(t.Column(parts[0].toInt()), parts[1]);
+    }
+    QCOMPARE(pilot.counts().jokerSwaps, swaps);
+    QCOMPARE(pilot.counts().layOffs, layOffs);
+    QCOMPARE(t.g.RoundOver, goesOut);
+    QCOMPARE(t.g.CardsInHand[0], goesOut ? 0 : 1);
+    QCOMPARE(CheckTableInvariants(t.g), std::string());
+    QCOMPARE(CheckMelds(t.g), std::string());
+}
+
+void TestAutopilot::draw_data() {
+    QTest::addColumn<int>("round");
+    QTest::addColumn<bool>("contract");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<bool>("takesDiscard");
+    QTest::newRow("completes a set") << 1 << false << "P: 7C 7D 9C KS 2H 4S | D: 7H" << true;
+    QTest::newRow("pairs a card") << 1 << false << "P: 7C 9C KS 2H 4S | D: 7H" << true;
+    QTest::newRow("fills a run's gap") << 3 << false << "P: 5H 6H 8H 9C KS 2S | D: 7H" << true;
+    QTest::newRow("a card that does nothing") << 1 << false << "P: 7C 7D 9C 9D 9S 2H | D: KS" << false;
+    QTest::newRow("with the contract: lays off") << 3 << true << "P: 2H 4C | M1: 5H 6H 7H 8H | D: 9H" << true;
+    QTest::newRow("with the contract: fits nowhere") << 3 << true << "P: 2H 4C | M1: 5H 6H 7H 8H | D: 9C" << false;
+}
+
+void TestAutopilot::draw() {
+    QFETCH(int, round);
+    QFETCH(bool, contract);
+    QFETCH(QString, table);
+    QFETCH(bool, takesDiscard);
+    Table t(1, IdleRobots());
+    t.Set(round, qPrintable(table));
+    t.g.HasContract[0] = contract;
+    const int top = t.g.TopDiscard();
+    t.g.PlayP();
+    Autopilot pilot(t.g);
+    QVERIFY(pilot.PlayTurn());
+    QCOMPARE(pilot.counts().discardsTaken, takesDiscard ? 1 : 0);
+    QCOMPARE(t.g.LastDiscardTaken, takesDiscard ? top : 0);
+    QVERIFY(t.g.IsTurn[1]);
+    QCOMPARE(TableFaults(t), QString());
+}
+
+// The player asked "May I?" while a robot draws from the stock.
+void TestAutopilot::mayI_data() {
+    QTest::addColumn<QString>("hand");
+    QTest::addColumn<bool>("contract");
+    QTest::addColumn<bool>("claims");
+    QTest::newRow("completes a set") << "7C 7D 9C 9D KS 2H 4S 5D 6C TS" << false << true;
+    QTest::newRow("only pairs a card") << "7C 9C 9D KS 2H 4S 5D 6C TS JD" << false << false;
+    QTest::newRow("the hand has grown") << "7C 7D 9C 9D KS 2H 4S 5D 6C TS JD QD AH" << false << false;
+    QTest::newRow("the contract is laid") << "7C 7D 2H" << true << false;
+}
+
+void TestAutopilot::mayI() {
+    QFETCH(QString, hand);
+    QFETCH(bool, contract);
+    QFETCH(bool, claims);
+    Table t(1, IdleRobots());
+    t.Set(1, qPrintable("P: " + hand + " | D: 7H"));
+    t.g.IsTurn[0] = false;
+    t.g.IsTurn[3] = true;
+    t.g.HasContract[0] = contract;
+    Autopilot pilot(t.g);
+    t.host.onMayI = [&] { pilot.AnswerMayI(); };
+    const int before = t.g.CardsInHand[0];
+    t.g.MayIRoutineP();
+    QCOMPARE(t.host.mayIQuestions, 1);
+    QCOMPARE(t.g.MayIClaimed, claims);
+    QCOMPARE(pilot.counts().mayIClaims, claims ? 1 : 0);
+    QCOMPARE(t.g.CardsInHand[0], before + (claims ? 2 : 0));
+    QVERIFY(!t.g.ui.CmdMayI.Visible && !t.g.ui.CmdPass.Visible);
+    QCOMPARE(CheckTableInvariants(t.g), std::string());
+}
+
+// A turn handed over with a meld half laid by hand: the autopilot's first
+// card is sent back, it takes the melds back, discards instead and lays the
+// contract on its next turn.
+void TestAutopilot::refusedMoveIsGivenUp() {
+    Table t(1, IdleRobots());
+    t.Set(1, "P: 7C 7D 7H 9C 9D 9S KS 4H 2C | D: 2S");
+    t.PlayersTurn();
+    t.DragToColumn(t.Find(0, "4H"), 7);
+    QCOMPARE(t.Column(7), QStringLiteral("4H"));
+    Autopilot pilot(t.g);
+    QVERIFY(pilot.PlayTurn());
+    QCOMPARE(pilot.counts().refusedMoves, 1);
+    QVERIFY(!t.g.MeldTable[7].Started && !t.g.MeldTable[8].Started);
+    QCOMPARE(QString::fromStdString(CardText(t.g, t.g.TopDiscard())), QStringLiteral("KS"));
+    QVERIFY(!t.g.HasContract[0]);
+    QVERIFY(t.g.IsTurn[1]);
+    QCOMPARE(TableFaults(t), QString());
+
+    t.PlayersTurn();
+    QVERIFY(pilot.PlayTurn());
+    QVERIFY(t.g.HasContract[0]);
+    QCOMPARE(pilot.counts().contractsByRound[1], 1);
+    QCOMPARE(pilot.counts().refusedMoves, 1);
+}
+
+void TestAutopilot::closesJokerPanelLeftOpen() {
+    Table t(1, IdleRobots());
+    t.Set(1, "P: JK 7C 9D KS | D: 2S");
+    t.PlayersTurn();
+    PicP_MouseDown(t.g, t.Find(0, "JK"), MouseButton::Left);
+    QVERIFY(t.g.ui.FramJoker.Visible);
+    Autopilot pilot(t.g);
+    QVERIFY(pilot.PlayTurn());
+    QVERIFY(!t.g.ui.FramJoker.Visible);
+    QCOMPARE(QString::fromStdString(CardText(t.g, t.g.TopDiscard())), QStringLiteral("KS"));
+    QVERIFY(t.g.IsTurn[1]);
+}
+
+// A Joker given another value in the panel and kept in the hand is freed
+// (let go of off the board) and valued again for the meld it goes into.
+void TestAutopilot::revaluesJokerValuedEarlier() {
+    Table t(1, IdleRobots());
+    t.Set(1, "P: 7C 7D JK 9C 9D 9S KS 2H | D: 2S");
+    t.PlayersTurn();
+    const int joker = t.Find(0, "JK");
+    PicP_MouseDown(t.g, joker, MouseButton::Left);
+    LblValueClick(t.g, 4);
+    LblValueClick(t.g, 13);
+    JokerClick(t.g);
+    QCOMPARE(t.g.CardTable[joker].Value, 5);
+    Autopilot pilot(t.g);
+    QVERIFY(pilot.PlayTurn());
+    QCOMPARE(t.Column(8), QStringLiteral("JK=7D 7D 7C"));
+    QVERIFY(t.g.HasContract[0]);
+    QCOMPARE(pilot.counts().refusedMoves, 0);
+    QCOMPARE(TableFaults(t), QString());
+}
+
+QTEST_GUILESS_MAIN(TestAutopilot)
+#include "tst_autopilot.moc"

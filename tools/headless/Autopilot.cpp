@@ -1,0 +1,368 @@
+#include "headless/Autopilot.h"
+
+#include <algorithm>
+#include <tuple>
+
+#include "game/Game.h"
+#include "headless/HandPlan.h"
+#include "player/Player.h"
+
+namespace meldora {
+
+namespace {
+
+constexpr int kDiscardTarget = 0;
+constexpr int kSwapTarget = -1;
+// A turn never takes more moves than this, whatever the table does.
+constexpr int kMovesPerTurn = 64;
+// Joker panel labels: values 0..12, then the suits and "No Suit".
+constexpr int kNoSuitLabel = 17;
+// How far above the hand a valued Joker is let go of to free it: off the
+// board and the discard area.
+constexpr int kFreeingLift = 600;
+
+int SuitLabel(int suit) {
+    switch (suit) {
+        case SuitDiamonds: return 13;
+        case SuitClubs: return 14;
+        case SuitHearts: return 15;
+        case SuitSpades: return 16;
+        default: return kNoSuitLabel;
+    }
+}
+
+// The top discard is taken when it brings a meld of the plan a card nearer
+// (from two cards missing to one, or better); "May I?" is said only for a
+// card that completes a meld.
+const int kTakeGain = MeldScore(1) - MeldScore(2);
+const int kClaimGain = MeldScore(0) - MeldScore(1);
+
+int Dealt(int round) { return round <= 3 ? 10 : 12; }
+
+// A card released with its corner here lands on meld column `slot`, or on
+// the discard area.
+layout::Point ColumnSpot(int slot) { return {layout::MeldColumnLeft(slot) + 100, layout::kMeldCardTop + 400}; }
+layout::Point DiscardSpot() { return {layout::kDiscardArea.left + 300, layout::kDiscardArea.top + 100}; }
+
+}  // namespace
+
+bool Autopilot::Halted() const { return g_.RoundOver || g_.GameOver; }
+
+bool Autopilot::Playing() const { return !Halted() && g_.IsTurn[0] && g_.PlayerHasDrawn; }
+
+std::vector<int> Autopilot::Hand() const {
+    std::vector<int> hand;
+    for (int c = 1; c <= kCardCount; ++c)
+        if (g_.CardTable[c].Location == LocPlayer) hand.push_back(c);
+    return hand;
+}
+
+// ---- deciding ---------------------------------------------------------------------
+
+int Autopilot::Gain(int card) const {
+    std::vector<int> hand = Hand();
+    const int before = PlanContract(hand, g_.Round).score;
+    hand.push_back(card);
+    return PlanContract(hand, g_.Round).score - before;
+}
+
+bool Autopilot::Fits(const MeldRecord& m, int value, int suit) {
+    if (!m.Complete) return false;
+    if (m.Kind == kKindSet) return value == m.SetValue;
+    if (m.Kind != kKindRun || suit != m.RunSuit) return false;
+    return value == m.High + 1 || (m.High == 13 && value == 1) || value == m.Low - 1;
+}
+
+bool Autopilot::JokerFits(const MeldRecord& m, int& value, int& suit) {
+    if (!m.Complete) return false;
+    if (m.Kind == kKindSet) {
+        value = m.SetValue;
+        suit = SuitNone;
+        return value >= 1 && value <= 13;
+    }
+    if (m.Kind != kKindRun) return false;
+    suit = m.RunSuit;
+    if (m.High >= 1 && m.High <= 12) {
+        value = m.High + 1;
+    } else if (m.High == 13) {
+        value = 1;  // the high Ace
+    } else if (m.Low >= 2) {
+        value = m.Low - 1;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool Autopilot::FitsTable(int card) const {
+    for (int slot = 1; slot <= kMeldSlots; ++slot) {
+        const MeldRecord& m = g_.MeldTable[slot];
+        int value = 0, suit = 0;
+        if (IsJoker(card) ? JokerFits(m, value, suit) : Fits(m, NaturalValue(card), NaturalSuit(card)))
+            return true;
+    }
+    return false;
+}
+
+// The costliest card the hand can spare: without the contract, one outside
+// the melds it is building (a card with fewer partners goes first); with it,
+// one that no meld on the table takes. A Joker goes only when nothing else is
+// left.
+int Autopilot::ChooseDiscard() const {
+    const std::vector<int> hand = Hand();
+    const bool building = !g_.HasContract[0] && !g_.ContractThisTurn;
+    const HandPlan plan = building ? PlanContract(hand, g_.Round) : HandPlan{};
+    int best = 0;
+    std::tuple<bool, bool, int, int> bestKey{};
+    for (int c : hand) {
+        if (WasRefused(c, kDiscardTarget)) continue;
+        int partners = 0;
+        for (int o : hand) {
+            if (o == c || IsJoker(o) || IsJoker(c)) continue;
+            const int gap = NaturalValue(o) - NaturalValue(c);
+            if (gap == 0 || (NaturalSuit(o) == NaturalSuit(c) && gap >= -2 && gap <= 2)) ++partners;
+        }
+        const bool spare = building ? !plan.Holds(c, 2) : !FitsTable(c);
+        const std::tuple<bool, bool, int, int> key{!IsJoker(c), spare, g_.CardTable[c].Points, -partners};
+        if (best == 0 || key > bestKey) {
+            best = c;
+            bestKey = key;
+        }
+    }
+    return best;
+}
+
+// ---- the turn ------------------------------------------------------------------------
+
+bool Autopilot::PlayTurn() {
+    if (Halted() || !g_.IsTurn[0]) return true;
+    refused_.clear();
+    contractGivenUp_ = false;
+    if (!g_.PlayerHasDrawn) {
+        const std::vector<int> before = Hand();
+        Draw();
+        if (Halted()) return true;
+        // Not drawn: either a game was dealt afresh under the click, or the
+        // click was not taken.
+        if (!g_.PlayerHasDrawn) return Hand() != before;
+    }
+    if (!Playing()) return true;
+    // A Joker panel left open blocks every press: close it first.
+    if (g_.ui.FramJoker.Visible) CmdCancel_Click(g_);
+    if (g_.HasContract[0])
+        LayOffAndSwap();
+    else if (!g_.ContractThisTurn)
+        LayContract();
+    if (!Playing()) return true;
+    return Discard();
+}
+
+void Autopilot::Draw() {
+    const int top = g_.TopDiscard();
+    bool take = false;
+    if (top != 0 && g_.ui.CmdDiscard.Visible)
+        take = g_.HasContract[0] ? FitsTable(top) : Gain(top) >= kTakeGain;
+    if (take) {
+        CmdDiscard_Click(g_);
+        if (g_.PlayerHasDrawn) ++counts_.discardsTaken;
+    } else {
+        CmdStock_Click(g_);
+    }
+}
+
+void Autopilot::AnswerMayI() {
+    if (!g_.ui.CmdMayI.Visible || !g_.ui.CmdPass.Visible) return;
+    const int top = g_.TopDiscard();
+    const bool early = g_.CardsInHand[0] <= Dealt(g_.Round) + 2;
+    const bool claim = top != 0 && early && !g_.HasContract[0] && Gain(top) >= kClaimGain;
+    if (!claim) {
+        g_.CmdPass_Click();
+        return;
+    }
+    g_.LblMayI();
+    if (g_.MayIClaimed) ++counts_.mayIClaims;
+}
+
+// The whole contract, meld by meld in slot order: each meld is finished
+// before the next is started, a run is laid from its lowest card up.
+void Autopilot::LayContract() {
+    if (contractGivenUp_) return;
+    const HandPlan plan = PlanContract(Hand(), g_.Round);
+    if (!plan.Complete()) return;
+    for (std::size_t i = 0; i < plan.melds.size(); ++i) {
+        const int slot = 7 + static_cast<int>(i);
+        for (const PlannedCard& card : plan.melds[i].cards) {
+            if (!Playing()) return;
+            if (LayOnColumn(card, slot)) continue;
+            // The rules saw it otherwise: take the melds back whole and
+            // play the turn without the contract.
+            contractGivenUp_ = true;
+            TakeBack();
+            return;
+        }
+    }
+}
+
+void Autopilot::LayOffAndSwap() {
+    for (int move = 0; move < kMovesPerTurn && Playing(); ++move)
+        if (!SwapOneJoker() && !LayOffOne()) return;
+}
+
+// A Joker in a run on the table, for the natural card it stands for.
+bool Autopilot::SwapOneJoker() {
+    for (int joker = kFirstJoker; joker <= kCardCount; ++joker) {
+        const CardRecord& j = g_.CardTable[joker];
+        if (j.Location != LocMeld || WasRefused(joker, kSwapTarget)) continue;
+        bool inRun = false;
+        for (int m = 1; m <= kMeldSlots; ++m) inRun = inRun || (j.InMeld[m] && g_.MeldTable[m].Kind == kKindRun);
+        if (!inRun) continue;
+        bool natural = false;
+        for (int c : Hand())
+            natural = natural || (!IsJoker(c) && NaturalSuit(c) == j.Suit &&
+                                  (NaturalValue(c) == j.Value || (j.Value == kValueHighAce && NaturalValue(c) == 1)));
+        if (!natural) continue;
+        Click(joker);
+        if (g_.CardTable[joker].Location == LocPlayer) {
+            ++counts_.jokerSwaps;
+            return true;
+        }
+        Refused(joker, kSwapTarget);
+    }
+    return false;
+}
+
+// One card onto a complete meld that takes it, the costliest first and the
+// Jokers last.
+bool Autopilot::LayOffOne() {
+    std::vector<int> hand = Hand();
+    std::stable_sort(hand.begin(), hand.end(), [&](int a, int b) {
+        if (IsJoker(a) != IsJoker(b)) return !IsJoker(a);
+        return g_.CardTable[a].Points > g_.CardTable[b].Points;
+    });
+    for (int c : hand)
+        for (int slot = 1; slot <= kMeldSlots; ++slot) {
+            if (WasRefused(c, slot)) continue;
+            const MeldRecord& m = g_.MeldTable[slot];
+            PlannedCard card{c, NaturalValue(c), NaturalSuit(c)};
+            if (IsJoker(c) ? !JokerFits(m, card.value, card.suit) : !Fits(m, card.value, card.suit)) continue;
+            if (!LayOnColumn(card, slot)) continue;
+            ++counts_.layOffs;
+            return true;
+        }
+    return false;
+}
+
+bool Autopilot::Discard() {
+    const int round = g_.Round;
+    for (int move = 0; move < kMovesPerTurn && Playing(); ++move) {
+        if (ContractMeldsPartial(g_)) TakeBack();
+        const int card = ChooseDiscard();
+        if (card == 0) return false;
+        const bool contract = g_.ContractThisTurn;
+        // A free Joker opens the Joker panel when pressed: it is given a
+        // value before it can be carried, and is free again on the pile.
+        if (IsJoker(card) && g_.CardTable[card].Value == kValueJoker && !ValueJoker(card, 1, SuitNone)) {
+            Refused(card, kDiscardTarget);
+            continue;
+        }
+        DragTo(card, DiscardSpot());
+        if (!Playing()) {
+            if (contract) ++counts_.contractsByRound[round];
+            return true;
+        }
+        Refused(card, kDiscardTarget);
+    }
+    return !Playing();
+}
+
+void Autopilot::TakeBack() {
+    if (g_.ui.CmdTakeBack.Visible) CmdTakeBack_Click(g_);
+}
+
+// ---- the hand on the table ----------------------------------------------------------
+
+bool Autopilot::GrabPoint(int card, layout::Point& at) const {
+    const CardImage& img = g_.ui.Cds[card];
+    static const int kAcross[] = {300, 100, 200, 50, 600, 900};
+    static const int kDown[] = {200, 100, 600, 1200};
+    for (int down : kDown)
+        for (int across : kAcross) {
+            const layout::Point p{img.Left + across, img.Top + down};
+            if (g_.ui.CardAt(p.left, p.top) == card) {
+                at = p;
+                return true;
+            }
+        }
+    return false;
+}
+
+void Autopilot::Click(int card) {
+    layout::Point at;
+    if (GrabPoint(card, at)) {
+        PointerPressed(g_, at, MouseButton::Left);
+        PointerReleased(g_, at);
+    } else {
+        PicP_MouseDown(g_, card, MouseButton::Left);
+    }
+}
+
+void Autopilot::DragTo(int card, layout::Point to) {
+    const CardImage& img = g_.ui.Cds[card];
+    layout::Point grab;
+    const bool pointer = GrabPoint(card, grab);
+    if (pointer)
+        PointerPressed(g_, grab, MouseButton::Left);
+    else
+        PicP_MouseDown(g_, card, MouseButton::Left);
+    const bool carried = g_.ui.FollowMouse.Enabled() && g_.ui.FollowMouse.Card() == &img;
+    if (!carried) {  // the press was refused, or opened the Joker panel
+        if (pointer) PointerReleased(g_, grab);
+        if (g_.ui.FramJoker.Visible) CmdCancel_Click(g_);
+        return;
+    }
+    const layout::Point from = pointer ? grab : g_.ui.Pointer;
+    const layout::Point release{from.left + (to.left - img.Left), from.top + (to.top - img.Top)};
+    PointerMoved(g_, release);
+    if (pointer)
+        PointerReleased(g_, release);
+    else
+        PicP_MouseUp(g_, card);
+}
+
+bool Autopilot::ValueJoker(int joker, int value, int suit) {
+    const CardRecord& j = g_.CardTable[joker];
+    if (j.Value == value && j.Suit == suit) return true;
+    if (j.Value != kValueJoker) {
+        // Valued earlier for something else: let go of it off the board, and
+        // it comes back to the hand free.
+        const CardImage& img = g_.ui.Cds[joker];
+        DragTo(joker, {img.Left, img.Top - kFreeingLift});
+        if (j.Value != kValueJoker) return false;
+    }
+    Click(joker);
+    if (!g_.ui.FramJoker.Visible) return false;
+    LblValueClick(g_, value - 1);
+    LblValueClick(g_, SuitLabel(suit));
+    JokerClick(g_);
+    if (g_.ui.FramJoker.Visible) CmdCancel_Click(g_);
+    return g_.CardTable[joker].Value != kValueJoker;
+}
+
+bool Autopilot::LayOnColumn(const PlannedCard& card, int slot) {
+    const int c = card.card;
+    if (IsJoker(c) && !ValueJoker(c, card.value, card.suit)) {
+        Refused(c, slot);
+        return false;
+    }
+    DragTo(c, ColumnSpot(slot));
+    if (g_.CardTable[c].Location == LocMeld && g_.CardTable[c].InMeld[slot]) return true;
+    Refused(c, slot);
+    return false;
+}
+
+void Autopilot::Refused(int card, int target) {
+    refused_.insert({card, target});
+    ++counts_.refusedMoves;
+}
+
+}  // namespace meldora

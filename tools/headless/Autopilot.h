@@ -1,0 +1,93 @@
+#pragma once
+// South played the way a person at the window plays it: the draw buttons,
+// card images pressed, dragged and let go with the pointer, the Joker panel
+// and the "May I?" buttons. It reads the table to decide, and changes it only
+// through those controls. A move the rules refuse comes back to the hand;
+// the autopilot notices and gives that move up for the rest of the turn.
+
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "game/TableLayout.h"
+
+namespace meldora {
+
+class Game;
+struct MeldRecord;
+struct PlannedCard;
+
+struct AutopilotCounts {
+    int contractsByRound[8] = {};  // contracts laid, by round 1..7
+    int layOffs = 0;               // cards laid off onto complete melds
+    int jokerSwaps = 0;            // Jokers taken from runs for the card they stand for
+    int discardsTaken = 0;         // turns begun with the top discard
+    int mayIClaims = 0;            // "May I?" said
+    int refusedMoves = 0;          // moves the rules sent back
+};
+
+class Autopilot {
+public:
+    explicit Autopilot(Game& g) : g_(g) {}
+
+    // Plays the player's turn from the draw to the discard. The discard
+    // hands the turn on, so the robots play before this returns; a round
+    // that ends on the way (or a game dealt afresh under it) ends the turn
+    // too. False when the turn could not be finished: nothing was left that
+    // the rules accept.
+    bool PlayTurn();
+
+    // Answers the "May I?" question the table is asking the player: claims
+    // the discard when it completes a meld of the contract and the hand has
+    // not grown much yet, else passes.
+    void AnswerMayI();
+
+    const AutopilotCounts& counts() const { return counts_; }
+
+private:
+    bool Halted() const;
+    bool Playing() const;  // the player's turn, after the draw
+    std::vector<int> Hand() const;
+
+    // ---- deciding ------------------------------------------------------------------
+    // How much the card would bring the hand nearer the contract.
+    int Gain(int card) const;
+    // A card standing for (value, suit) would be taken by the meld as a lay-off.
+    static bool Fits(const MeldRecord& m, int value, int suit);
+    // The value and suit a Joker takes to be laid off onto the meld.
+    static bool JokerFits(const MeldRecord& m, int& value, int& suit);
+    bool FitsTable(int card) const;
+    int ChooseDiscard() const;
+
+    // ---- the parts of a turn -----------------------------------------------------
+    void Draw();
+    void LayContract();
+    void LayOffAndSwap();
+    bool SwapOneJoker();
+    bool LayOffOne();
+    bool Discard();
+    void TakeBack();
+
+    // ---- the hand on the table ------------------------------------------------------
+    // A point where the card lies on top and takes the mouse.
+    bool GrabPoint(int card, layout::Point& at) const;
+    // Press and let go where the card lies.
+    void Click(int card);
+    // Press the card, carry it so its corner comes to `to`, let go.
+    void DragTo(int card, layout::Point to);
+    // Give a free Joker its value and suit through the Joker panel.
+    bool ValueJoker(int joker, int value, int suit);
+    // Lay one card (a Joker valued first) onto meld column `slot`.
+    bool LayOnColumn(const PlannedCard& card, int slot);
+    void Refused(int card, int target);
+    bool WasRefused(int card, int target) const { return refused_.count({card, target}) != 0; }
+
+    Game& g_;
+    AutopilotCounts counts_;
+    // Moves given up this turn: (card, meld column), column 0 the discard
+    // area, -1 a Joker swap.
+    std::set<std::pair<int, int>> refused_;
+    bool contractGivenUp_ = false;
+};
+
+}  // namespace meldora
