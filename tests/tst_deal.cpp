@@ -212,6 +212,10 @@ void TestDeal::handLayoutByValueAndSuit() {
     }
     QVERIFY(t.g.ui.Cds[105].ZOrder > t.g.ui.Cds[26].ZOrder);
 
+    // The buttons act only while they are shown (the player's turn, a May I).
+    t.g.CmdSortSuits_Click();
+    QVERIFY(!t.g.SortBySuits);
+    t.g.ui.CmdSortSuits.Visible = t.g.ui.CmdSortSame.Visible = true;
     t.g.CmdSortSuits_Click();
     const int bySuit[] = {26, 39, 65, 66, 79, 105};
     for (int i = 0; i < 6; ++i) QCOMPARE(t.g.ui.Cds[bySuit[i]].Left, 2120 + 400 * i);

@@ -57,15 +57,17 @@ void Game::SortHandAll(int seat) {
     }
 }
 
+// The sort buttons act only while they are shown: pressed in the middle of
+// a robot's turn they would overwrite the hand list the robot works on.
 void Game::CmdSortSame_Click() {
-    RunHandler("CmdSortSame_Click", [this] {
+    RunControl("CmdSortSame_Click", ui.CmdSortSame, [this] {
         SortBySuits = false;
         SortHandP();
     });
 }
 
 void Game::CmdSortSuits_Click() {
-    RunHandler("CmdSortSuits_Click", [this] {
+    RunControl("CmdSortSuits_Click", ui.CmdSortSuits, [this] {
         SortBySuits = true;
         SortHandP();
     });

@@ -106,6 +106,7 @@ void JokerSwap(Game& g, int joker) {
         g.PlayDealSound();
         g.SortMeldsRun(slot);
         g.SortHandP();
+        g.GetPoints(0);  // a Joker weighs more than the card it stood for
         g.ShowInfo(name + " the Joker is now in your hand and can be Layed Off.");
     });
 }
