@@ -23,16 +23,6 @@ constexpr double kButtonPoints = 9.0;
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// What lies on the painted layer, in the order it is stacked.
-enum class Item { Melds, LatestPoints, Stock, Discard, Card, Label };
-
-struct Painted {
-    long z;
-    int seq;  // order among equal stacking values
-    Item kind;
-    int index;
-};
-
 // How each painted label looks (fonts, colours): a design choice of this
 // window, not something the game sets.
 struct LabelStyle {
@@ -201,15 +191,24 @@ QWidget* TableWidget::panel(const QString& name) const {
 QSize TableWidget::sizeHint() const { return TablePixelSize(); }
 
 void TableWidget::sync(const TableModel& model) {
+    const bool first = model_ != &model;
     model_ = &model;
     placeChildren();
     applyFocus();
     applyCursor();
-    update();
+    if (first) {
+        scene_ = buildScene();
+        update();
+    } else {
+        updateChanged();
+    }
 }
 
 void TableWidget::resizeEvent(QResizeEvent*) {
-    if (model_) placeChildren();
+    if (!model_) return;
+    placeChildren();
+    scene_ = buildScene();
+    update();
 }
 
 void TableWidget::placeChildren() {
@@ -367,35 +366,107 @@ void TableWidget::paintLatestPoints(QPainter& p) const {
     cell(m.LblToRnd, true);
 }
 
-void TableWidget::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), kFeltDark);
+// What the painted layer shows, item by item: where each item lies and a
+// digest of how it looks. Comparing two scenes tells which parts of the
+// table need painting again.
+std::vector<TableWidget::SceneItem> TableWidget::buildScene() const {
+    std::vector<SceneItem> scene;
+    if (!model_) return scene;
+    const TableModel& m = *model_;
     const TableGeometry g = mapping();
-    const QRectF table = g.tableRect();
-    QRadialGradient felt(table.center(), std::max(table.width(), table.height()) * 0.7);
-    felt.setColorAt(0, kFelt.lighter(112));
-    felt.setColorAt(1, kFelt);
-    p.fillRect(table, felt);
+    const std::hash<std::string> digest;
+    // Frames and labels are drawn a pixel or two past their place (lines,
+    // the title's shadow), so their area is taken a little wider.
+    auto rectOf = [&](const Control& c, int margin) {
+        return g.toPixelRect(c.Left, c.Top, c.Width, c.Height).adjusted(-margin, -margin, margin, margin);
+    };
+    if (m.FramMelds.Visible) {
+        std::string look = m.FramMelds.Caption;
+        for (int k = 1; k <= kMeldSlots; ++k)
+            look += (m.LblMelds[k].Visible ? "|+" : "|-") + m.LblMelds[k].Caption;
+        scene.push_back({Item::Melds, 0, m.FramMelds.ZOrder, rectOf(m.FramMelds, 2), digest(look)});
+    }
+    if (m.FramLatestPoints.Visible) {
+        std::string look = m.FramLatestPoints.Caption + "|" + m.LblToRnd.Caption;
+        for (int i = 1; i <= 4; ++i) look += "|" + m.LblLatestPoints[i].Caption;
+        scene.push_back({Item::LatestPoints, 0, m.FramLatestPoints.ZOrder, rectOf(m.FramLatestPoints, 2), digest(look)});
+    }
+    const int pen = static_cast<int>(std::ceil(g.scale)) + 1;
+    if (m.ShpStock.Visible) scene.push_back({Item::Stock, 0, m.ShpStock.ZOrder, rectOf(m.ShpStock, pen), 0});
+    if (m.ShapeDiscard.Visible) scene.push_back({Item::Discard, 0, m.ShapeDiscard.ZOrder, rectOf(m.ShapeDiscard, pen), 0});
+    for (int n = 1; n <= kCardCount; ++n)
+        if (m.Cds[n].Visible)
+            scene.push_back({Item::Card, n, m.Cds[n].ZOrder, cardRect(m.Cds[n]), static_cast<std::size_t>(m.Cds[n].Picture)});
+    const std::vector<TableLabel> labels = m.TableLabels();
+    for (int i = 0; i < static_cast<int>(labels.size()); ++i) {
+        const Control& c = *labels[i].control;
+        if (!c.Visible || c.Caption.empty()) continue;
+        scene.push_back({Item::Label, i, c.ZOrder, rectOf(c, 4), digest(c.Caption)});
+    }
+    std::sort(scene.begin(), scene.end(), [](const SceneItem& a, const SceneItem& b) {
+        return a.z != b.z ? a.z < b.z : a.kind != b.kind ? a.kind < b.kind : a.index < b.index;
+    });
+    return scene;
+}
+
+// Only what changed since the last painting is painted again: an item that
+// came, went, moved, changed its face or was brought to the front.
+void TableWidget::updateChanged() {
+    std::vector<SceneItem> now = buildScene();
+    auto byItem = [](const SceneItem& a, const SceneItem& b) {
+        return a.kind != b.kind ? a.kind < b.kind : a.index < b.index;
+    };
+    std::vector<SceneItem> before = scene_, after = now;
+    std::sort(before.begin(), before.end(), byItem);
+    std::sort(after.begin(), after.end(), byItem);
+    QRegion dirty;
+    std::size_t i = 0, j = 0;
+    while (i < before.size() || j < after.size()) {
+        if (j == after.size() || (i < before.size() && byItem(before[i], after[j]))) {
+            dirty += before[i++].rect;
+        } else if (i == before.size() || byItem(after[j], before[i])) {
+            dirty += after[j++].rect;
+        } else {
+            const SceneItem& a = before[i++];
+            const SceneItem& b = after[j++];
+            if (a.rect != b.rect || a.look != b.look || a.z != b.z) dirty += QRegion(a.rect) + b.rect;
+        }
+    }
+    scene_ = std::move(now);
+    if (!dirty.isEmpty()) update(dirty);
+}
+
+// The table's cloth, drawn once for the widget's size.
+const QPixmap& TableWidget::felt() {
+    const qreal dpr = devicePixelRatioF();
+    if (felt_.size() != size() * dpr || felt_.devicePixelRatio() != dpr) {
+        felt_ = QPixmap(size() * dpr);
+        felt_.setDevicePixelRatio(dpr);
+        QPainter p(&felt_);
+        p.fillRect(rect(), kFeltDark);
+        const QRectF table = mapping().tableRect();
+        QRadialGradient gradient(table.center(), std::max(table.width(), table.height()) * 0.7);
+        gradient.setColorAt(0, kFelt.lighter(112));
+        gradient.setColorAt(1, kFelt);
+        p.fillRect(table, gradient);
+    }
+    return felt_;
+}
+
+void TableWidget::paintEvent(QPaintEvent* e) {
+    QPainter p(this);
+    const QRegion& region = e->region();
+    const qreal dpr = devicePixelRatioF();
+    for (const QRect& r : region)
+        p.drawPixmap(r, felt(), QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr));
     if (!model_) return;
     const TableModel& m = *model_;
+    const TableGeometry g = mapping();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-
-    std::vector<Painted> items;
-    if (m.FramMelds.Visible) items.push_back({m.FramMelds.ZOrder, 0, Item::Melds, 0});
-    if (m.FramLatestPoints.Visible) items.push_back({m.FramLatestPoints.ZOrder, 1, Item::LatestPoints, 0});
-    if (m.ShpStock.Visible) items.push_back({m.ShpStock.ZOrder, 2, Item::Stock, 0});
-    if (m.ShapeDiscard.Visible) items.push_back({m.ShapeDiscard.ZOrder, 3, Item::Discard, 0});
-    for (int n = 1; n <= kCardCount; ++n)
-        if (m.Cds[n].Visible) items.push_back({m.Cds[n].ZOrder, 100 + n, Item::Card, n});
     const std::vector<TableLabel> labels = m.TableLabels();
-    for (int i = 0; i < static_cast<int>(labels.size()); ++i)
-        if (labels[i].control->Visible) items.push_back({labels[i].control->ZOrder, 1000 + i, Item::Label, i});
-    std::sort(items.begin(), items.end(),
-              [](const Painted& a, const Painted& b) { return a.z != b.z ? a.z < b.z : a.seq < b.seq; });
-
-    const qreal dpr = devicePixelRatioF();
-    for (const Painted& it : items) {
+    for (const SceneItem& it : scene_) {
+        if (!region.intersects(it.rect)) continue;
         switch (it.kind) {
         case Item::Melds:
             paintFramMelds(p);
@@ -414,8 +485,7 @@ void TableWidget::paintEvent(QPaintEvent*) {
         }
         case Item::Card: {
             const CardImage& c = m.Cds[it.index];
-            const QRect r = cardRect(c);
-            p.drawPixmap(r.topLeft(), art_.pixmap(c.Picture, r.size(), dpr));
+            p.drawPixmap(it.rect.topLeft(), art_.pixmap(c.Picture, it.rect.size(), dpr));
             break;
         }
         case Item::Label: {

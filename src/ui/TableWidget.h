@@ -6,6 +6,7 @@
 // model's twips. Mouse input on the table is passed on as signals in twips.
 
 #include <QHash>
+#include <QPixmap>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -76,6 +77,19 @@ private:
     void createButton(const QString& name, Control TableModel::*member, QWidget* parent) {
         createButton(name, [member](const TableModel& m) -> const Control& { return m.*member; }, parent);
     }
+    // What lies on the painted layer, in the order it is stacked.
+    enum class Item { Melds, LatestPoints, Stock, Discard, Card, Label };
+    struct SceneItem {
+        Item kind;
+        int index;
+        long z;
+        QRect rect;        // pixels
+        std::size_t look;  // a digest of how it looks
+    };
+    std::vector<SceneItem> buildScene() const;
+    void updateChanged();
+    const QPixmap& felt();
+
     void placeChildren();
     void applyFocus();
     void applyCursor();
@@ -95,6 +109,8 @@ private:
     TablePanel* joker_ = nullptr;
     QLabel* info_ = nullptr;
     QString appliedFocus_;
+    std::vector<SceneItem> scene_;  // as last painted
+    QPixmap felt_;                  // the table's cloth at the widget's size
     int hoverCursor_ = 0;
 };
 
