@@ -18,6 +18,11 @@ inline QString Names(const Game& g, const std::vector<int>& cards) {
     return names.join(' ');
 }
 
+// Run slot k of a seat.
+inline QString RunSlot(const Game& g, int seat, int k) {
+    return Names(g, {g.RunCard1[seat][k], g.RunCard2[seat][k], g.RunCard3[seat][k], g.RunCard4[seat][k]});
+}
+
 // The cards of the whole table that carry a mark, in card-number order.
 inline QString Marked(const Game& g, bool CardRecord::*mark) {
     std::vector<int> cards;

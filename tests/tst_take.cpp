@@ -15,18 +15,15 @@ namespace {
 QString Decide(Table& t, int seat) {
     QString drawn = "none";
     t.host.onPause = [&] {
-        const std::string& caption = t.g.ui.LblBots.Caption;
-        if (caption.find("is taking the Discard card so not on offer") != std::string::npos)
-            drawn = "discard";
-        else if (caption.find("wants Stock card so Discard card on offer") != std::string::npos)
-            drawn = "stock";
+        const QString caption = QString::fromStdString(t.g.ui.LblBots.Caption);
+        if (caption.contains("is taking the Discard card so not on offer")) drawn = "discard";
+        if (caption.contains("wants Stock card so Discard card on offer")) drawn = "stock";
         if (drawn != "none") throw ChainAborted{};
     };
     try {
         PlayBots(t.g, seat);
     } catch (const ChainAborted&) {
     }
-    t.host.onPause = nullptr;
     return drawn;
 }
 }  // namespace
@@ -62,7 +59,6 @@ private slots:
         }
         // The 7 fills 5 6 _ 8, but the robot holds that very card.
         QTest::newRow("r3 twin held") << 3 << false << "5D 6D 7D 8D KC" << "7D" << "stock";
-        QTest::newRow("r7 twin held") << 7 << false << "5D 6D 7D 8D KC" << "7D" << "stock";
         // Twenty cards: only the one-card-gap test of rounds 2 and 5 is left.
         const QString big = "5S 7S TS QS 2S AD AC AH 3D 3C 3H 9D 9C 9H JD JC JH KD KC KH";
         QTest::newRow("r2 twenty cards, gap") << 2 << false << big << "6S" << "discard";
@@ -71,11 +67,15 @@ private slots:
         QTest::newRow("r2 run, pair") << 2 << false << "4S 5S 6S 7S 9C 9H" << "9D" << "discard";
         QTest::newRow("r2 run, three") << 2 << false << "4S 5S 6S 7S 9C 9H 9S" << "9D" << "stock";
         QTest::newRow("r2 run, one") << 2 << false << "4S 5S 6S 7S 9C" << "9D" << "stock";
+        // Round 6 plays for the set with two runs, or one and a second made
+        // with a Joker; the Two on the pile pairs a hand card but fits no run.
+        QTest::newRow("r6 one run") << 6 << false << "4S 5S 6S 7S 9D TD QD 2C 2H" << "2S" << "stock";
+        QTest::newRow("r6 run, gap and Joker") << 6 << false << "4S 5S 6S 7S 9D TD QD JK 2C 2H" << "2S" << "discard";
+        QTest::newRow("r6 two runs") << 6 << false << "4S 5S 6S 7S AH 2H 3H 4H 9D 2C 2D" << "2S" << "discard";
         // With its contract: only what lays off on a complete meld.
         QTest::newRow("below run") << 2 << true << "2D 2C" << "4C" << "discard";
         QTest::newRow("above run") << 2 << true << "2D 2C" << "9C" << "discard";
         QTest::newRow("set value") << 2 << true << "2D 2C" << "9D" << "discard";
-        QTest::newRow("below King") << 2 << true << "2D 2C" << "9H" << "discard";
         QTest::newRow("Ace after King") << 2 << true << "2D 2C" << "AH" << "stock";
         QTest::newRow("wrong suit") << 2 << true << "2D 2C" << "4D" << "stock";
         QTest::newRow("pairs a hand card") << 2 << true << "2D 2C" << "2S" << "stock";
@@ -99,61 +99,30 @@ private slots:
         QTest::addColumn<QString>("top");
         QTest::addColumn<bool>("fills");      // WantDiscardRun2Check
         QTest::addColumn<QString>("marked");  // by CheckWantDCRun, "" when it answers false
-        QTest::newRow("pair extended") << "5S 6S 8S 2D" << "7S" << false << "5S 6S 7S";
-        QTest::newRow("gap in neighbours") << "5S 7S QD" << "6S" << false << "5S 6S 7S";
-        QTest::newRow("gap not neighbours") << "5S 6C 7S QD" << "6S" << false << "";
-        QTest::newRow("three extended below") << "9H TH JH 3C" << "8H" << false << "8H 9H JH";
-        QTest::newRow("four passed over below") << "9H TH JH QH 3C" << "8H" << false << "";
-        QTest::newRow("four passed over above") << "9H TH JH QH 3C" << "KH" << false << "";
-        QTest::newRow("fills v+2") << "5D 6D 7C 8D" << "7D" << true << "5D 6D 7D";
-        QTest::newRow("fills v-1") << "4S 5C 6S 7S" << "5S" << true << "5S 6S 7S";
-        QTest::newRow("8 not three places on") << "5D 6D 8D 9C" << "7D" << false << "5D 6D 7D";
+        QTest::addColumn<bool>("over");       // the round has ended
+        QTest::newRow("pair extended") << "5S 6S 8S 2D" << "7S" << false << "5S 6S 7S" << false;
+        QTest::newRow("gap in neighbours") << "5S 7S QD" << "6S" << false << "5S 6S 7S" << false;
+        QTest::newRow("gap not neighbours") << "5S 6C 7S QD" << "6S" << false << "" << false;
+        QTest::newRow("three extended below") << "9H TH JH 3C" << "8H" << false << "8H 9H JH" << false;
+        QTest::newRow("four passed over below") << "9H TH JH QH 3C" << "8H" << false << "" << false;
+        QTest::newRow("four passed over above") << "9H TH JH QH 3C" << "KH" << false << "" << false;
+        QTest::newRow("fills v+2") << "5D 6D 7C 8D" << "7D" << true << "5D 6D 7D" << false;
+        QTest::newRow("fills v-1") << "4S 5C 6S 7S" << "5S" << true << "5S 6S 7S" << false;
+        QTest::newRow("8 not three places on") << "5D 6D 8D 9C" << "7D" << false << "5D 6D 7D" << false;
+        QTest::newRow("round over") << "5S 6S 8S 2D" << "7S" << false << "" << true;
     }
     void runTests() {
         QFETCH(QString, hand);
         QFETCH(QString, top);
         QFETCH(bool, fills);
         QFETCH(QString, marked);
+        QFETCH(bool, over);
         Table t;
         t.Set(3, qPrintable("W: " + hand + " | D: " + top));
+        t.g.RoundOver = over;
         QCOMPARE(WantDiscardRun2Check(t.g, 1), fills);
         QCOMPARE(CheckWantDCRun(t.g, 1), !marked.isEmpty());
         QCOMPARE(Marked(t.g, &CardRecord::InRun), marked);
-    }
-
-    void runsContract_data() {
-        QTest::addColumn<int>("round");
-        QTest::addColumn<QString>("extra");
-        QTest::addColumn<bool>("expected");
-        QTest::newRow("r2 one run") << 2 << "" << true;
-        QTest::newRow("r4 never") << 4 << "AH 2H 3H 4H JK" << false;
-        QTest::newRow("r6 one run") << 6 << "" << false;
-        QTest::newRow("r6 run, gap and Joker") << 6 << "JK" << true;
-        QTest::newRow("r6 two runs") << 6 << "AH 2H 3H 4H" << true;
-    }
-    void runsContract() {
-        QFETCH(int, round);
-        QFETCH(QString, extra);
-        QFETCH(bool, expected);
-        Table t;
-        t.Set(round, qPrintable("W: 4S 5S 6S 7S 9D TD QD " + extra));
-        t.g.CollectHand(1);
-        QCOMPARE(CheckHasRunsContract(t.g, 1), expected);
-        if (expected && extra == "JK") QCOMPARE(Names(t.g, {105}), QString("JK=JD"));  // 9 10 J Q
-    }
-
-    void aRoundThatEndedWantsNothing() {
-        Table t;
-        t.Set(2, "W: 4S 5S 6S 7S TD QD | D: JD");
-        t.g.CollectHand(1);
-        t.g.RoundOver = true;
-        QVERIFY(!CheckIfCardInHand(t.g, 4, SuitSpades));
-        QVERIFY(!CheckHasRunsContract(t.g, 1));
-        QVERIFY(!CheckWantDCRun(t.g, 1));
-        t.g.RoundOver = false;
-        QVERIFY(CheckIfCardInHand(t.g, 4, SuitSpades));
-        QVERIFY(CheckHasRunsContract(t.g, 1));
-        QVERIFY(CheckWantDCRun(t.g, 1));
     }
 };
 
