@@ -1,7 +1,8 @@
 #pragma once
-// Helpers for the robot tests: cards named as the table notation names
-// them, with a card's second copy marked "'" (3D') where it matters which
-// copy a routine took.
+// Helpers for the tests that build tables in the one-line notation (the
+// robots' and the card table's): cards named as the notation names them,
+// with a card's second copy marked "'" (3D') where it matters which copy a
+// routine took, and the table, its marks and its melds' ends as text.
 
 #include <QStringList>
 #include <vector>
@@ -11,6 +12,7 @@
 
 namespace meldora::test {
 
+// The cards (0 entries skipped) as the notation names them.
 inline QString Names(const Game& g, const std::vector<int>& cards) {
     QStringList names;
     for (int c : cards)

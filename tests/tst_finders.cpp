@@ -71,8 +71,8 @@ private slots:
         QFETCH(bool, found);
         Table t;
         t.Set(3, qPrintable(table.contains(':') ? table : "W: " + table));
-        const bool chain = finder.startsWith("four") || finder.startsWith("three");
-        if (chain) t.g.RunCard1[West][1] = 99;  // left by an earlier search: a failed start clears it
+        if (finder.startsWith("four") || finder.startsWith("three"))
+            t.g.RunCard1[West][1] = 99;  // left by an earlier search: a failed start clears it
         QCOMPARE(Find(t.g, finder), found);
         QCOMPARE(RunSlot(t.g, West, 1), run);
         QCOMPARE(t.g.RunFound[West][1], found && !finder.startsWith("three") && finder != "discard gap");

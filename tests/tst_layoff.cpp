@@ -19,8 +19,8 @@ private slots:
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("ends");
         QTest::addColumn<QString>("said");  // the last lay-off's status text
-        QTest::newRow("a set takes both") << 1 << "M3: 9D 9C 9H | W: 9S 9D 4C" << false
-            << "W: 4C | M3: 9D 9D 9C 9H 9S" << "9" << " is Laying Off  Nine of  Spades";
+        QTest::newRow("a set takes both") << 1 << "M3: 7D 7H 7S | W: 7C 7D 4C" << false
+            << "W: 4C | M3: 7D 7D 7C 7H 7S" << "7" << " is Laying Off  Seven of  Clubs";
         // Three passes reach three cards down; the high end takes any number.
         QTest::newRow("a run at both ends") << 3 << "M3: 8H 9H TH JH | W: 4H 5H 6H 7H QH KH 2C" << false
             << "W: 2C 4H | M3: 5H 6H 7H 8H 9H TH JH QH KH" << "5-13" << " is Laying Off  Five of  Hearts";
@@ -28,8 +28,8 @@ private slots:
             << "W: AD 2C | M3: AD TD JD QD KD" << "10-15" << " is Laying Off  Ace of  Diamonds";
         QTest::newRow("an Ace counting 14 joins the Aces") << 1 << "M3: AC AH AS | W: AD 5C" << true
             << "W: 5C | M3: AD AC AH AS" << "1" << " is Laying Off  Ace of  Diamonds";
-        QTest::newRow("the last card ends the round") << 1 << "M3: 9D 9C 9H | W: 9S 9H" << false
-            << "M3: 9D 9C 9H 9H 9S" << "9" << " is Laying Off  Nine of  Spades";
+        QTest::newRow("the last card ends the round") << 1 << "M3: KD KC KH | W: KS KH" << false
+            << "M3: KD KC KH KH KS" << "13" << " is Laying Off  King of  Spades";
         // Slot 3's run starts at the Ace, so the Joker goes below slot 5's.
         QTest::newRow("round 3: a Joker below a run") << 3 << "M3: AS 2S 3S 4S | M5: 5H 6H 7H 8H | W: JK 2C QC" << false
             << "W: 2C QC | M3: AS 2S 3S 4S | M5: 5H 6H 7H 8H JK=4H" << "1-4 4-8" << "is Laying Off Joker.";

@@ -104,8 +104,7 @@ private slots:
         QTest::newRow("gap in neighbours") << "5S 7S QD" << "6S" << false << "5S 6S 7S" << false;
         QTest::newRow("gap not neighbours") << "5S 6C 7S QD" << "6S" << false << "" << false;
         QTest::newRow("three extended below") << "9H TH JH 3C" << "8H" << false << "8H 9H JH" << false;
-        QTest::newRow("four passed over below") << "9H TH JH QH 3C" << "8H" << false << "" << false;
-        QTest::newRow("four passed over above") << "9H TH JH QH 3C" << "KH" << false << "" << false;
+        QTest::newRow("four passed over") << "9H TH JH QH 3C" << "8H" << false << "" << false;
         QTest::newRow("fills v+2") << "5D 6D 7C 8D" << "7D" << true << "5D 6D 7D" << false;
         QTest::newRow("fills v-1") << "4S 5C 6S 7S" << "5S" << true << "5S 6S 7S" << false;
         QTest::newRow("8 not three places on") << "5D 6D 8D 9C" << "7D" << false << "5D 6D 7D" << false;
