@@ -11,125 +11,80 @@ using namespace meldora::test;
 class DiscardTest : public QObject {
     Q_OBJECT
 private slots:
-    void withContract_data() {
-        QTest::addColumn<bool>("laidThisTurn");
-        QTest::addColumn<Cards>("hand");
-        QTest::addColumn<int>("thrown");
-        const Cards hand{Cd(5, H), Cd(13, C), Cd(1, D), 105};
-        QTest::newRow("Aces first") << false << hand << Cd(1, D);
-        QTest::newRow("keeps what fits the table") << true << hand << Cd(13, C);
-        QTest::newRow("Jokers last") << false << Cards{105, Cd(3, D)} << Cd(3, D);
-        QTest::newRow("only Jokers") << false << Cards{106, 105} << 105;
-        QTest::newRow("goes out") << false << Cards{Cd(13, C)} << Cd(13, C);
+    // West throws; North, next in turn, has its contract.
+    void discard_data() {
+        QTest::addColumn<int>("round");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<int>("contract");  // 0 none, 1 held, 2 laid this turn
+        QTest::addColumn<QString>("taken");  // from the pile this turn
+        QTest::addColumn<bool>("acesHigh");
+        QTest::addColumn<QString>("thrown");
+        const QString aces = "M3: AC AH AS | W: ";
+        QTest::newRow("Aces first") << 1 << aces + "5H KC AD JK" << 1 << "" << false << "AD";
+        QTest::newRow("laid this turn: keeps what fits") << 1 << aces + "5H KC AD JK" << 2 << "" << false << "KC";
+        QTest::newRow("Jokers last") << 1 << aces + "JK 3D" << 1 << "" << false << "3D";
+        QTest::newRow("only Jokers") << 1 << aces + "JK JK" << 1 << "" << false << "JK";
+        QTest::newRow("goes out") << 1 << aces + "KC" << 1 << "" << false << "KC";
+        // It must not lie on the pile looking like a Joker.
+        QTest::newRow("an Ace counting 14 leaves as an Ace") << 1 << aces + "AH" << 1 << "" << true << "AH'";
+        // The Nine of Diamonds would fit North's set of Nines.
+        const QString nines = "M3: 9C 9H 9S | W: 9D 3C TC 4H 6S 8S | N: ";
+        QTest::newRow("lone Diamond") << 1 << nines + "KD KC KH" << 0 << "" << false << "9D";
+        QTest::newRow("lone card just taken") << 1 << nines + "KD KC KH" << 0 << "9D" << false << "4H";
+        QTest::newRow("blocking") << 1 << nines + "KD" << 0 << "" << false << "3C";
+        QTest::newRow("r3 second twin") << 3 << "W: 5H 5H 9H 2S 7S | N: KD KC KH" << 0 << "" << false << "5H'";
+        QTest::newRow("r7 second twin") << 7 << "W: 5H 5H 9H 2S 7S | N: KD KC KH" << 0 << "" << false << "5H'";
+        // The Nine given for the Joker lies on the table: even as West's only
+        // Club it cannot be thrown.
+        QTest::newRow("the card given for a Joker") << 2 << "M3: 7C 8C JK=9C TC | W: 9C 2D 5D 3H 8H 4S 6S | N: KD KC KH"
+            << 0 << "" << false << "8H";
     }
-    void withContract() {
-        QFETCH(bool, laidThisTurn);
-        QFETCH(Cards, hand);
-        QFETCH(int, thrown);
+    void discard() {
+        QFETCH(int, round);
+        QFETCH(QString, table);
+        QFETCH(int, contract);
+        QFETCH(QString, taken);
+        QFETCH(bool, acesHigh);
+        QFETCH(QString, thrown);
         Table t;
-        t.StartRound(1);
-        t.Meld(3, {Cd(1, C), Cd(1, H), Cd(1, S)});
-        Hand(t, 1, hand);
-        t.g.HasContract[1] = true;
-        t.g.ContractThisTurn = laidThisTurn;
-        DiscardBotsWithContract(t.g, 1);
-        QCOMPARE(t.g.TopDiscard(), thrown);
-        QCOMPARE(t.g.RoundOver, hand.size() == 1);
-        QVERIFY(t.g.HasDiscarded[1]);
+        t.Set(round, qPrintable(table));
+        t.g.HasContract[1] = contract > 0;
+        t.g.ContractThisTurn = contract == 2;
+        t.g.HasContract[2] = true;
+        if (acesHigh) AcesHigh(t.g, 1);
+        if (!taken.isEmpty()) t.g.LastDiscardTaken = CardNamed(t.g, 1, taken);
+        const int held = t.g.CardsInHand[1];
+        contract ? DiscardBotsWithContract(t.g, 1) : DiscardBotsNoContract(t.g, 1);
+        QCOMPARE(Names(t.g, {t.g.TopDiscard()}), thrown);
+        QCOMPARE(t.g.RoundOver, held == 1);
         QVERIFY(!t.g.ContractThisTurn);
         QCOMPARE(t.CheckInvariants(), QString());
-    }
-
-    void withoutContract_data() {
-        QTest::addColumn<int>("round");
-        QTest::addColumn<Cards>("hand");
-        QTest::addColumn<int>("justTaken");
-        QTest::addColumn<int>("nextHolds");   // cards of seat 2, which has its contract
-        QTest::addColumn<int>("thrown");
-        const Cards lone{Cd(9, D), Cd(3, C), Cd(10, C), Cd(4, H), Cd(6, S), Cd(8, S)};
-        QTest::newRow("lone Diamond") << 1 << lone << 0 << 3 << Cd(9, D);
-        QTest::newRow("lone card just taken") << 1 << lone << Cd(9, D) << 3 << Cd(4, H);
-        QTest::newRow("blocking") << 1 << lone << 0 << 1 << Cd(3, C);
-        const Cards twins{Cd(5, H), Cd(5, H, 1), Cd(9, H, 1), Cd(2, S), Cd(7, S)};
-        QTest::newRow("r3 second twin") << 3 << twins << 0 << 3 << Cd(5, H, 1);
-        QTest::newRow("r7 second twin") << 7 << twins << 0 << 3 << Cd(5, H, 1);
-    }
-    void withoutContract() {
-        QFETCH(int, round);
-        QFETCH(Cards, hand);
-        QFETCH(int, justTaken);
-        QFETCH(int, nextHolds);
-        QFETCH(int, thrown);
-        Table t;
-        t.StartRound(round);
-        // Seat 2's set of Nines: the Nine of Diamonds would fit it.
-        t.Meld(3, {Cd(9, C), Cd(9, H), Cd(9, S)});
-        const int kings[3] = {Cd(13, D), Cd(13, C), Cd(13, H)};
-        for (int i = 0; i < nextHolds; ++i) t.Give(2, {kings[i]});
-        t.g.HasContract[2] = true;
-        Hand(t, 1, hand);
-        t.g.LastDiscardTaken = justTaken;
-        DiscardBotsNoContract(t.g, 1);
-        QCOMPARE(t.g.TopDiscard(), thrown);
-        QCOMPARE(t.CheckInvariants(), QString());
-        DiscardBotsNoContract(t.g, 1);  // once per turn
-        QCOMPARE(t.g.CardsInHand[1], int(hand.size()) - 1);
+        if (!contract) DiscardBotsNoContract(t.g, 1);  // once per turn
+        QCOMPARE(t.g.CardsInHand[1], held - 1);
     }
 
     // A card of a kept run is passed over like any other; so is the card
     // just taken from the pile.
     void failSafeSkipsKeptAndTakenCards() {
         Table t;
-        t.StartRound(1);
-        Hand(t, 3, {Cd(9, D), Cd(12, S), Cd(5, C), Cd(2, H)});
-        t.g.CardTable[Cd(9, D)].RunKeep = true;
-        t.g.LastDiscardTaken = Cd(12, S);
+        t.Set(1, "E: 9D QS 5C 2H");
+        t.g.CollectHand(3);
+        t.g.CardTable[CardNamed(t.g, 3, "9D")].RunKeep = true;
+        t.g.LastDiscardTaken = CardNamed(t.g, 3, "QS");
         FailSafeDiscard(t.g, 3);
-        QCOMPARE(t.g.TopDiscard(), Cd(5, C));
+        QCOMPARE(Names(t.g, {t.g.TopDiscard()}), QString("5C"));
     }
 
+    // A card of the run's suit that the run neither uses nor keeps.
     void runSuitCandidate() {
         Table t;
-        t.StartRound(3);
-        Hand(t, 1, {Cd(4, S), Cd(5, S), Cd(6, S), Cd(7, S), Cd(9, S), Cd(2, D), Cd(13, S)});
+        t.Set(3, "W: 4S 5S 6S 7S 9S 2D KS");
+        t.g.CollectHand(1);
         QCOMPARE(DiscardWhatRun(t.g, 1), 0);  // no run recorded
-        t.g.RunCard1[1][1] = Cd(4, S);
-        t.g.RunCard2[1][1] = Cd(5, S);
-        t.g.RunCard3[1][1] = Cd(6, S);
-        t.g.RunCard4[1][1] = Cd(7, S);
-        t.g.RunFound[1][1] = true;
-        QCOMPARE(t.g.HandCards.at(DiscardWhatRun(t.g, 1)), Cd(9, S));
-        t.g.CardTable[Cd(9, S)].RunKeep = true;
-        QCOMPARE(t.g.HandCards.at(DiscardWhatRun(t.g, 1)), Cd(13, S));
-    }
-
-    // An Ace a finder counted 14 leaves as an Ace: on the pile it must not
-    // look like a Joker to the next seat.
-    void thrownCardShowsItsOwnValue() {
-        Table t;
-        t.StartRound(3);
-        Hand(t, 1, {Cd(1, H)});
-        t.g.CardTable[Cd(1, H)].Value = kValueJoker;
-        t.g.HasContract[1] = true;
-        DiscardBotsWithContract(t.g, 1);
-        QCOMPARE(t.g.CardTable[Cd(1, H)].Value, 1);
-        QCOMPARE(t.g.CardTable[Cd(1, H)].Suit, int(H));
-    }
-
-    // The Nine given for a Joker is on the table: even as the only Club it
-    // held, it cannot be thrown.
-    void cardGivenForAJokerIsNeverThrown() {
-        Table t;
-        t.StartRound(2);
-        t.g.CardTable[105].Value = 9;
-        t.g.CardTable[105].Suit = C;
-        t.Meld(3, {Cd(7, C), Cd(8, C), 105, Cd(10, C)});
-        Hand(t, 1, {Cd(9, C), Cd(2, D), Cd(5, D), Cd(3, H), Cd(8, H), Cd(4, S), Cd(6, S)});
-        DiscardBotsNoContract(t.g, 1);
-        QVERIFY(t.g.CardTable[Cd(9, C)].InMeld[3]);
-        QCOMPARE(t.g.CardTable[105].Location, 1);
-        QCOMPARE(t.g.TopDiscard(), Cd(8, H));
-        QCOMPARE(t.CheckInvariants(), QString());
+        CheckForRunOne(t.g, 1);
+        QCOMPARE(Names(t.g, {t.g.HandCards.at(DiscardWhatRun(t.g, 1))}), QString("9S"));
+        t.g.CardTable[CardNamed(t.g, 1, "9S")].RunKeep = true;
+        QCOMPARE(Names(t.g, {t.g.HandCards.at(DiscardWhatRun(t.g, 1))}), QString("KS"));
     }
 };
 

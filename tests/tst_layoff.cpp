@@ -2,135 +2,96 @@
 
 #include <QtTest>
 
-#include <algorithm>
-
 #include "RobotTable.h"
 #include "robots/Robots.h"
 
 using namespace meldora;
 using namespace meldora::test;
 
-namespace {
-// Lays a Joker standing for value/suit into a meld with the natural cards.
-void MeldWithJoker(Table& t, int slot, int joker, int value, int suit, std::initializer_list<int> cards) {
-    t.g.CardTable[joker].Value = value;
-    t.g.CardTable[joker].Suit = suit;
-    t.Meld(slot, cards);
-}
-}  // namespace
-
 class LayOffTest : public QObject {
     Q_OBJECT
 private slots:
-    void naturalCards_data() {
+    // West has its contract and lays off.
+    void layOff_data() {
         QTest::addColumn<int>("round");
-        QTest::addColumn<Cards>("meld");   // slot 3
-        QTest::addColumn<Cards>("laid");
-        QTest::addColumn<Cards>("kept");
-        QTest::addColumn<int>("highAce");  // an Ace a finder left counting 14
-        QTest::newRow("set takes both") << 1 << Cards{Cd(9, D), Cd(9, C), Cd(9, H)}
-                                        << Cards{Cd(9, S), Cd(9, D, 1)} << Cards{Cd(4, C)} << 0;
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<bool>("acesHigh");  // as a failed Ace-high search leaves them
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("ends");
+        QTest::addColumn<QString>("said");  // the last lay-off's status text
+        QTest::newRow("a set takes both") << 1 << "M3: 7D 7H 7S | W: 7C 7D 4C" << false
+            << "W: 4C | M3: 7D 7D 7C 7H 7S" << "7" << " is Laying Off  Seven of  Clubs";
         // Three passes reach three cards down; the high end takes any number.
-        QTest::newRow("run both ends") << 3 << Cards{Cd(8, H), Cd(9, H), Cd(10, H), Cd(11, H)}
-                                       << Cards{Cd(5, H), Cd(6, H), Cd(7, H), Cd(12, H), Cd(13, H)}
-                                       << Cards{Cd(4, H), Cd(2, C)} << 0;
-        QTest::newRow("one Ace above King") << 3 << Cards{Cd(10, D), Cd(11, D), Cd(12, D), Cd(13, D)}
-                                            << Cards{Cd(1, D)} << Cards{Cd(1, D, 1), Cd(2, C)} << 0;
-        QTest::newRow("high Ace on Aces") << 1 << Cards{Cd(1, C), Cd(1, H), Cd(1, S)}
-                                          << Cards{Cd(1, D)} << Cards{Cd(5, C)} << Cd(1, D);
-        QTest::newRow("last card") << 1 << Cards{Cd(9, D), Cd(9, C), Cd(9, H)}
-                                   << Cards{Cd(9, S), Cd(9, H, 1)} << Cards{} << 0;
-    }
-    void naturalCards() {
-        QFETCH(int, round);
-        QFETCH(Cards, meld);
-        QFETCH(Cards, laid);
-        QFETCH(Cards, kept);
-        QFETCH(int, highAce);
-        Table t;
-        t.StartRound(round);
-        for (int c : meld) t.Meld(3, {c});
-        Hand(t, 1, laid + kept);
-        if (highAce) t.g.CardTable[highAce].Value = kValueJoker;
-        t.g.HasContract[1] = true;
-        LayOffCardBots(t.g, 1);
-        for (int c : laid) QVERIFY(t.g.CardTable[c].InMeld[3]);
-        for (int c : kept) {
-            QCOMPARE(t.g.CardTable[c].Location, 1);
-            QCOMPARE(t.g.CardTable[c].Value, NaturalValue(c));
-        }
-        QCOMPARE(t.g.MeldTable[3].Count, int(meld.size() + laid.size()));
-        QCOMPARE(t.g.RoundOver, kept.isEmpty());
-        QCOMPARE(t.CheckInvariants(), QString());
-    }
-
-    void jokers_data() {
-        QTest::addColumn<int>("round");
-        QTest::addColumn<bool>("setOnTable");
-        QTest::addColumn<int>("slot");  // where the Joker goes, 0 = kept
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("text");
+        QTest::newRow("a run at both ends") << 3 << "M3: 8H 9H TH JH | W: 4H 5H 6H 7H QH KH 2C" << false
+            << "W: 2C 4H | M3: 5H 6H 7H 8H 9H TH JH QH KH" << "5-13" << " is Laying Off  Five of  Hearts";
+        QTest::newRow("one Ace above the King") << 3 << "M3: TD JD QD KD | W: AD AD 2C" << false
+            << "W: AD 2C | M3: AD TD JD QD KD" << "10-15" << " is Laying Off  Ace of  Diamonds";
+        QTest::newRow("an Ace counting 14 joins the Aces") << 1 << "M3: AC AH AS | W: AD 5C" << true
+            << "W: 5C | M3: AD AC AH AS" << "1" << " is Laying Off  Ace of  Diamonds";
+        QTest::newRow("the last card ends the round") << 1 << "M3: KD KC KH | W: KS KH" << false
+            << "M3: KD KC KH KH KS" << "13" << " is Laying Off  King of  Spades";
         // Slot 3's run starts at the Ace, so the Joker goes below slot 5's.
-        QTest::newRow("round 3 runs") << 3 << false << 5 << 4 << "is Laying Off Joker.";
-        QTest::newRow("round 2 no set") << 2 << false << 0 << 0 << "";
-        QTest::newRow("round 2 set") << 2 << true << 4 << 9 << " is Laying Off  9";
+        QTest::newRow("round 3: a Joker below a run") << 3 << "M3: AS 2S 3S 4S | M5: 5H 6H 7H 8H | W: JK 2C QC" << false
+            << "W: 2C QC | M3: AS 2S 3S 4S | M5: 5H 6H 7H 8H JK=4H" << "1-4 4-8" << "is Laying Off Joker.";
+        QTest::newRow("round 2: no Joker on a run") << 2 << "M5: 5H 6H 7H 8H | W: JK 2C QC" << false
+            << "W: 2C QC JK | M5: 5H 6H 7H 8H" << "5-8" << "";
+        QTest::newRow("round 2: a Joker on a set") << 2 << "M4: 9D 9C 9S | M5: 5H 6H 7H 8H | W: JK 2C QC" << false
+            << "W: 2C QC | M4: 9D 9C 9S JK=9D | M5: 5H 6H 7H 8H" << "9 5-8" << " is Laying Off  9";
     }
-    void jokers() {
+    void layOff() {
         QFETCH(int, round);
-        QFETCH(bool, setOnTable);
-        QFETCH(int, slot);
-        QFETCH(int, value);
-        QFETCH(QString, text);
+        QFETCH(QString, table);
+        QFETCH(bool, acesHigh);
+        QFETCH(QString, after);
+        QFETCH(QString, ends);
+        QFETCH(QString, said);
         Table t;
-        t.StartRound(round);
-        if (round == 3) t.Meld(3, {Cd(1, S), Cd(2, S), Cd(3, S), Cd(4, S)});
-        t.Meld(5, {Cd(5, H), Cd(6, H), Cd(7, H), Cd(8, H)});
-        if (setOnTable) t.Meld(4, {Cd(9, D), Cd(9, C), Cd(9, S)});
-        Hand(t, 1, {106, Cd(2, C), Cd(12, C)});
+        t.Set(round, qPrintable(table));
+        if (acesHigh) AcesHigh(t.g, 1);
         t.g.HasContract[1] = true;
-        std::vector<std::string> shown;
-        t.host.onPause = [&] { shown.push_back(t.g.ui.LblBots.Caption); };
+        QString shown;
+        const int name = int(t.g.SeatName(1).size()) + 1;
+        t.host.onPause = [&] {
+            const QString caption = QString::fromStdString(t.g.ui.LblBots.Caption);
+            if (caption.contains("Laying Off")) shown = caption.mid(name);
+        };
         LayOffCardBots(t.g, 1);
-        const CardRecord& joker = t.g.CardTable[106];
-        QCOMPARE(joker.Location, slot ? int(LocMeld) : 1);
-        if (slot == 0) return;
-        QVERIFY(joker.InMeld[slot]);
-        QCOMPARE(joker.Value, value);
-        const std::string expected = t.g.SeatName(1) + " " + text.toStdString();
-        QVERIFY(std::count(shown.begin(), shown.end(), expected) > 0);
-    }
-
-    // Two runs each with a Joker for the Nine of Clubs: the one Nine held
-    // buys the first Joker and lies in that run only.
-    void jokerStealing() {
-        Table t;
-        t.StartRound(2);
-        MeldWithJoker(t, 1, 105, 9, C, {Cd(7, C), Cd(8, C), 105, Cd(10, C)});
-        MeldWithJoker(t, 3, 106, 9, C, {Cd(8, C, 1), 106, Cd(10, C, 1), Cd(11, C)});
-        Hand(t, 2, {Cd(9, C), Cd(3, H)});
-        CheckSwapJoker(t.g, 2);
-        const CardRecord& joker = t.g.CardTable[105];
-        QCOMPARE(joker.Location, 2);
-        QCOMPARE(joker.Value, int(kValueJoker));
-        QCOMPARE(joker.Suit, int(SuitNone));
-        QCOMPARE(t.g.CardTable[106].Location, int(LocMeld));
-        QVERIFY(t.g.CardTable[Cd(9, C)].InMeld[1]);
-        QCOMPARE(t.g.CardsInHand[2], 2);
-        QCOMPARE(Cards(t.g.HandCards.begin() + 1, t.g.HandCards.end()), (Cards{Cd(3, H), 105}));
+        QCOMPARE(Shown(t), after);
+        QCOMPARE(Ends(t.g), ends);
+        QCOMPARE(shown, said);
+        QCOMPARE(t.g.RoundOver, t.g.CardsInHand[1] == 0);
+        for (int c = 1; c < kFirstJoker; ++c)
+            if (t.g.CardTable[c].Location == 1) QCOMPARE(t.g.CardTable[c].Value, NaturalValue(c));
         QCOMPARE(t.CheckInvariants(), QString());
     }
 
-    void jokersThatStay() {
-        // In a set, and in a run behind the first Joker on the table.
+    // North, without its contract, looks for a Joker to take from a run.
+    void swapJoker_data() {
+        QTest::addColumn<int>("round");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("after");  // "" when nothing changes
+        // Two runs each with a Joker for the Nine of Clubs: the one Nine
+        // held buys the first Joker and lies in that run only.
+        QTest::newRow("the first Joker for the Nine held") << 2 << "M1: 7C 8C JK=9C TC | M3: 8C JK=9C TC JC | N: 9C 3H"
+            << "N: 3H JK | M1: 7C 8C 9C TC | M3: 8C TC JC JK=9C";
+        QTest::newRow("a set's Joker stays") << 1 << "M1: 9D 9H JK=9D | N: 9D 4C" << "";
+        // Only the first Joker in a run counts: by slot, then card number.
+        QTest::newRow("a later run's Joker stays") << 2 << "M3: 7C 8C JK=9C TC | M1: 4S JK=5S 6S 7S | N: 9C 4D" << "";
+    }
+    void swapJoker() {
+        QFETCH(int, round);
+        QFETCH(QString, table);
+        QFETCH(QString, after);
         Table t;
-        t.StartRound(2);
-        MeldWithJoker(t, 2, 105, 9, SuitNone, {Cd(9, D), Cd(9, H), 105});
-        MeldWithJoker(t, 1, 107, 5, S, {Cd(4, S), 107, Cd(6, S), Cd(7, S)});
-        MeldWithJoker(t, 3, 106, 9, C, {Cd(7, C), Cd(8, C), 106, Cd(10, C)});
-        Hand(t, 1, {Cd(9, C), Cd(4, D)});
-        CheckSwapJoker(t.g, 1);
-        for (int joker : {105, 106, 107}) QCOMPARE(t.g.CardTable[joker].Location, int(LocMeld));
-        QCOMPARE(t.g.CardTable[Cd(9, C)].Location, 1);
+        t.Set(round, qPrintable(table));
+        const QString before = Shown(t);
+        t.g.CollectHand(2);
+        CheckSwapJoker(t.g, 2);
+        QCOMPARE(Shown(t), after.isEmpty() ? before : after);
+        const QString list = Names(t.g, t.g.HandCards);
+        t.g.CollectHand(2);
+        QCOMPARE(list, Names(t.g, t.g.HandCards));  // the work list follows the hand
+        QCOMPARE(t.CheckInvariants(), QString());
     }
 };
 

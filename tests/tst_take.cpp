@@ -15,18 +15,15 @@ namespace {
 QString Decide(Table& t, int seat) {
     QString drawn = "none";
     t.host.onPause = [&] {
-        const std::string& caption = t.g.ui.LblBots.Caption;
-        if (caption.find("is taking the Discard card so not on offer") != std::string::npos)
-            drawn = "discard";
-        else if (caption.find("wants Stock card so Discard card on offer") != std::string::npos)
-            drawn = "stock";
+        const QString caption = QString::fromStdString(t.g.ui.LblBots.Caption);
+        if (caption.contains("is taking the Discard card so not on offer")) drawn = "discard";
+        if (caption.contains("wants Stock card so Discard card on offer")) drawn = "stock";
         if (drawn != "none") throw ChainAborted{};
     };
     try {
         PlayBots(t.g, seat);
     } catch (const ChainAborted&) {
     }
-    t.host.onPause = nullptr;
     return drawn;
 }
 }  // namespace
@@ -34,146 +31,97 @@ QString Decide(Table& t, int seat) {
 class TakeDecisionTest : public QObject {
     Q_OBJECT
 private slots:
+    // North decides; with its contract the table holds a run in slot 1 and
+    // 3 and a set of Nines in slot 4.
     void decision_data() {
         QTest::addColumn<int>("round");
         QTest::addColumn<bool>("contract");
-        QTest::addColumn<Cards>("hand");
-        QTest::addColumn<int>("top");
+        QTest::addColumn<QString>("hand");
+        QTest::addColumn<QString>("top");
         QTest::addColumn<QString>("expected");
-        const Cards junk{Cd(2, D), Cd(9, C), Cd(13, H)};
+        const QString junk = "2D 9C KH";
         for (int r = 1; r <= 7; ++r)
             for (bool contract : {false, true})
-                QTest::addRow("r%d%s Joker", r, contract ? " contract" : "") << r << contract << junk << 106 << "discard";
+                QTest::addRow("r%d%s Joker", r, contract ? " contract" : "") << r << contract << junk << "JK" << "discard";
         for (int r : {1, 4}) {
-            const Cards one = junk + Cards{Cd(7, D)}, two = one + Cards{Cd(7, C)};
-            QTest::addRow("r%d three held", r) << r << false << two + Cards{Cd(7, H)} << Cd(7, S) << "stock";
-            QTest::addRow("r%d pair held", r) << r << false << two << Cd(7, S) << "discard";
-            QTest::addRow("r%d one and Joker", r) << r << false << one + Cards{105} << Cd(7, S) << "discard";
-            QTest::addRow("r%d one", r) << r << false << one << Cd(7, S) << "stock";
-            QTest::addRow("r%d Joker only", r) << r << false << junk + Cards{105} << Cd(7, S) << "stock";
+            QTest::addRow("r%d three held", r) << r << false << junk + " 7D 7C 7H" << "7S" << "stock";
+            QTest::addRow("r%d pair held", r) << r << false << junk + " 7D 7C" << "7S" << "discard";
+            QTest::addRow("r%d one and Joker", r) << r << false << junk + " 7D JK" << "7S" << "discard";
+            QTest::addRow("r%d one", r) << r << false << junk + " 7D" << "7S" << "stock";
+            QTest::addRow("r%d Joker only", r) << r << false << junk + " JK" << "7S" << "stock";
         }
-        const Cards run3{Cd(9, H), Cd(10, H), Cd(11, H), Cd(2, D), Cd(3, D), Cd(4, D), Cd(6, S)};
+        const QString run3 = "9H TH JH 2D 3D 4D 6S";
         for (int r : {2, 3, 5, 6, 7}) {
-            QTest::addRow("r%d below run", r) << r << false << run3 << Cd(8, H) << "discard";
-            QTest::addRow("r%d above run", r) << r << false << run3 << Cd(12, H) << "discard";
-            QTest::addRow("r%d two above", r) << r << false << run3 << Cd(13, H) << "stock";
-            QTest::addRow("r%d other suit", r) << r << false << run3 << Cd(8, C) << "stock";
+            QTest::addRow("r%d below run", r) << r << false << run3 << "8H" << "discard";
+            QTest::addRow("r%d above run", r) << r << false << run3 << "QH" << "discard";
+            QTest::addRow("r%d two above", r) << r << false << run3 << "KH" << "stock";
+            QTest::addRow("r%d other suit", r) << r << false << run3 << "8C" << "stock";
         }
         // The 7 fills 5 6 _ 8, but the robot holds that very card.
-        const Cards twin{Cd(5, D), Cd(6, D), Cd(7, D), Cd(8, D), Cd(13, C)};
-        QTest::newRow("r3 twin held") << 3 << false << twin << Cd(7, D, 1) << "stock";
-        QTest::newRow("r7 twin held") << 7 << false << twin << Cd(7, D, 1) << "stock";
+        QTest::newRow("r3 twin held") << 3 << false << "5D 6D 7D 8D KC" << "7D" << "stock";
         // Twenty cards: only the one-card-gap test of rounds 2 and 5 is left.
-        Cards big{Cd(5, S), Cd(7, S), Cd(10, S), Cd(12, S), Cd(2, S)};
-        for (int v : {1, 3, 9, 11, 13}) big += Cards{Cd(v, D), Cd(v, C), Cd(v, H)};
-        QTest::newRow("r2 twenty cards, gap") << 2 << false << big << Cd(6, S) << "discard";
-        QTest::newRow("r3 twenty cards, gap") << 3 << false << big << Cd(6, S) << "stock";
+        const QString big = "5S 7S TS QS 2S AD AC AH 3D 3C 3H 9D 9C 9H JD JC JH KD KC KH";
+        QTest::newRow("r2 twenty cards, gap") << 2 << false << big << "6S" << "discard";
+        QTest::newRow("r3 twenty cards, gap") << 3 << false << big << "6S" << "stock";
         // Holding its run, a round 2 robot plays for the set.
-        const Cards run4{Cd(4, S), Cd(5, S), Cd(6, S), Cd(7, S), Cd(9, C)};
-        QTest::newRow("r2 run, pair") << 2 << false << run4 + Cards{Cd(9, H)} << Cd(9, D) << "discard";
-        QTest::newRow("r2 run, three") << 2 << false << run4 + Cards{Cd(9, H), Cd(9, S)} << Cd(9, D) << "stock";
-        QTest::newRow("r2 run, one") << 2 << false << run4 << Cd(9, D) << "stock";
+        QTest::newRow("r2 run, pair") << 2 << false << "4S 5S 6S 7S 9C 9H" << "9D" << "discard";
+        QTest::newRow("r2 run, three") << 2 << false << "4S 5S 6S 7S 9C 9H 9S" << "9D" << "stock";
+        QTest::newRow("r2 run, one") << 2 << false << "4S 5S 6S 7S 9C" << "9D" << "stock";
+        // Round 6 plays for the set with two runs, or one and a second made
+        // with a Joker; the Two on the pile pairs a hand card but fits no run.
+        QTest::newRow("r6 one run") << 6 << false << "4S 5S 6S 7S 9D TD QD 2C 2H" << "2S" << "stock";
+        QTest::newRow("r6 run, gap and Joker") << 6 << false << "4S 5S 6S 7S 9D TD QD JK 2C 2H" << "2S" << "discard";
+        QTest::newRow("r6 two runs") << 6 << false << "4S 5S 6S 7S AH 2H 3H 4H 9D 2C 2D" << "2S" << "discard";
         // With its contract: only what lays off on a complete meld.
-        const Cards hand{Cd(2, D), Cd(2, C)};
-        QTest::newRow("below run") << 2 << true << hand << Cd(4, C) << "discard";
-        QTest::newRow("above run") << 2 << true << hand << Cd(9, C, 1) << "discard";
-        QTest::newRow("set value") << 2 << true << hand << Cd(9, D) << "discard";
-        QTest::newRow("below King") << 2 << true << hand << Cd(9, H, 1) << "discard";
-        QTest::newRow("Ace after King") << 2 << true << hand << Cd(1, H) << "stock";
-        QTest::newRow("wrong suit") << 2 << true << hand << Cd(4, D) << "stock";
-        QTest::newRow("pairs a hand card") << 2 << true << hand << Cd(2, S) << "stock";
+        QTest::newRow("below run") << 2 << true << "2D 2C" << "4C" << "discard";
+        QTest::newRow("above run") << 2 << true << "2D 2C" << "9C" << "discard";
+        QTest::newRow("set value") << 2 << true << "2D 2C" << "9D" << "discard";
+        QTest::newRow("Ace after King") << 2 << true << "2D 2C" << "AH" << "stock";
+        QTest::newRow("wrong suit") << 2 << true << "2D 2C" << "4D" << "stock";
+        QTest::newRow("pairs a hand card") << 2 << true << "2D 2C" << "2S" << "stock";
     }
     void decision() {
         QFETCH(int, round);
         QFETCH(bool, contract);
-        QFETCH(Cards, hand);
-        QFETCH(int, top);
+        QFETCH(QString, hand);
+        QFETCH(QString, top);
         QFETCH(QString, expected);
         Table t;
-        t.StartRound(round);
-        if (contract) {
-            t.Meld(1, {Cd(10, H), Cd(11, H), Cd(12, H), Cd(13, H)});
-            t.Meld(3, {Cd(5, C), Cd(6, C), Cd(7, C), Cd(8, C)});
-            t.Meld(4, {Cd(9, S), Cd(9, H), Cd(9, C)});
-        }
-        Hand(t, 2, hand);
+        const QString melds = contract ? "M1: TH JH QH KH | M3: 5C 6C 7C 8C | M4: 9S 9H 9C | " : "";
+        t.Set(round, qPrintable(melds + "N: " + hand + " | D: " + top));
         t.g.HasContract[2] = contract;
-        t.Discard({top});
         QCOMPARE(Decide(t, 2), expected);
     }
 
+    // West's hand tests on the top discard in round 3.
     void runTests_data() {
-        QTest::addColumn<Cards>("hand");
-        QTest::addColumn<int>("top");
-        QTest::addColumn<bool>("extends");  // CheckWantDCRun
-        QTest::addColumn<bool>("fills");    // WantDiscardRun2Check
-        QTest::newRow("pair extended") << Cards{Cd(5, S), Cd(6, S), Cd(8, S), Cd(2, D)} << Cd(7, S) << true << false;
-        QTest::newRow("gap in neighbours") << Cards{Cd(5, S), Cd(7, S), Cd(12, D)} << Cd(6, S) << true << false;
-        QTest::newRow("gap not neighbours") << Cards{Cd(5, S), Cd(6, C), Cd(7, S), Cd(12, D)} << Cd(6, S) << false << false;
-        const Cards four{Cd(9, H), Cd(10, H), Cd(11, H), Cd(12, H), Cd(3, C)};
-        QTest::newRow("four below") << four << Cd(8, H) << false << false;
-        QTest::newRow("four above") << four << Cd(13, H) << false << false;
-        QTest::newRow("fills v+2") << Cards{Cd(5, D), Cd(6, D), Cd(7, C), Cd(8, D)} << Cd(7, D) << true << true;
-        QTest::newRow("fills v-1") << Cards{Cd(4, S), Cd(5, C), Cd(6, S), Cd(7, S)} << Cd(5, S) << true << true;
-        QTest::newRow("8 not three places on") << Cards{Cd(5, D), Cd(6, D), Cd(8, D), Cd(9, C)} << Cd(7, D) << true << false;
+        QTest::addColumn<QString>("hand");
+        QTest::addColumn<QString>("top");
+        QTest::addColumn<bool>("fills");      // WantDiscardRun2Check
+        QTest::addColumn<QString>("marked");  // by CheckWantDCRun, "" when it answers false
+        QTest::addColumn<bool>("over");       // the round has ended
+        QTest::newRow("pair extended") << "5S 6S 8S 2D" << "7S" << false << "5S 6S 7S" << false;
+        QTest::newRow("gap in neighbours") << "5S 7S QD" << "6S" << false << "5S 6S 7S" << false;
+        QTest::newRow("gap not neighbours") << "5S 6C 7S QD" << "6S" << false << "" << false;
+        QTest::newRow("three extended below") << "9H TH JH 3C" << "8H" << false << "8H 9H JH" << false;
+        QTest::newRow("four passed over") << "9H TH JH QH 3C" << "8H" << false << "" << false;
+        QTest::newRow("fills v+2") << "5D 6D 7C 8D" << "7D" << true << "5D 6D 7D" << false;
+        QTest::newRow("fills v-1") << "4S 5C 6S 7S" << "5S" << true << "5S 6S 7S" << false;
+        QTest::newRow("8 not three places on") << "5D 6D 8D 9C" << "7D" << false << "5D 6D 7D" << false;
+        QTest::newRow("round over") << "5S 6S 8S 2D" << "7S" << false << "" << true;
     }
     void runTests() {
-        QFETCH(Cards, hand);
-        QFETCH(int, top);
-        QFETCH(bool, extends);
+        QFETCH(QString, hand);
+        QFETCH(QString, top);
         QFETCH(bool, fills);
+        QFETCH(QString, marked);
+        QFETCH(bool, over);
         Table t;
-        t.StartRound(3);
-        Hand(t, 1, hand);
-        t.Discard({top});
+        t.Set(3, qPrintable("W: " + hand + " | D: " + top));
+        t.g.RoundOver = over;
         QCOMPARE(WantDiscardRun2Check(t.g, 1), fills);
-        QCOMPARE(CheckWantDCRun(t.g, 1), extends);
-    }
-
-    void extensionMarksItsRun() {
-        Table t;
-        t.StartRound(3);
-        Hand(t, 1, {Cd(5, S), Cd(6, S), Cd(8, S), Cd(2, D)});
-        t.Discard({Cd(7, S)});
-        QVERIFY(CheckWantDCRun(t.g, 1));
-        for (int c : {Cd(5, S), Cd(6, S), Cd(7, S)}) QVERIFY(t.g.CardTable[c].InRun);
-        QVERIFY(!t.g.CardTable[Cd(8, S)].InRun);
-    }
-
-    void runsContract_data() {
-        QTest::addColumn<int>("round");
-        QTest::addColumn<Cards>("extra");
-        QTest::addColumn<bool>("expected");
-        const Cards second{Cd(1, H), Cd(2, H), Cd(3, H), Cd(4, H)};
-        QTest::newRow("r2 one run") << 2 << Cards{} << true;
-        QTest::newRow("r4 never") << 4 << second + Cards{107} << false;
-        QTest::newRow("r6 one run") << 6 << Cards{} << false;
-        QTest::newRow("r6 run, gap and Joker") << 6 << Cards{107} << true;
-        QTest::newRow("r6 two runs") << 6 << second << true;
-    }
-    void runsContract() {
-        QFETCH(int, round);
-        QFETCH(Cards, extra);
-        QFETCH(bool, expected);
-        Table t;
-        t.StartRound(round);
-        Hand(t, 1, Cards{Cd(4, S), Cd(5, S), Cd(6, S), Cd(7, S), Cd(9, D), Cd(10, D), Cd(12, D)} + extra);
-        QCOMPARE(CheckHasRunsContract(t.g, 1), expected);
-        if (expected && extra == Cards{107}) QCOMPARE(t.g.CardTable[107].Value, 11);  // 9 10 J Q
-    }
-
-    void aRoundThatEndedWantsNothing() {
-        Table t;
-        t.StartRound(2);
-        Hand(t, 1, {Cd(4, S), Cd(5, S), Cd(6, S), Cd(7, S), Cd(10, D), Cd(12, D)});
-        t.Discard({Cd(11, D)});
-        t.g.RoundOver = true;
-        QVERIFY(!CheckIfCardInHand(t.g, 4, S));
-        QVERIFY(!CheckHasRunsContract(t.g, 1));
-        QVERIFY(!CheckWantDCRun(t.g, 1));
-        t.g.RoundOver = false;
-        QVERIFY(CheckHasRunsContract(t.g, 1));
-        QVERIFY(CheckWantDCRun(t.g, 1));
+        QCOMPARE(CheckWantDCRun(t.g, 1), !marked.isEmpty());
+        QCOMPARE(Marked(t.g, &CardRecord::InRun), marked);
     }
 };
 
