@@ -12,6 +12,5 @@ cmake --build build-asan
 
 export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1:halt_on_error=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 (cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure)
 build-asan/meldora_selfplay --games 100 --seed 1 --check
