@@ -310,26 +310,12 @@ void TableWidget::paintFramMelds(QPainter& p) const {
     const TableGeometry g = mapping();
     const Control& f = m.FramMelds;
     const QRect frame = g.toPixelRect(f.Left, f.Top, f.Width, f.Height);
-    p.setPen(QPen(QColor(200, 230, 200), 1));
-    p.setBrush(QColor(0, 0, 0, 35));
-    p.drawRoundedRect(frame, 4, 4);
-    p.setBrush(Qt::NoBrush);
+    // The frame's ground lies on the cloth; here its caption and labels.
     p.setFont(tableFont(f, 9, true));
     p.setPen(QColor(220, 240, 220));
     p.drawText(frame.adjusted(static_cast<int>(g.length(90)), static_cast<int>(g.length(30)), 0, 0),
                Qt::AlignLeft | Qt::AlignTop, Q(f.Caption));
 
-    // Dividing lines between the columns of the meld slots.
-    p.setPen(QPen(QColor(200, 230, 200, 120), 1));
-    for (int k = 2; k <= kMeldSlots; ++k) {
-        const Control& a = m.LblMelds[k - 1];
-        const Control& b = m.LblMelds[k];
-        if (!a.Visible || !b.Visible) continue;
-        const double x = (a.Left + a.Width + b.Left) / 2.0;
-        const QPointF top = g.toPixels(QPointF(x, a.Top));
-        const QPointF bottom = g.toPixels(QPointF(x, f.Top + f.Height - layout::kMeldDividerInset));
-        p.drawLine(top, bottom);
-    }
     for (int k = 1; k <= kMeldSlots; ++k) {
         const Control& c = m.LblMelds[k];
         if (!c.Visible) continue;
@@ -436,21 +422,47 @@ void TableWidget::updateChanged() {
     if (!dirty.isEmpty()) update(dirty);
 }
 
-// The table's cloth, drawn once for the widget's size.
-const QPixmap& TableWidget::felt() {
+// The table's cloth with the meld table's ground on it (its shade, edge and
+// dividing lines, which never lie over a card), drawn again only when the
+// size or the meld table's columns change.
+const QPixmap& TableWidget::cloth() {
     const qreal dpr = devicePixelRatioF();
-    if (felt_.size() != size() * dpr || felt_.devicePixelRatio() != dpr) {
-        felt_ = QPixmap(size() * dpr);
-        felt_.setDevicePixelRatio(dpr);
-        QPainter p(&felt_);
-        p.fillRect(rect(), kFeltDark);
-        const QRectF table = mapping().tableRect();
-        QRadialGradient gradient(table.center(), std::max(table.width(), table.height()) * 0.7);
-        gradient.setColorAt(0, kFelt.lighter(112));
-        gradient.setColorAt(1, kFelt);
-        p.fillRect(table, gradient);
+    const TableModel* m = model_;
+    QString key = QStringLiteral("%1x%2@%3").arg(width()).arg(height()).arg(dpr);
+    if (m && m->FramMelds.Visible) {
+        key += QStringLiteral(" melds %1,%2").arg(m->FramMelds.Left).arg(m->FramMelds.Top);
+        for (int k = 1; k <= kMeldSlots; ++k) key += m->LblMelds[k].Visible ? QLatin1Char('+') : QLatin1Char('-');
     }
-    return felt_;
+    if (key == clothKey_) return cloth_;
+    clothKey_ = key;
+    cloth_ = QPixmap(size() * dpr);
+    cloth_.setDevicePixelRatio(dpr);
+    QPainter p(&cloth_);
+    p.fillRect(rect(), kFeltDark);
+    const TableGeometry g = mapping();
+    const QRectF table = g.tableRect();
+    QRadialGradient gradient(table.center(), std::max(table.width(), table.height()) * 0.7);
+    gradient.setColorAt(0, kFelt.lighter(112));
+    gradient.setColorAt(1, kFelt);
+    p.fillRect(table, gradient);
+    if (m && m->FramMelds.Visible) {
+        p.setRenderHint(QPainter::Antialiasing);
+        const Control& f = m->FramMelds;
+        p.setPen(QPen(QColor(200, 230, 200), 1));
+        p.setBrush(QColor(0, 0, 0, 35));
+        p.drawRoundedRect(g.toPixelRect(f.Left, f.Top, f.Width, f.Height), 4, 4);
+        // Dividing lines between the columns of the meld slots.
+        p.setPen(QPen(QColor(200, 230, 200, 120), 1));
+        for (int k = 2; k <= kMeldSlots; ++k) {
+            const Control& a = m->LblMelds[k - 1];
+            const Control& b = m->LblMelds[k];
+            if (!a.Visible || !b.Visible) continue;
+            const double x = (a.Left + a.Width + b.Left) / 2.0;
+            p.drawLine(g.toPixels(QPointF(x, a.Top)),
+                       g.toPixels(QPointF(x, f.Top + f.Height - layout::kMeldDividerInset)));
+        }
+    }
+    return cloth_;
 }
 
 void TableWidget::paintEvent(QPaintEvent* e) {
@@ -458,7 +470,7 @@ void TableWidget::paintEvent(QPaintEvent* e) {
     const QRegion& region = e->region();
     const qreal dpr = devicePixelRatioF();
     for (const QRect& r : region)
-        p.drawPixmap(r, felt(), QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr));
+        p.drawPixmap(r.topLeft(), cloth(), QRect(r.topLeft() * dpr, r.size() * dpr));
     if (!model_) return;
     const TableModel& m = *model_;
     const TableGeometry g = mapping();

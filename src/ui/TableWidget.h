@@ -88,7 +88,7 @@ private:
     };
     std::vector<SceneItem> buildScene() const;
     void updateChanged();
-    const QPixmap& felt();
+    const QPixmap& cloth();
 
     void placeChildren();
     void applyFocus();
@@ -110,7 +110,8 @@ private:
     QLabel* info_ = nullptr;
     QString appliedFocus_;
     std::vector<SceneItem> scene_;  // as last painted
-    QPixmap felt_;                  // the table's cloth at the widget's size
+    QPixmap cloth_;                 // the table's cloth at the widget's size
+    QString clothKey_;              // what it was drawn for
     int hoverCursor_ = 0;
 };
 

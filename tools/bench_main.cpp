@@ -1,0 +1,242 @@
+// Measures the program's speed and footprint with the real window:
+//
+//   meldora_bench startup   from process start to the welcome message shown
+//   meldora_bench idle      processor time while the window waits: at the
+//                           welcome message and at the player's turn
+//   meldora_bench robots    processor time while the robots play at Medium
+//   meldora_bench paint     one full repaint of the table at 1920x1080 and at
+//                           3840x2160 with a pixel ratio of 2 (median of 50)
+//   meldora_bench game      a whole game in a 1600x1200 window (for
+//                           /usr/bin/time -v: the peak resident size)
+//
+// Run it under the offscreen platform (QT_QPA_PLATFORM=offscreen) or a real
+// display; animation and sound are off unless a command says otherwise.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <vector>
+
+#include "headless/Autopilot.h"
+#include "ui/MFormDeluxe.h"
+#include "ui/MainWindow.h"
+#include "ui/TableWidget.h"
+
+using namespace meldora;
+using namespace meldora::ui;
+
+namespace {
+
+double CpuSeconds() {
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    return r.ru_utime.tv_sec + r.ru_utime.tv_usec / 1e6 + r.ru_stime.tv_sec + r.ru_stime.tv_usec / 1e6;
+}
+
+// Seconds since this process started (from /proc).
+double SinceProcessStart() {
+    std::ifstream stat("/proc/self/stat");
+    std::string line;
+    std::getline(stat, line);
+    std::istringstream fields(line.substr(line.rfind(')') + 2));
+    std::string field;
+    for (int i = 3; i <= 22 && fields >> field; ++i) {
+    }
+    const double started = std::stod(field) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    return now.tv_sec + now.tv_nsec / 1e9 - started;
+}
+
+// Lets the window run for a while, as the program's own pauses do.
+void Wait(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Passes every "May I?" offer with the real button.
+void PassEveryOffer(MainWindow& w, QTimer& passer) {
+    QObject::connect(&passer, &QTimer::timeout, &w, [&w] {
+        QPushButton* pass = w.table()->button(QStringLiteral("CmdPass"));
+        if (pass->isVisible()) pass->click();
+    });
+    passer.start(50);
+}
+
+// Answers the program's message window with button i, as Return on it would.
+void Answer(MainWindow& w, int i) {
+    auto* form = w.findChild<MFormDeluxe*>();
+    if (!form || !form->isVisible()) return;
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(form->Pic1(i), &press);
+}
+
+void Quiet(MainWindow& w) {
+    w.game().settings.NoAnimation = true;
+    w.game().settings.NoSound = true;
+}
+
+int Startup() {
+    MainWindow w(1);
+    Quiet(w);
+    w.show();
+    // The welcome is the first message; note the moment it is up.
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        auto* form = w.findChild<MFormDeluxe*>();
+        if (!form || !form->isVisible()) return;
+        std::printf("startup: welcome shown %.0f ms after the process started\n", SinceProcessStart() * 1000);
+        std::fflush(stdout);
+        std::_Exit(0);
+    });
+    look.start(1);
+    w.start();
+    return QApplication::exec();
+}
+
+// Each step runs from a timer, since the welcome and the robots' turns wait
+// in nested event loops.
+int Idle() {
+    MainWindow w(1);
+    Quiet(w);
+    w.game().settings.Speed = 1;
+    w.show();
+    QTimer passer;
+    QTimer::singleShot(500, [&] {
+        const double before = CpuSeconds();
+        Wait(5000);
+        const double atWelcome = CpuSeconds() - before;
+        Answer(w, 1);  // "Use Menu"
+        QTimer::singleShot(0, [&, atWelcome] {
+            PassEveryOffer(w, passer);
+            w.command(QStringLiteral("MnuNew"))->trigger();
+            passer.stop();
+            const double start = CpuSeconds();
+            Wait(5000);
+            std::printf("idle: %.1f ms of processor time in 5 s at the welcome, %.1f ms in 5 s at the player's turn\n",
+                        atWelcome * 1000, (CpuSeconds() - start) * 1000);
+            QCoreApplication::exit(0);
+        });
+    });
+    w.start();
+    return QApplication::exec();
+}
+
+// A new game at Medium without the deal's animation: the robots play up to
+// the player's turn.
+int Robots() {
+    MainWindow w(5);
+    Quiet(w);
+    w.game().settings.Speed = kSpeedMedium;
+    w.resize(1600, 1200);
+    w.show();
+    QTimer passer;
+    PassEveryOffer(w, passer);
+    QElapsedTimer wall;
+    wall.start();
+    const double start = CpuSeconds();
+    w.command(QStringLiteral("MnuNew"))->trigger();
+    const double seconds = wall.elapsed() / 1000.0, cpu = CpuSeconds() - start;
+    std::printf("robots: %.2f s of play at Medium used %.3f s of processor time: %.1f%% of one core\n", seconds, cpu,
+                100 * cpu / seconds);
+    return 0;
+}
+
+// The table repainted whole, synchronously, at 1920 x 1080 (times the
+// screen's pixel ratio: run with QT_SCALE_FACTOR=2 for 3840 x 2160).
+int Paint() {
+    MainWindow w(3);
+    Quiet(w);
+    w.host().setPaceScale(0);
+    w.show();
+    QTimer passer;
+    PassEveryOffer(w, passer);
+    w.command(QStringLiteral("MnuNew"))->trigger();  // a dealt table, at the player's turn
+    passer.stop();
+    TableWidget* table = w.table();
+    w.resize(w.size() + (QSize(1920, 1080) - table->size()));
+    Wait(100);
+    // The table's whole painting into an image of the screen's pixels,
+    // which the window system then shows.
+    const qreal dpr = table->devicePixelRatioF();
+    QImage image(table->size() * dpr, QImage::Format_RGB32);  // as a window's backing store
+    image.setDevicePixelRatio(dpr);
+    auto paint = [&] {
+        QPainter p(&image);
+        table->render(&p);
+    };
+    paint();  // the card art is drawn and cached once
+    std::vector<double> ms;
+    for (int i = 0; i < 50; ++i) {
+        QElapsedTimer t;
+        t.start();
+        paint();
+        ms.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("paint: one full repaint of the table at %dx%d pixels (%dx%d at ratio %.0f), median of 50: %.2f ms\n",
+                int(table->width() * dpr), int(table->height() * dpr), table->width(), table->height(), dpr,
+                ms[ms.size() / 2]);
+    return 0;
+}
+
+int WholeGame() {
+    MainWindow w(9);
+    Quiet(w);
+    w.host().setPaceScale(0);
+    w.resize(1600, 1200);
+    w.show();
+    Game& g = w.game();
+    Autopilot pilot(g);
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (g.ui.CmdPass.Visible) pilot.AnswerMayI();
+        // "Stock empty" and the like: read and answered.
+        Answer(w, 0);
+    });
+    answer.start(1);
+    w.command(QStringLiteral("MnuNew"))->trigger();
+    int rounds = 1;
+    for (int guard = 0; guard < 5000 && !g.GameOver; ++guard) {
+        if (g.RoundOver) {
+            g.CmdFinished_Click();
+            ++rounds;
+        } else if (g.IsTurn[0]) {
+            pilot.PlayTurn();
+        }
+        w.syncView();
+        QCoreApplication::processEvents();
+    }
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    std::printf("game: %d rounds played in the window; peak resident size %ld MB\n", rounds, r.ru_maxrss / 1024);
+    return g.GameOver ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const char* what = argc > 1 ? argv[1] : "";
+    if (!std::strcmp(what, "startup")) return Startup();
+    if (!std::strcmp(what, "idle")) return Idle();
+    if (!std::strcmp(what, "robots")) return Robots();
+    if (!std::strcmp(what, "paint")) return Paint();
+    if (!std::strcmp(what, "game")) return WholeGame();
+    std::fprintf(stderr, "usage: %s startup|idle|robots|paint|game\n", argv[0]);
+    return 2;
+}
