@@ -198,6 +198,20 @@ int TableModel::CardAt(int x, int y) const {
     return top != 0 && Cds[top].Enabled ? top : 0;
 }
 
+bool TableModel::GrabPoint(int card, layout::Point& at) const {
+    const CardImage& img = Cds[card];
+    // Near the corner first, where a hand grabs a card lying in a fan.
+    static const int kAcross[] = {300, 100, 200, 50, 600, 900};
+    static const int kDown[] = {200, 100, 600, 1200};
+    for (int down : kDown)
+        for (int across : kAcross)
+            if (CardAt(img.Left + across, img.Top + down) == card) {
+                at = {img.Left + across, img.Top + down};
+                return true;
+            }
+    return false;
+}
+
 std::vector<TableLabel> TableModel::TableLabels() const {
     return {{"lblTitle", &lblTitle},     {"LblNames0", &LblNames[0]}, {"LblNames1", &LblNames[1]},
             {"LblNames2", &LblNames[2]}, {"LblNames3", &LblNames[3]}, {"LblStock", &LblStock},

@@ -36,6 +36,7 @@ struct Control {
     int FontSize = 0;    // 0: the window's normal size
     long ZOrder = 0;
     bool Marked = false; // drawn with a single-line border (a chosen Joker label)
+    bool Focused = false; // the keyboard's choice among the Joker panel's labels
 };
 
 using Label = Control;
@@ -78,6 +79,17 @@ struct TableModel {
     Frame FramMelds, FramScore, FramLatestPoints, Framstats, FramJoker;
     Shape ShpStock, ShapeDiscard;
 
+    // Keyboard play: the card with the keyboard's focus frame (a card of the
+    // player's hand, or a Joker lying in a run), whether it is picked up,
+    // where a picked-up card would go (0 the discard area, 1..12 a meld
+    // column), and the Joker panel's focused choice (0..17).
+    struct KeyboardState {
+        int FocusCard = 0;
+        bool Lifted = false;
+        int Target = 0;
+        int JokerChoice = 0;
+    } Keys;
+
     // The pointer, as the window last reported it, and what follows it.
     layout::Point Pointer;
     clsObjectFollowMouse FollowMouse{&Pointer};
@@ -102,6 +114,9 @@ struct TableModel {
     int CardAt(int x, int y) const;
     // The card image on top at a point, enabled or not; 0 when none.
     int TopCardAt(int x, int y) const;
+    // A point where the card lies on top and takes the mouse; false when
+    // none shows (it is covered, hidden or disabled).
+    bool GrabPoint(int card, layout::Point& at) const;
     // The labels painted on the table, in painting order.
     std::vector<TableLabel> TableLabels() const;
     // The tool tip of what lies on top at a point: a card, a painted label,

@@ -22,6 +22,11 @@ void PointerReleased(Game& g, layout::Point at);
 // or a message window opened): the card goes back where it came from.
 void CancelDrag(Game& g);
 
+// ---- keyboard play on the table ------------------------------------------------------
+enum class Key { Left, Right, Up, Down, Home, End, Space, Return, Escape };
+// A key pressed while the table has the keyboard's focus.
+void KeyPressed(Game& g, Key key);
+
 // ---- card dragging --------------------------------------------------------------------
 void PicP_MouseDown(Game& g, int card, MouseButton button);
 void Cds_MouseMove(Game& g, int card);

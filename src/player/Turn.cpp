@@ -38,6 +38,7 @@ void CmdStock_Click(Game& g) {
         g.MayIFrom(0);
         if (Halted(g)) return;
         g.TakeDeckCard(0);
+        g.ui.SetFocus("Table");  // the hand takes the keyboard
         ShowWhatNext(g, " make Contract if you can and wish to or discard a card.",
                      " Lay Off cards if you can and wish to or discard a card.");
     });
@@ -51,6 +52,7 @@ void CmdDiscard_Click(Game& g) {
         g.ui.CmdStock.Visible = false;
         g.PlayerHasDrawn = true;
         g.TakeDiscard(0);
+        g.ui.SetFocus("Table");
         ShowWhatNext(g, "Make contract if you can and wish or discard a card.",
                      "Lay Off cards if you can and wish or discard a card.");
     });

@@ -46,6 +46,8 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed, std::optional<QString>
     });
     connect(table_, &TableWidget::mouseMoved, this,
             [this](QPoint t, Qt::MouseButtons) { run([this, t] { PointerMoved(game_, {t.x(), t.y()}); }); });
+    connect(table_, &TableWidget::keyPressed, this,
+            [this](int key) { run([this, key] { KeyPressed(game_, static_cast<Key>(key)); }); });
     connect(table_, &TableWidget::mouseReleased, this,
             [this](QPoint t, Qt::MouseButton) { run([this, t] { PointerReleased(game_, {t.x(), t.y()}); }); });
 

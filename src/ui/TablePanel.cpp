@@ -111,7 +111,13 @@ void TablePanel::sync(const TableModel& model, const TableGeometry& g) {
         cell.widget->setText(cell.widget->wordWrap() ? text
                                                      : cell.widget->fontMetrics().elidedText(text, Qt::ElideRight, r.width()));
         cell.widget->setEnabled(c.Enabled);
-        if (cell.clickable) cell.widget->setFrameStyle(c.Marked ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+        if (cell.clickable) {
+            // Chosen: a single line; the keyboard's choice: a dotted blue one.
+            const QString style = c.Focused ? QStringLiteral("border: 2px %1 rgb(0, 90, 200);").arg(c.Marked ? "solid" : "dotted")
+                                  : c.Marked ? QStringLiteral("border: 1px solid black;")
+                                             : QString();
+            if (cell.widget->styleSheet() != style) cell.widget->setStyleSheet(style);
+        }
         cell.widget->setVisible(c.Visible && c.Width > 0 && c.Height > 0);
     }
     setVisible(f.Visible);

@@ -9,7 +9,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QKeyEvent>
+#include <limits>
+
 #include "game/Cards.h"
+#include "player/Player.h"
 #include "ui/CardArt.h"
 #include "ui/TablePanel.h"
 
@@ -47,6 +51,7 @@ bool IsPlayerMeldLabel(int m) { return m >= 7 && m <= 9; }  // the player's slot
 
 TableWidget::TableWidget(CardArt& art, QWidget* parent) : QWidget(parent), art_(art) {
     setObjectName(QStringLiteral("Table"));
+    setFocusPolicy(Qt::StrongFocus);  // the hand is played from the keyboard too
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(TablePixelSize() / 2);
@@ -255,6 +260,10 @@ void TableWidget::placeChildren() {
 void TableWidget::applyFocus() {
     const TableModel& m = *model_;
     const QString name = Q(m.Focus);
+    if (name == QLatin1String("Table") && name != appliedFocus_) {
+        setFocus(Qt::OtherFocusReason);
+        appliedFocus_ = name;
+    }
     for (ButtonBinding& b : bindings_) {
         const Control& c = b.control(m);
         bool shown = c.Visible && c.Enabled;
@@ -389,6 +398,20 @@ std::vector<TableWidget::SceneItem> TableWidget::buildScene() const {
         if (!c.Visible || c.Caption.empty()) continue;
         scene.push_back({Item::Label, i, c.ZOrder, rectOf(c, 4), digest(c.Caption)});
     }
+    // Keyboard play, above everything: the target of a carried card and the
+    // frame round the focused card.
+    constexpr long kOnTop = std::numeric_limits<long>::max();
+    if (m.Keys.Lifted) {
+        const layout::Rect area = m.Keys.Target == 0 ? layout::kDiscardArea
+                                                     : layout::Rect{layout::MeldColumnLeft(m.Keys.Target), layout::kBoard.top,
+                                                                    layout::kMeldColumnWidth, layout::kBoard.height};
+        scene.push_back({Item::Target, 0, kOnTop - 1, g.toPixelRect(area.left, area.top, area.width, area.height).adjusted(-3, -3, 3, 3),
+                         static_cast<std::size_t>(m.Keys.Target)});
+    }
+    const int focus = m.Keys.FocusCard;
+    if (hasFocus() && focus > 0 && focus <= kCardCount && m.Cds[focus].Visible)
+        scene.push_back({Item::Focus, focus, kOnTop, cardRect(m.Cds[focus]).adjusted(-4, -4, 4, 4),
+                         static_cast<std::size_t>(m.Keys.Lifted)});
     std::sort(scene.begin(), scene.end(), [](const SceneItem& a, const SceneItem& b) {
         return a.z != b.z ? a.z < b.z : a.kind != b.kind ? a.kind < b.kind : a.index < b.index;
     });
@@ -505,6 +528,20 @@ void TableWidget::paintEvent(QPaintEvent* e) {
             paintLabel(p, QLatin1String(labels[it.index].name), c, g.toPixelRect(c.Left, c.Top, c.Width, c.Height));
             break;
         }
+        case Item::Target: {
+            p.setPen(QPen(QColor(255, 230, 80), 3));
+            p.setBrush(QColor(255, 230, 80, 40));
+            p.drawRoundedRect(QRectF(it.rect).adjusted(2, 2, -2, -2), 6, 6);
+            break;
+        }
+        case Item::Focus: {
+            // Picked up, the card lifts: a shadow under it, a bright frame.
+            const QRectF frame = QRectF(it.rect).adjusted(2, 2, -2, -2);
+            p.setPen(QPen(m.Keys.Lifted ? QColor(255, 230, 80) : QColor(80, 200, 255), 3));
+            p.setBrush(Qt::NoBrush);
+            p.drawRoundedRect(frame, 6, 6);
+            break;
+        }
         }
     }
 }
@@ -547,6 +584,31 @@ void TableWidget::applyCursor() {
     hoverCursor_ = wanted;
     if (wanted) setCursor(art_.cursor(wanted));
     else unsetCursor();
+}
+
+void TableWidget::keyPressEvent(QKeyEvent* e) {
+    static const QHash<int, Key> keys = {
+        {Qt::Key_Left, Key::Left},   {Qt::Key_Right, Key::Right}, {Qt::Key_Up, Key::Up},
+        {Qt::Key_Down, Key::Down},   {Qt::Key_Home, Key::Home},   {Qt::Key_End, Key::End},
+        {Qt::Key_Space, Key::Space}, {Qt::Key_Return, Key::Return}, {Qt::Key_Enter, Key::Return},
+        {Qt::Key_Escape, Key::Escape}};
+    const auto key = keys.find(e->key());
+    if (key == keys.end() || (e->modifiers() & (Qt::AltModifier | Qt::ControlModifier))) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    emit keyPressed(static_cast<int>(*key));
+}
+
+void TableWidget::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    if (model_) updateChanged();
+}
+
+void TableWidget::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    appliedFocus_.clear();
+    if (model_) updateChanged();
 }
 
 void TableWidget::mouseReleaseEvent(QMouseEvent* e) {

@@ -54,6 +54,7 @@ signals:
     void panelPressed(const QString& name, QPoint twips, Qt::MouseButton button);
     void mouseMoved(QPoint twips, Qt::MouseButtons buttons);
     void mouseReleased(QPoint twips, Qt::MouseButton button);
+    void keyPressed(int key);  // a meldora::Key, while the table has the keyboard
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -61,6 +62,9 @@ protected:
     void mousePressEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+    void focusInEvent(QFocusEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
     bool event(QEvent*) override;
 
 private:
@@ -78,7 +82,9 @@ private:
         createButton(name, [member](const TableModel& m) -> const Control& { return m.*member; }, parent);
     }
     // What lies on the painted layer, in the order it is stacked.
-    enum class Item { Melds, LatestPoints, Stock, Discard, Card, Label };
+    // Target: where a card carried by keyboard would go; Focus: the
+    // keyboard's frame round the focused card.
+    enum class Item { Melds, LatestPoints, Stock, Discard, Card, Label, Target, Focus };
     struct SceneItem {
         Item kind;
         int index;
