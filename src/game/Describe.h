@@ -1,0 +1,41 @@
+#pragma once
+// Words for what lies on the table: the names a screen reader reads and the
+// speech switch says. Only what the player may see is ever named: a card
+// face down is "a face-down card", never its face.
+
+#include <string>
+
+namespace meldora {
+
+class Game;
+
+// "Seven of Hearts", "Ace of Spades", "Joker".
+std::string CardName(int card);
+
+// The card as it lies: a Joker in a meld names what it stands for
+// ("Joker standing for the Ace of Spades", "Joker standing for a Seven").
+std::string CardNameInPlay(const Game& g, int card);
+
+// "your hand", "West's hand", "North's run", "your set", "the discard
+// pile", "the stock". Empty for a card not on the table.
+std::string CardPlaceName(const Game& g, int card);
+
+// The whole accessible name of a card image:
+// "Seven of Hearts, your hand, card 3 of 11",
+// "Joker standing for the Ace of Spades, North's run",
+// "Face-down card, West's hand, card 2 of 10".
+std::string CardAccessibleName(const Game& g, int card);
+
+// "Discard pile: Queen of Clubs, 14 cards" / "Discard pile: empty".
+std::string DiscardPileName(const Game& g);
+// "Stock: 52 cards".
+std::string StockName(const Game& g);
+
+// A seat's name in the possessive as the table speaks of it: "your" for
+// the player, "WestBot's" for a robot.
+std::string SeatPossessive(const Game& g, int seat);
+
+// Which seat owns meld slot `slot` in `round` (-1 for none).
+int MeldSlotOwner(int round, int slot);
+
+}  // namespace meldora
