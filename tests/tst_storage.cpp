@@ -69,7 +69,7 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::newRow("double quotes") << "Bob \"the Blade\"" << "Bob 'the Blade'";
         QTest::newRow("comma") << "Smith, Jo" << "Smith, Jo";
-        QTest::newRow("line break") << "Al\r\nice\n" << "Alice";
+        QTest::newRow("line break, DEL") << "Al\r\nic\x7F" "e\n" << "Alice";
         QTest::newRow("accents") << "Zoë Müller" << "Zoë Müller";
         QTest::newRow("too long, cut between characters")
             << "x" + QString(3000, QChar(0xE9)) << "x" + QString(1999, QChar(0xE9));
@@ -132,6 +132,7 @@ private slots:
         QTest::newRow("names binary") << kNamesFile << QByteArray("\"A") + '\0' + QByteArray("\",\"B\",\"C\",\"D\"\r\n") << "binary";
         QTest::newRow("names two lines") << kNamesFile << (kDefaultNames + kDefaultNames) << "2 lines instead of 1";
         QTest::newRow("names overlong") << kNamesFile << "\"" + QByteArray(70000, 'x') + kDefaultNames << "64 KiB";
+        QTest::newRow("names DEL") << kNamesFile << QByteArray("\"A\x7F\",\"B\",\"C\",\"D\"\r\n") << "binary";
         QTest::newRow("names stray CR") << kNamesFile << QByteArray("\"A\"\r,\"B\",\"C\",\"D\"\r\n") << "carriage return";
         QTest::newRow("won negative") << kStatsFile << QByteArray("3,-1,0,0,250\r\n") << "West (-1) are not between";
         QTest::newRow("won above 16 bits") << kStatsFile << QByteArray("32768,0,0,0,250\r\n") << "between 0 and 32767";
@@ -181,6 +182,8 @@ private slots:
                                          << "the player in round 2 (-1) are not between 0 and 837";
         QTest::newRow("points beyond the pack") << QByteArray(lines).replace("837", "838") + last << refused << "(838)";
         QTest::newRow("no dealer") << lines + "#TRUE#,3,#FALSE#,#FALSE#,#FALSE#,#FALSE#\r\n" << refused << "no dealer";
+        QTest::newRow("points in a round to come") << lines.left(lines.size() - 9) + "0,0,9,0\r\n" + last
+                                                   << refused << "points of North in round 7, which has not been played";
         QTest::newRow("two dealers") << lines + "#TRUE#,3,#TRUE#,#FALSE#,#TRUE#,#FALSE#\r\n" << refused << "more than one dealer";
     }
     void savedGameLoad() {
@@ -201,30 +204,69 @@ private slots:
         QCOMPARE(Get(kSavedGameFile), bytes);
     }
 
-    // The saved game's bytes; a save that fails after any number k of bytes
-    // leaves the old file whole.
-    void savedGameBytesAndInterruptedSave() {
-        QVERIFY(SaveGame(Folder(), kRoundThree).Ok);
-        QCOMPARE(Get(kSavedGameFile), kRoundThreeFile);
-        SavedGame next = kRoundThree;
-        next.Round = 4;
-        next.RoundPoints[1][4] = 61;
-        const std::size_t size = kRoundThreeFile.size() + 1;
-        for (std::size_t k = 0; k <= size; ++k) {
-            FailingSink sink(k, k == size);
-            const SaveResult result = SaveGame(Folder(), next, &sink);
-            QVERIFY2(!result.Ok, qPrintable(QString::number(k)));
-            QVERIFY(QString::fromStdString(result.Message).startsWith("Scores.dat could not be saved ("));
-            QCOMPARE(Get(kSavedGameFile), kRoundThreeFile);
-            QCOMPARE(Get("Scores.dat.tmp"), QByteArray("<missing>"));
+    // Each file's bytes; a save that fails after any number k of bytes of
+    // the new file, or when closing it, leaves the old file whole and
+    // readable, says so, and leaves no temporary file behind.
+    void interruptedSave_data() {
+        QTest::addColumn<QString>("file");
+        for (const char* file : {kNamesFile, kStatsFile, kSwitchesFile, kSavedGameFile}) QTest::newRow(file) << file;
+    }
+    void interruptedSave() {
+        QFETCH(QString, file);
+        const Settings old{{"A", "B", "C", "D"}, {3, 1, 0, 0}, kSpeedFast, true, false};
+        const Settings next{{"Smith, Jo", "W", "N", "E"}, {4, 1, 0, 12}, kSpeedSlow, false, true};
+        SavedGame nextGame = kRoundThree;
+        nextGame.Round = 4;
+        nextGame.RoundPoints[1][4] = 61;
+        QVERIFY(SaveNames(Folder(), old).Ok && SaveStats3(Folder(), old).Ok && SaveSwitches(Folder(), old).Ok &&
+                SaveGame(Folder(), kRoundThree).Ok);
+        QCOMPARE(Get(kNamesFile) + Get(kStatsFile) + Get(kSwitchesFile) + Get(kSavedGameFile),
+                 "\"A\",\"B\",\"C\",\"D\"\r\n3,1,0,0,150\r\n#TRUE#,#FALSE#\r\n" + kRoundThreeFile);
+        auto save = [&](ByteSink* sink) {
+            return file == kNamesFile      ? SaveNames(Folder(), next, sink)
+                   : file == kStatsFile    ? SaveStats3(Folder(), next, sink)
+                   : file == kSwitchesFile ? SaveSwitches(Folder(), next, sink)
+                                           : SaveGame(Folder(), nextGame, sink);
+        };
+        // Reads all four files back: true when each holds `s` and `game`.
+        auto holds = [&](const Settings& s, const SavedGame& game) {
+            Settings back;
+            SavedGame g;
+            return LoadSettings(Folder(), back).empty() && back.SeatNames == s.SeatNames &&
+                   back.GamesWon == s.GamesWon && back.Speed == s.Speed && back.NoAnimation == s.NoAnimation &&
+                   back.NoSound == s.NoSound && LoadSavedGame(Folder(), g).Status == LoadStatus::Loaded &&
+                   std::memcmp(g.RoundPoints, game.RoundPoints, sizeof g.RoundPoints) == 0 && g.Round == game.Round &&
+                   std::memcmp(g.IsDealer, game.IsDealer, sizeof g.IsDealer) == 0;
+        };
+        const QByteArray before = Get(file);
+        // Every k short of the whole file fails in the write; at the whole
+        // file the close fails.
+        std::size_t k = 0;
+        for (bool done = false; !done; ++k) {
+            FailingSink sink(k, false);
+            const SaveResult probe = save(&sink);
+            done = probe.Ok;
+            if (done) {
+                // That was the whole file: put the old one back and fail its close.
+                QCOMPARE(std::size_t(Get(file).size()), k);
+                Put(file, before);
+            }
+            FailingSink failing(k, done);
+            const SaveResult result = save(&failing);
+            const QString message = QString::fromStdString(result.Message);
+            QVERIFY2(!result.Ok && message.startsWith(file + " could not be saved (") &&
+                         message.endsWith("). The previous file is unchanged."),
+                     qPrintable(QString::number(k) + ": " + message));
+            QCOMPARE(Get(file), before);
+            QCOMPARE(Get(file + ".tmp"), QByteArray("<missing>"));
+            QVERIFY2(holds(old, kRoundThree), qPrintable(QString::number(k)));
         }
-        FailingSink enough(size, false);
-        QVERIFY(SaveGame(Folder(), next, &enough).Ok);
-        SavedGame back;
-        QCOMPARE(int(LoadSavedGame(Folder(), back).Status), int(LoadStatus::Loaded));
-        QCOMPARE(std::memcmp(back.RoundPoints, next.RoundPoints, sizeof next.RoundPoints), 0);
-        QCOMPARE(back.Round, 4);
-        QCOMPARE(std::memcmp(back.IsDealer, next.IsDealer, sizeof next.IsDealer), 0);
+        QVERIFY(save(nullptr).Ok);
+        const bool names = file == kNamesFile, stats = file == kStatsFile, switches = file == kSwitchesFile;
+        const Settings now{names ? next.SeatNames : old.SeatNames, stats ? next.GamesWon : old.GamesWon,
+                           stats ? next.Speed : old.Speed, switches ? next.NoAnimation : old.NoAnimation,
+                           switches ? next.NoSound : old.NoSound};
+        QVERIFY(holds(now, file == kSavedGameFile ? nextGame : kRoundThree));
     }
 
     void statistics_data() {

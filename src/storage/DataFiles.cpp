@@ -165,7 +165,9 @@ std::string CleanName(std::string_view typed) {
     std::string name;
     for (char c : typed) {
         if (c == '"') c = '\'';
-        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') name += c;
+        // The reader judges a file with control bytes (DEL too) binary.
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 0x20 && byte != 0x7F) || c == '\t') name += c;
     }
     if (name.size() > kMaxNameLength) {
         std::size_t cut = kMaxNameLength;
@@ -236,6 +238,13 @@ std::string CheckSavedGame(const std::vector<Record>& r) {
                        ") are not between 0 and " + std::to_string(kMaxRoundPoints);
         }
     }
+    // The rounds after the last one played are still to come: a point in
+    // one of them would show on the board and count in the totals.
+    for (int round = static_cast<int>(reached) + 1; round <= 7; ++round)
+        for (int s = 0; s < 4; ++s)
+            if (r[round - 1][s].number != 0)
+                return "it holds points of " + std::string(kSeatWords[s]) + " in round " +
+                       std::to_string(round) + ", which has not been played";
     const auto dealers =
         std::count_if(r[7].begin() + 2, r[7].end(), [](const Field& f) { return f.flag; });
     if (dealers == 0) return "it names no dealer";

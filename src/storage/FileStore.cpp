@@ -14,10 +14,10 @@ std::vector<std::string> FileStore::LoadSettings(Settings& settings) {
     return meldora::LoadSettings(folder_, settings);
 }
 
-std::string FileStore::SaveNames(const Settings& s) { return MessageOf(meldora::SaveNames(folder_, s)); }
-std::string FileStore::SaveStats(const Settings& s) { return MessageOf(meldora::SaveStats3(folder_, s)); }
-std::string FileStore::SaveSwitches(const Settings& s) { return MessageOf(meldora::SaveSwitches(folder_, s)); }
-std::string FileStore::SaveGame(const SavedGame& g) { return MessageOf(meldora::SaveGame(folder_, g)); }
+std::string FileStore::SaveNames(const Settings& s) { return MessageOf(meldora::SaveNames(folder_, s, sink_)); }
+std::string FileStore::SaveStats(const Settings& s) { return MessageOf(meldora::SaveStats3(folder_, s, sink_)); }
+std::string FileStore::SaveSwitches(const Settings& s) { return MessageOf(meldora::SaveSwitches(folder_, s, sink_)); }
+std::string FileStore::SaveGame(const SavedGame& g) { return MessageOf(meldora::SaveGame(folder_, g, sink_)); }
 LoadGameResult FileStore::LoadGame(SavedGame& g) { return meldora::LoadSavedGame(folder_, g); }
 std::string FileStore::CleanName(const std::string& typed) { return meldora::CleanName(typed); }
 

@@ -4,12 +4,15 @@
 #include <filesystem>
 
 #include "game/DataStore.h"
+#include "storage/AtomicFile.h"
 
 namespace meldora {
 
 class FileStore : public DataStore {
 public:
-    explicit FileStore(std::filesystem::path folder) : folder_(std::move(folder)) {}
+    // Writes go through `sink` (the disk when null; a failing one in tests).
+    explicit FileStore(std::filesystem::path folder, ByteSink* sink = nullptr)
+        : folder_(std::move(folder)), sink_(sink) {}
 
     const std::filesystem::path& folder() const { return folder_; }
 
@@ -23,6 +26,7 @@ public:
 
 private:
     std::filesystem::path folder_;
+    ByteSink* sink_;
 };
 
 }  // namespace meldora

@@ -42,7 +42,7 @@ bool SplitLines(std::string_view contents, std::vector<std::string>& lines, std:
     constexpr std::string_view bom = "\xEF\xBB\xBF";
     if (contents.substr(0, bom.size()) == bom) contents.remove_prefix(bom.size());
     for (unsigned char c : contents) {
-        if (c < 0x20 && c != '\t' && c != '\r' && c != '\n') {
+        if ((c < 0x20 || c == 0x7F) && c != '\t' && c != '\r' && c != '\n') {
             error = "it holds binary data";
             return false;
         }

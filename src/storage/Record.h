@@ -31,7 +31,8 @@ std::string JoinRecord(const Record& fields);
 
 // Splits file contents into lines without their line ends, dropping a byte
 // order mark and blank lines at the end. False with a reason when the
-// contents are binary (control bytes other than tab and line ends).
+// contents are binary (control bytes, DEL among them, other
+// than tab and line ends).
 bool SplitLines(std::string_view contents, std::vector<std::string>& lines, std::string& error);
 
 // Parses one line without its line end. False with a reason on anything
