@@ -20,8 +20,8 @@ namespace {
 
 // A table whose data lives in `folder`.
 struct Kept : Table {
-    explicit Kept(const QString& folder, unsigned seed = 1)
-        : Table(seed, IdleRobots()), store(std::filesystem::path(folder.toStdString())) {
+    explicit Kept(const QString& folder, unsigned seed = 1, ByteSink* sink = nullptr)
+        : Table(seed, IdleRobots()), store(std::filesystem::path(folder.toStdString()), sink) {
         g.store = &store;
         store.LoadSettings(settings);
     }
@@ -49,6 +49,20 @@ struct BrokenStore : DataStore {
     std::string CleanName(const std::string& typed) override { return typed; }
 };
 
+// A disk that takes `budget` bytes of a file and then is full.
+struct FullDisk : StdioSink {
+    bool Write(std::string_view bytes, std::string& error) override {
+        error = "No space left on device";
+        return StdioSink::Write(bytes.substr(0, budget), error) && bytes.size() <= budget;
+    }
+    std::size_t budget = 0;
+};
+
+QByteArray Contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
 std::vector<std::string> Titles(const Table& t) {
     std::vector<std::string> titles;
     for (const auto& m : t.host.messages) titles.push_back(m.title);
@@ -68,6 +82,7 @@ private slots:
     void optionsAreKept();
     void leaving();
     void failedWritesAreTold();
+    void interruptedSave();
 };
 
 void TestCommands::saveAndCarryOn() {
@@ -269,6 +284,46 @@ void TestCommands::failedWritesAreTold() {
     QCOMPARE(Titles(t), (std::vector<std::string>{"Meldora", "Meldora"}));
     QCOMPARE(t.host.messages[0].prompt, std::string("Scores.dat could not be saved (disk full)."));
     QVERIFY(!t.host.quitRequested);  // the game is not lost by leaving
+}
+
+// "Sa&ve Only" on a disk that fills after any number of bytes: the failure
+// is told, never "Game Saved.", and the game saved before still loads.
+void TestCommands::interruptedSave() {
+    QTemporaryDir dir;
+    {
+        Kept t(dir.path());
+        EndRound(t, 2, 10);
+        CmdSve_Click(t.g);
+        QCOMPARE(t.host.messages.back().title, std::string("Game Saved."));
+    }
+    const QString scores = dir.filePath("Scores.dat");
+    const QByteArray before = Contents(scores);
+    FullDisk disk;
+    Kept t(dir.path(), 1, &disk);
+    EndRound(t, 3, 20);
+    for (;; ++disk.budget) {
+        t.host.messages.clear();
+        t.g.ui.CmdSve.Visible = true;
+        CmdSve_Click(t.g);
+        QCOMPARE(t.host.messages.size(), std::size_t(1));
+        if (t.host.messages[0].title == "Game Saved.") break;
+        QCOMPARE(t.host.messages[0].title, std::string("Meldora"));
+        QVERIFY(t.host.messages[0].prompt.rfind("Scores.dat could not be saved (No space left on device)", 0) == 0);
+        QCOMPARE(Contents(scores), before);
+        QVERIFY(!QFile::exists(scores + ".tmp"));
+    }
+    // It was told only once the whole file was written.
+    QCOMPARE(std::size_t(Contents(scores).size()), disk.budget);
+    QVERIFY(Contents(scores) != before);
+    QFile file(scores);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(before);
+    file.close();
+    Kept next(dir.path());
+    LoadSavedGame(next.g);
+    QCOMPARE(next.g.Round, 3);
+    QCOMPARE(next.g.Totals[1], 15);  // 11 in round 1 and the Four left in hand in round 2
+    QCOMPARE(next.CheckInvariants(), QString());
 }
 
 QTEST_GUILESS_MAIN(TestCommands)
