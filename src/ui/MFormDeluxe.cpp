@@ -1,5 +1,6 @@
 #include "ui/MFormDeluxe.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -58,7 +59,10 @@ BevelPanel::BevelPanel(int index, QWidget* parent) : QWidget(parent), index_(ind
     placeCaption();
 }
 
-void BevelPanel::setCaption(const QString& text) { label_->setText(text); }
+void BevelPanel::setCaption(const QString& text) {
+    label_->setText(text);
+    setAccessibleName(QString(text).remove(QLatin1Char('&')));
+}
 
 void BevelPanel::setSunken(bool sunken) {
     sunken_ = sunken;
@@ -163,6 +167,8 @@ void MFormDeluxe::prepare(const QString& prompt, const QString& button0, const Q
     for (BevelPanel* p : panels_) p->setSunken(false);
 
     prompt_->setText(prompt);
+    setAccessibleName(title);
+    setAccessibleDescription(prompt);
     const int promptHeightPx = qMax(prompt_->fontMetrics().height(),
                                     prompt_->heightForWidth(Px(kMessagePromptWidth)));
 
@@ -198,6 +204,13 @@ int MFormDeluxe::ask(const QString& prompt, const QString& button0, const QStrin
                      const QString& button2, const QString& title) {
     prepare(prompt, button0, button1, button2, title);
     return run();
+}
+
+// A screen reader reads the message as soon as it is up.
+void MFormDeluxe::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 int MFormDeluxe::run() {

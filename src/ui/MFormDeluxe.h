@@ -71,6 +71,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void showEvent(QShowEvent*) override;
 
 private:
     void buttonClicked(int index);

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "game/Commands.h"
+#include "game/Describe.h"
 #include "player/Player.h"
 #include "storage/FileStore.h"
 #include "robots/Robots.h"
@@ -53,6 +54,14 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed, std::optional<QString>
 
     buildMenus();
     buildStatusBar();
+
+    table_->setCardNamer([this](int card) {
+        const Game& g = game_;
+        if (g.CardTable[card].Location == LocDiscard && card == g.TopDiscard())
+            return QString::fromStdString(DiscardPileName(g));
+        if (g.CardTable[card].Location == LocStock) return QString::fromStdString(StockName(g));
+        return QString::fromStdString(CardAccessibleName(g, card));
+    });
 
     host_.beforeWait = [this] { syncView(); };
     // A message window never opens over a card in mid-air.
@@ -166,6 +175,8 @@ void MainWindow::syncView() {
         const QString text = QString::fromStdString(m.StatusPanel[i]);
         panel->setText(panel->fontMetrics().elidedText(text, Qt::ElideRight, panel->contentsRect().width()));
         panel->setToolTip(panel->text() == text ? QString::fromLatin1(kStatusTips[i]) : text);
+        // A screen reader reads the whole line, told when it changes.
+        if (panel->accessibleName() != text) panel->setAccessibleName(text);
     }
     gameMenu_->setEnabled(m.MnuGameEnabled);
     gameMenu_->menuAction()->setEnabled(m.MnuGameEnabled);

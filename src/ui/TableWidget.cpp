@@ -1,5 +1,9 @@
 #include "ui/TableWidget.h"
 
+#include <QAccessible>
+
+#include "ui/TableAccessible.h"
+
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -52,6 +56,8 @@ bool IsPlayerMeldLabel(int m) { return m >= 7 && m <= 9; }  // the player's slot
 TableWidget::TableWidget(CardArt& art, QWidget* parent) : QWidget(parent), art_(art) {
     setObjectName(QStringLiteral("Table"));
     setFocusPolicy(Qt::StrongFocus);  // the hand is played from the keyboard too
+    InstallTableAccessibility();  // before anything asks for the table's accessible object
+    setAccessibleName(QStringLiteral("Card table"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(TablePixelSize() / 2);
@@ -206,6 +212,81 @@ void TableWidget::sync(const TableModel& model) {
         update();
     } else {
         updateChanged();
+    }
+    announceChanges();
+}
+
+std::vector<int> TableWidget::paintedKeys() const {
+    std::vector<int> keys;
+    for (const SceneItem& it : scene_) {
+        if (it.kind == Item::Card) keys.push_back(it.index);
+        if (it.kind == Item::Label) keys.push_back(1000 + it.index);
+    }
+    return keys;
+}
+
+QString TableWidget::paintedName(int key) const {
+    if (!model_) return {};
+    if (key >= 1 && key <= kCardCount) return cardNamer_ ? cardNamer_(key) : QString();
+    const std::vector<TableLabel> labels = model_->TableLabels();
+    const int i = key - 1000;
+    if (i < 0 || i >= static_cast<int>(labels.size())) return {};
+    return Q(labels[i].control->Caption).remove(QLatin1Char('&')).simplified();
+}
+
+QString TableWidget::paintedDescription(int key) const {
+    if (!model_) return {};
+    if (key >= 1 && key <= kCardCount) return Q(model_->Cds[key].ToolTip);
+    const std::vector<TableLabel> labels = model_->TableLabels();
+    const int i = key - 1000;
+    if (i < 0 || i >= static_cast<int>(labels.size())) return {};
+    return Q(labels[i].control->ToolTip);
+}
+
+QRect TableWidget::paintedRect(int key) const {
+    const bool card = key >= 1 && key <= kCardCount;
+    for (const SceneItem& it : scene_)
+        if ((card && it.kind == Item::Card && it.index == key) || (!card && it.kind == Item::Label && it.index == key - 1000))
+            return it.rect;
+    return {};
+}
+
+int TableWidget::focusedCard() const { return model_ ? model_->Keys.FocusCard : 0; }
+
+// The lines that change as the game goes (the two instruction lines, the
+// robots' line, the yellow info label) are told to screen readers when
+// their text changes, and so is the keyboard's frame moving to a card.
+void TableWidget::announceChanges() {
+    if (!model_ || !QAccessible::isActive()) return;
+    QAccessibleInterface* me = QAccessible::queryAccessibleInterface(this);
+    auto* table = me ? dynamic_cast<TableAccessible*>(me) : nullptr;
+    if (!table) return;
+    const std::vector<TableLabel> labels = model_->TableLabels();
+    for (int i = 0; i < static_cast<int>(labels.size()); ++i) {
+        const QString text = Q(labels[i].control->Caption);
+        const QString name = QLatin1String(labels[i].name);
+        if (name != QLatin1String("LblP") && name != QLatin1String("LblBots")) continue;
+        if (announced_.value(1000 + i) == text) continue;
+        announced_.insert(1000 + i, text);
+        if (text.isEmpty() || !labels[i].control->Visible) continue;
+        QAccessibleEvent changed(table->painted(1000 + i), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+    const QString info = model_->LblInfo.Visible ? Q(model_->LblInfo.Caption) : QString();
+    if (announced_.value(0) != info) {
+        announced_.insert(0, info);
+        if (!info.isEmpty()) {
+            QAccessibleEvent alert(info_, QAccessible::Alert);
+            QAccessible::updateAccessibility(&alert);
+        }
+    }
+    const int focus = model_->Keys.FocusCard;
+    if (focus != announcedFocus_) {
+        announcedFocus_ = focus;
+        if (hasFocus() && focus >= 1 && focus <= kCardCount) {
+            QAccessibleEvent focused(table->painted(focus), QAccessible::Focus);
+            QAccessible::updateAccessibility(&focused);
+        }
     }
 }
 

@@ -47,6 +47,17 @@ public:
 
     QSize sizeHint() const override;
 
+    // ---- for screen readers ---------------------------------------------
+    // Names a card image as the player sees it ("Seven of Hearts, your
+    // hand, card 3 of 11"); set by the window, which knows the game.
+    void setCardNamer(std::function<QString(int card)> namer) { cardNamer_ = std::move(namer); }
+    // The painted things, bottom first: cards 1..107, labels 1000 + i.
+    std::vector<int> paintedKeys() const;
+    QString paintedName(int key) const;
+    QString paintedDescription(int key) const;
+    QRect paintedRect(int key) const;  // widget pixels; empty when not shown
+    int focusedCard() const;
+
 signals:
     void buttonClicked(const QString& name);
     void jokerChoiceClicked(int index);  // LblValue(index) on the Joker panel
@@ -119,6 +130,11 @@ private:
     QPixmap cloth_;                 // the table's cloth at the widget's size
     QString clothKey_;              // what it was drawn for
     int hoverCursor_ = 0;
+    std::function<QString(int)> cardNamer_;
+    // What screen readers were last told of the lines that change in play.
+    QHash<int, QString> announced_;
+    int announcedFocus_ = 0;
+    void announceChanges();
 };
 
 }  // namespace meldora::ui
