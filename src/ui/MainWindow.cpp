@@ -57,9 +57,17 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed, std::optional<QString>
 
     table_->setCardNamer([this](int card) {
         const Game& g = game_;
-        if (g.CardTable[card].Location == LocDiscard && card == g.TopDiscard())
-            return QString::fromStdString(DiscardPileName(g));
-        if (g.CardTable[card].Location == LocStock) return QString::fromStdString(StockName(g));
+        // A pile is read once, by its top card; the cards under it are not
+        // listed.
+        const int loc = g.CardTable[card].Location;
+        if (loc == LocDiscard) return card == g.TopDiscard() ? QString::fromStdString(DiscardPileName(g)) : QString();
+        if (loc == LocStock) {
+            for (int c = 1; c <= kCardCount; ++c)
+                if (c != card && g.CardTable[c].Location == LocStock && g.ui.Cds[c].Visible &&
+                    g.ui.Cds[c].ZOrder > g.ui.Cds[card].ZOrder)
+                    return QString();
+            return QString::fromStdString(StockName(g));
+        }
         return QString::fromStdString(CardAccessibleName(g, card));
     });
 

@@ -219,7 +219,8 @@ void TableWidget::sync(const TableModel& model) {
 std::vector<int> TableWidget::paintedKeys() const {
     std::vector<int> keys;
     for (const SceneItem& it : scene_) {
-        if (it.kind == Item::Card) keys.push_back(it.index);
+        // Cards with no name of their own (under a pile's top card) are left out.
+        if (it.kind == Item::Card && !paintedName(it.index).isEmpty()) keys.push_back(it.index);
         if (it.kind == Item::Label) keys.push_back(1000 + it.index);
     }
     return keys;
