@@ -78,6 +78,9 @@ void QtHost::EndMayIWait() {
 
 void QtHost::Interrupt() {
     for (QEventLoop* loop : loops_) loop->quit();
+    // What the old chain had to say is no longer news.
+    speechQueue_.clear();
+    if (speech_ && speech_->state() == QTextToSpeech::Speaking) speech_->stop();
 }
 
 void QtHost::Shutdown() {
