@@ -100,7 +100,7 @@ void TestMainWindow::menusAndStatusBar() {
     QCOMPARE(Texts(MenuOf(w, 2)->actions()),
              (QStringList{"Enter Your Name", "Enter Name of West Bot", "Enter name of North Bot",
                           "Enter name of East Bot", "Spee&d", "Cards Animation on and off",
-                          "Card sound on and off"}));
+                          "Card sound on and off", "Speak cards and moves on and off"}));
     QCOMPARE(Texts(w.command(QStringLiteral("MnuSpeed"))->menu()->actions()),
              (QStringList{"Learning Only Slow", "Slow", "Medium", "Fast"}));
     QCOMPARE(Texts(MenuOf(w, 3)->actions()), (QStringList{"Current Scores", "General Statistics"}));

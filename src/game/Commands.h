@@ -22,6 +22,7 @@ void MnuSpeed_Click(Game& g, int speed);
 void MnuName_Click(Game& g, int seat);
 void MnuNoAnim_Click(Game& g);
 void MnuNoSound_Click(Game& g);
+void MnuSpeech_Click(Game& g);
 
 // ---- the saved game and leaving ------------------------------------------------------
 void CmdSave_Click(Game& g);  // "Save  and E&xit"

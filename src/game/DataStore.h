@@ -44,6 +44,12 @@ public:
     // `game` is filled only when the result is Loaded.
     virtual LoadGameResult LoadGame(SavedGame& game) = 0;
 
+    // The speech switch, kept in a file of its own. A store without it, a
+    // missing file and one that cannot be read all mean off, silently.
+    virtual bool LoadSpeech() { return false; }
+    // Empty text, or a message for the player when the file was not written.
+    virtual std::string SaveSpeech(const Settings&) { return {}; }
+
     // A typed name as the names file can hold it.
     virtual std::string CleanName(const std::string& typed) = 0;
 };

@@ -106,7 +106,12 @@ void Game::ShowGameText(const std::string& text) {
     Pause();
 }
 
+void Game::Say(const std::string& text) {
+    if (settings.Speech) host.Speak(text);
+}
+
 void Game::ShowInfo(const std::string& text) {
+    Say(text);
     ui.LblInfo.Visible = true;
     ui.BringToFront(ui.LblInfo);
     ui.LblInfo.Caption = text;

@@ -19,6 +19,10 @@ public:
     // and returns at once. A missing file or device is silent.
     virtual void PlaySound(const std::string& file) = 0;
 
+    // Says `text` aloud and returns at once; texts said while one is still
+    // being spoken wait their turn. Without a speech engine it is silent.
+    virtual void Speak(const std::string& text) = 0;
+
     // The program's own message window. Returns the index (0, 1, 2) of the
     // button clicked, or -1 when the window was closed another way. Empty
     // button1/button2 captions hide those buttons; button `focus` has the

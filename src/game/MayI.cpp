@@ -43,7 +43,9 @@ bool Game::CheckForSameValue() {
     return false;
 }
 
+// A robot's claim (the player claims with the May I button).
 void Game::TakeMayI(int seat) {
+    Say(SeatName(seat) + " says May I?");
     ShowGameText(SeatName(seat) + " says May I? and takes the Discard and Stock card.");
     PlayMayISound(seat);
     Pause();

@@ -1,6 +1,6 @@
 #pragma once
 // Values that live for the whole run beside the game: the seat names, the
-// games won per seat, the pace and the two switches. Each is declared here
+// games won per seat, the pace and the switches. Each is declared here
 // once with its default.
 
 #include <array>
@@ -19,6 +19,7 @@ struct Settings {
     int Speed = kSpeedMedium;
     bool NoAnimation = false;
     bool NoSound = false;
+    bool Speech = false;  // robots' moves and the information texts said aloud
 };
 
 }  // namespace meldora

@@ -49,8 +49,10 @@ void Game::ReportStore(const std::string& message) {
 void Form_Load(Game& g) {
     g.RunHandler("Form_Load", [&] {
         std::string problems;
-        if (g.store)
+        if (g.store) {
             for (const std::string& m : g.store->LoadSettings(g.settings)) problems += (problems.empty() ? "" : "\n") + m;
+            g.settings.Speech = g.store->LoadSpeech();
+        }
         PrintStats(g);
         g.ui.lblTitle.Visible = true;
         if (!g.settings.NoAnimation) OpeningShow(g);

@@ -142,4 +142,17 @@ void MnuNoSound_Click(Game& g) {
     });
 }
 
+void MnuSpeech_Click(Game& g) {
+    g.RunHandler("MnuSpeech", [&] {
+        g.settings.Speech = !g.settings.Speech;
+        const bool on = g.settings.Speech;
+        g.ShowMessage(g.PlayerName() + (on ? " you have now turned the spoken cards and moves on. Click here again "
+                                             "to turn it off."
+                                           : " you have now turned the spoken cards and moves off. Click here again "
+                                             "to turn it on."),
+                      "Right", "", "", on ? "Speech On." : "Speech Off.");
+        if (g.store) g.ReportStore(g.store->SaveSpeech(g.settings));
+    });
+}
+
 }  // namespace meldora

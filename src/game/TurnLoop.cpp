@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "game/Describe.h"
 #include "game/Game.h"
 
 namespace meldora {
@@ -36,6 +37,7 @@ void Game::TakeDeckCard(int seat) {
     ShowSeatText(seat, "is taking Stock Card.");
     const int c = GetSingleCard();
     if (c == 0) return;
+    if (seat != 0) Say(SeatName(seat) + " takes a card from the stock");
     AnimateStockCard(seat, c);
     GiveCardToSeat(seat, c);
     RedrawStock();
@@ -51,6 +53,7 @@ void Game::TakeDiscard(int seat) {
         return;
     }
     const int t = DiscardPile[DiscardCount];
+    if (seat != 0) Say(SeatName(seat) + " takes the " + CardName(t) + " from the discard pile");
     ShowSeatText(seat, " taking Discard " + CardTable[t].FullName +
                            " card so not on offer other players.");
     LastDiscardTaken = t;

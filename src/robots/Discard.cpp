@@ -3,6 +3,7 @@
 // it protects the pairs, runs and long suits it is building, by rules that
 // depend on the round's contract.
 
+#include "game/Describe.h"
 #include "game/Game.h"
 #include "robots/RobotSupport.h"
 #include "robots/Robots.h"
@@ -238,6 +239,7 @@ void FailSafeDiscard(Game& g, int seat) {
 
 void DiscardItBots(Game& g, int seat, int position) {
     const int card = HandAt(g, position);
+    g.Say(g.SeatName(seat) + " discards the " + CardName(card));
     g.ShowSeatText(seat, "is now Discarding " + g.CardTable[card].FullName);
     g.LastDiscardTaken = 0;
     g.HasDiscarded[seat] = true;

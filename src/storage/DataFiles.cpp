@@ -14,6 +14,7 @@ namespace {
 const std::vector<std::string_view> kNamesShape{"TTTT"};
 const std::vector<std::string_view> kStatsShape{"IIIII"};
 const std::vector<std::string_view> kSwitchesShape{"BB"};
+const std::vector<std::string_view> kSpeechShape{"B"};
 const std::vector<std::string_view> kSavedGameShape{"IIII", "IIII", "IIII", "IIII",
                                                     "IIII", "IIII", "IIII", "BIBBBB"};
 
@@ -218,6 +219,17 @@ SaveResult SaveStats3(const fs::path& folder, const Settings& s, ByteSink* sink)
 
 SaveResult SaveSwitches(const fs::path& folder, const Settings& s, ByteSink* sink) {
     return SaveRecords(folder, kSwitchesFile, {SwitchesRecord(s)}, sink);
+}
+
+bool LoadSpeech(const fs::path& folder) {
+    std::vector<Record> records;
+    std::string why;
+    return ReadRecords(folder / kSpeechFile, kSpeechShape, records, why) == ReadStatus::Ok &&
+           records[0][0].flag;
+}
+
+SaveResult SaveSpeech(const fs::path& folder, const Settings& s, ByteSink* sink) {
+    return SaveRecords(folder, kSpeechFile, {{Field::OfBoolean(s.Speech)}}, sink);
 }
 
 // ---- the saved game -------------------------------------------------------

@@ -1,8 +1,9 @@
 #pragma once
-// The four data files in the program's folder: the seat names, the games
-// won with the speed, the two switches, and the saved game. Loading never
-// fails: what cannot be read gets its default and a message for the player
-// naming the file. Saving replaces a file whole or leaves it as it was.
+// The data files in the program's folder: the seat names, the games won
+// with the speed, the two switches, the speech switch and the saved game.
+// Loading never fails: what cannot be read gets its default and a message
+// for the player naming the file (the speech switch is quietly off).
+// Saving replaces a file whole or leaves it as it was.
 
 #include <filesystem>
 #include <string>
@@ -19,6 +20,7 @@ constexpr const char* kNamesFile = "Stats2.dat";     // four quoted names
 constexpr const char* kStatsFile = "Stats3.dat";     // games won per seat, speed
 constexpr const char* kSwitchesFile = "Ani..dat";    // NoAnimation, NoSound
 constexpr const char* kSavedGameFile = "Scores.dat";  // the saved game
+constexpr const char* kSpeechFile = "Speech.dat";    // Speech
 
 // Games won are stored as 16-bit numbers.
 constexpr int kMaxGamesWon = 32767;
@@ -53,6 +55,12 @@ SaveResult SaveStats3(const std::filesystem::path& folder, const Settings& setti
                       ByteSink* sink = nullptr);
 SaveResult SaveSwitches(const std::filesystem::path& folder, const Settings& settings,
                         ByteSink* sink = nullptr);
+
+// Reads Speech.dat: true only when it holds a single #TRUE#. A missing or
+// unreadable file means off and is neither reported nor written.
+bool LoadSpeech(const std::filesystem::path& folder);
+SaveResult SaveSpeech(const std::filesystem::path& folder, const Settings& settings,
+                      ByteSink* sink = nullptr);
 
 // Reads Scores.dat. `game` is set only when the result is Loaded. A missing
 // file or one whose GameSaved is #FALSE# means no game saved; a file that

@@ -19,6 +19,8 @@ std::string FileStore::SaveStats(const Settings& s) { return MessageOf(meldora::
 std::string FileStore::SaveSwitches(const Settings& s) { return MessageOf(meldora::SaveSwitches(folder_, s, sink_)); }
 std::string FileStore::SaveGame(const SavedGame& g) { return MessageOf(meldora::SaveGame(folder_, g, sink_)); }
 LoadGameResult FileStore::LoadGame(SavedGame& g) { return meldora::LoadSavedGame(folder_, g); }
+bool FileStore::LoadSpeech() { return meldora::LoadSpeech(folder_); }
+std::string FileStore::SaveSpeech(const Settings& s) { return MessageOf(meldora::SaveSpeech(folder_, s)); }
 std::string FileStore::CleanName(const std::string& typed) { return meldora::CleanName(typed); }
 
 }  // namespace meldora

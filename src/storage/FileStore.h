@@ -1,5 +1,5 @@
 #pragma once
-// The game's data store on disk: the four data files in one folder.
+// The game's data store on disk: the data files in one folder.
 
 #include <filesystem>
 
@@ -22,6 +22,8 @@ public:
     std::string SaveSwitches(const Settings& settings) override;
     std::string SaveGame(const SavedGame& game) override;
     LoadGameResult LoadGame(SavedGame& game) override;
+    bool LoadSpeech() override;
+    std::string SaveSpeech(const Settings& settings) override;
     std::string CleanName(const std::string& typed) override;
 
 private:

@@ -74,6 +74,10 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed, std::optional<QString>
     host_.beforeWait = [this] { syncView(); };
     // A message window never opens over a card in mid-air.
     host_.beforeModal = [this] { CancelDrag(game_); };
+    host_.onSpeechUnavailable = [this](const std::string& text) {
+        game_.SetStatus(5, text);
+        syncView();
+    };
     host_.onQuit = [this] {
         quitting_ = true;
         QTimer::singleShot(0, this, &QWidget::close);
@@ -142,6 +146,8 @@ void MainWindow::buildMenus() {
     addCommand(speed, QStringLiteral("MnuFast"), QStringLiteral("Fast"), [](Game& g) { MnuSpeed_Click(g, kSpeedFast); });
     addCommand(options, QStringLiteral("MnuNoAnim"), QStringLiteral("Cards Animation on and off"), MnuNoAnim_Click);
     addCommand(options, QStringLiteral("MnuNoSound"), QStringLiteral("Card sound on and off"), MnuNoSound_Click);
+    addCommand(options, QStringLiteral("MnuSpeech"), QStringLiteral("Speak cards and moves on and off"),
+               MnuSpeech_Click);
 
     QMenu* stats = menuBar()->addMenu(QStringLiteral("Statistics"));
     stats->menuAction()->setObjectName(QStringLiteral("MnuStats"));

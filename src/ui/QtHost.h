@@ -1,10 +1,12 @@
 #pragma once
 // The host of the real program: pauses and waits run nested event loops
-// (never a busy loop), sounds play through Qt Multimedia, questions use the
-// message window and the standard dialogs.
+// (never a busy loop), sounds play through Qt Multimedia, speech through Qt
+// TextToSpeech, questions use the message window and the standard dialogs.
 
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QString>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "game/Host.h"
 
 class QEventLoop;
+class QTextToSpeech;
 class QWidget;
 
 namespace meldora::ui {
@@ -32,9 +35,13 @@ public:
     std::function<void()> beforeModal;
     // Closes the program (Quit); without it the application quits.
     std::function<void()> onQuit;
+    // Called once, with the text for the status line, when there is no
+    // speech engine or it fails.
+    std::function<void(const std::string&)> onSpeechUnavailable;
 
     void Pause(int ms) override;
     void PlaySound(const std::string& file) override;
+    void Speak(const std::string& text) override;
     int ShowMessage(const std::string& prompt, const std::string& button0,
                     const std::string& button1, const std::string& button2,
                     const std::string& title, int focus) override;
@@ -56,6 +63,12 @@ public:
     // the window handle what is waiting, and returns).
     void setPaceScale(double scale) { paceScale_ = scale; }
 
+    // The speech engine to use instead of the default one (tests); takes
+    // effect when the first text is spoken.
+    void setSpeechEngine(const QString& name) { speechEngine_ = name; }
+    // Texts waiting for the one being spoken to end.
+    int speechQueued() const { return static_cast<int>(speechQueue_.size()); }
+
     // Number of waits running now (nested event loops).
     int waitDepth() const { return static_cast<int>(loops_.size()); }
 
@@ -63,6 +76,8 @@ private:
     void refresh();
     void modal();
     void runLoop(QEventLoop& loop);
+    void speakNext();
+    void speechUnavailable();
 
     QWidget* window_;
     std::vector<QEventLoop*> loops_;
@@ -72,6 +87,10 @@ private:
     QElapsedTimer clock_;
     std::unique_ptr<SoundPlayer> sounds_;
     QPointer<MFormDeluxe> message_;
+    QTextToSpeech* speech_ = nullptr;  // made on the first text, never with no engine
+    bool speechMissing_ = false;
+    QString speechEngine_;
+    std::deque<QString> speechQueue_;
 };
 
 }  // namespace meldora::ui

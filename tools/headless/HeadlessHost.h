@@ -1,6 +1,7 @@
 #pragma once
-// A host without a window: pauses return at once, sounds and messages are
-// recorded, and questions are answered from a script the caller sets up.
+// A host without a window: pauses return at once, sounds, speech and
+// messages are recorded, and questions are answered from a script the
+// caller sets up.
 
 #include <deque>
 #include <functional>
@@ -20,6 +21,7 @@ public:
 
     void Pause(int ms) override;
     void PlaySound(const std::string& file) override;
+    void Speak(const std::string& text) override { spoken.push_back(text); }
     int ShowMessage(const std::string& prompt, const std::string& button0,
                     const std::string& button1, const std::string& button2,
                     const std::string& title, int focus) override;
@@ -49,6 +51,7 @@ public:
     std::vector<std::string> systemMessages;
     std::vector<std::string> questions;  // title + ": " + text of each system question
     std::vector<std::string> sounds;
+    std::vector<std::string> spoken;
     long long clock = 0;        // advanced by every pause
     long long pauseCount = 0;
     int interrupts = 0;
