@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "Fixture.h"
+#include "player/Player.h"
 #include "QuietPlatform.h"
 #include "game/Commands.h"
 #include "robots/Robots.h"
@@ -74,6 +75,16 @@ void TestSpeech::robotTurnIsSpoken() {
     QCOMPARE(said.mid(0, 4), (QStringList{"EastBot says May I?", "EastBot takes the Seven of Spades from the discard pile",
                                           "EastBot takes a card from the stock", "NorthBot takes a card from the stock"}));
     QVERIFY2(said.size() == 5 && said[4].startsWith("NorthBot discards the "), qPrintable(said.join(" / ")));
+
+    // The card under the keyboard's frame is read out as it moves.
+    Table keys;
+    keys.Set(1, "P: 5H 6C JD | D: 7S");
+    keys.PlayersTurn();
+    keys.settings.Speech = true;
+    KeyPressed(keys.g, Key::End);
+    KeyPressed(keys.g, Key::Home);
+    QCOMPARE(List(keys.host.spoken), (QStringList{"Jack of Diamonds, your hand, card 3 of 3",
+                                                  "Five of Hearts, your hand, card 1 of 3"}));
 }
 
 void TestSpeech::speechFile() {

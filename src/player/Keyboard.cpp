@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "game/Describe.h"
 #include "game/Game.h"
 #include "player/Player.h"
 
@@ -70,6 +71,7 @@ void MoveFocus(Game& g, int step, bool toEnd) {
     int i = at == ring.end() ? 0 : static_cast<int>(at - ring.begin());
     if (toEnd) i = step < 0 ? 0 : static_cast<int>(ring.size()) - 1;
     else if (at != ring.end()) i = (i + step + static_cast<int>(ring.size())) % static_cast<int>(ring.size());
+    if (k.FocusCard != ring[i]) g.Say(CardAccessibleName(g, ring[i]));
     k.FocusCard = ring[i];
 }
 
