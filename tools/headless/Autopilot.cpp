@@ -148,7 +148,7 @@ bool Autopilot::PlayTurn() {
     }
     if (!Playing()) return true;
     // A Joker panel left open blocks every press: close it first.
-    if (g_.ui.FramJoker.Visible) CmdCancel_Click(g_);
+    if (g_.ui.FramJoker.Visible) ClickControl("CmdCancel");
     if (g_.HasContract[0])
         LayOffAndSwap();
     else if (!g_.ContractThisTurn)
@@ -163,10 +163,10 @@ void Autopilot::Draw() {
     if (top != 0 && g_.ui.CmdDiscard.Visible)
         take = g_.HasContract[0] ? FitsTable(top) : Gain(top) >= kTakeGain;
     if (take) {
-        CmdDiscard_Click(g_);
+        ClickControl("CmdDiscard");
         if (g_.PlayerHasDrawn) ++counts_.discardsTaken;
     } else {
-        CmdStock_Click(g_);
+        ClickControl("CmdStock");
     }
 }
 
@@ -176,10 +176,10 @@ void Autopilot::AnswerMayI() {
     const bool early = g_.CardsInHand[0] <= Dealt(g_.Round) + 2;
     const bool claim = top != 0 && early && !g_.HasContract[0] && Gain(top) >= kClaimGain;
     if (!claim) {
-        g_.CmdPass_Click();
+        ClickControl("CmdPass");
         return;
     }
-    g_.LblMayI();
+    ClickControl("CmdMayI");
     if (g_.MayIClaimed) ++counts_.mayIClaims;
 }
 
@@ -276,7 +276,7 @@ bool Autopilot::Discard() {
 }
 
 void Autopilot::TakeBack() {
-    if (g_.ui.CmdTakeBack.Visible) CmdTakeBack_Click(g_);
+    if (g_.ui.CmdTakeBack.Visible) ClickControl("CmdTakeBack");
 }
 
 // ---- the hand on the table ----------------------------------------------------------
@@ -299,9 +299,10 @@ bool Autopilot::GrabPoint(int card, layout::Point& at) const {
 void Autopilot::Click(int card) {
     layout::Point at;
     if (GrabPoint(card, at)) {
-        PointerPressed(g_, at, MouseButton::Left);
-        PointerReleased(g_, at);
+        Press(at);
+        Release(at);
     } else {
+        ++counts_.directPresses;
         PicP_MouseDown(g_, card, MouseButton::Left);
     }
 }
@@ -311,20 +312,22 @@ void Autopilot::DragTo(int card, layout::Point to) {
     layout::Point grab;
     const bool pointer = GrabPoint(card, grab);
     if (pointer)
-        PointerPressed(g_, grab, MouseButton::Left);
-    else
+        Press(grab);
+    else {
+        ++counts_.directPresses;
         PicP_MouseDown(g_, card, MouseButton::Left);
+    }
     const bool carried = g_.ui.FollowMouse.Enabled() && g_.ui.FollowMouse.Card() == &img;
     if (!carried) {  // the press was refused, or opened the Joker panel
-        if (pointer) PointerReleased(g_, grab);
-        if (g_.ui.FramJoker.Visible) CmdCancel_Click(g_);
+        if (pointer) Release(grab);
+        if (g_.ui.FramJoker.Visible) ClickControl("CmdCancel");
         return;
     }
     const layout::Point from = pointer ? grab : g_.ui.Pointer;
     const layout::Point release{from.left + (to.left - img.Left), from.top + (to.top - img.Top)};
-    PointerMoved(g_, release);
+    Move(release);
     if (pointer)
-        PointerReleased(g_, release);
+        Release(release);
     else
         PicP_MouseUp(g_, card);
 }
@@ -341,10 +344,10 @@ bool Autopilot::ValueJoker(int joker, int value, int suit) {
     }
     Click(joker);
     if (!g_.ui.FramJoker.Visible) return false;
-    LblValueClick(g_, value - 1);
-    LblValueClick(g_, SuitLabel(suit));
-    JokerClick(g_);
-    if (g_.ui.FramJoker.Visible) CmdCancel_Click(g_);
+    ClickControl("LblValue" + std::to_string(value - 1));
+    ClickControl("LblValue" + std::to_string(SuitLabel(suit)));
+    ClickControl("CmdJoker");
+    if (g_.ui.FramJoker.Visible) ClickControl("CmdCancel");
     return g_.CardTable[joker].Value != kValueJoker;
 }
 
@@ -358,6 +361,42 @@ bool Autopilot::LayOnColumn(const PlannedCard& card, int slot) {
     if (g_.CardTable[c].Location == LocMeld && g_.CardTable[c].InMeld[slot]) return true;
     Refused(c, slot);
     return false;
+}
+
+void Autopilot::Press(layout::Point at) {
+    if (hands_.press)
+        hands_.press(at);
+    else
+        PointerPressed(g_, at, MouseButton::Left);
+}
+
+void Autopilot::Move(layout::Point at) {
+    if (hands_.move)
+        hands_.move(at);
+    else
+        PointerMoved(g_, at);
+}
+
+void Autopilot::Release(layout::Point at) {
+    if (hands_.release)
+        hands_.release(at);
+    else
+        PointerReleased(g_, at);
+}
+
+void Autopilot::ClickControl(const std::string& name) {
+    if (hands_.click) {
+        hands_.click(name);
+        return;
+    }
+    if (name == "CmdStock") CmdStock_Click(g_);
+    else if (name == "CmdDiscard") CmdDiscard_Click(g_);
+    else if (name == "CmdCancel") CmdCancel_Click(g_);
+    else if (name == "CmdTakeBack") CmdTakeBack_Click(g_);
+    else if (name == "CmdJoker") JokerClick(g_);
+    else if (name == "CmdPass") g_.CmdPass_Click();
+    else if (name == "CmdMayI") g_.LblMayI();
+    else if (name.rfind("LblValue", 0) == 0) LblValueClick(g_, std::stoi(name.substr(8)));
 }
 
 void Autopilot::Refused(int card, int target) {

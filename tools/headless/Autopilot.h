@@ -5,7 +5,9 @@
 // through those controls. A move the rules refuse comes back to the hand;
 // the autopilot notices and gives that move up for the rest of the turn.
 
+#include <functional>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -24,6 +26,16 @@ struct AutopilotCounts {
     int discardsTaken = 0;         // turns begun with the top discard
     int mayIClaims = 0;            // "May I?" said
     int refusedMoves = 0;          // moves the rules sent back
+    int directPresses = 0;         // cards pressed by number: no point of them showed
+};
+
+// Where the autopilot's moves go instead of straight to the game's
+// handlers: a window's real mouse and keys. Pointer spots are in twips; a
+// control is named as the table names it (CmdStock, CmdPass, ..., and
+// LblValue0..17 for the Joker panel's choices). Either all set or none.
+struct AutopilotHands {
+    std::function<void(layout::Point)> press, move, release;
+    std::function<void(const std::string& control)> click;
 };
 
 class Autopilot {
@@ -43,6 +55,9 @@ public:
     void AnswerMayI();
 
     const AutopilotCounts& counts() const { return counts_; }
+
+    // From now on the moves are made with these hands.
+    void setHands(AutopilotHands hands) { hands_ = std::move(hands); }
 
 private:
     bool Halted() const;
@@ -82,12 +97,19 @@ private:
     void Refused(int card, int target);
     bool WasRefused(int card, int target) const { return refused_.count({card, target}) != 0; }
 
+    // ---- the moves, by hand or straight to the handlers --------------------------------
+    void Press(layout::Point at);
+    void Move(layout::Point at);
+    void Release(layout::Point at);
+    void ClickControl(const std::string& name);
+
     Game& g_;
     AutopilotCounts counts_;
     // Moves given up this turn: (card, meld column), column 0 the discard
     // area, -1 a Joker swap.
     std::set<std::pair<int, int>> refused_;
     bool contractGivenUp_ = false;
+    AutopilotHands hands_;
 };
 
 }  // namespace meldora
