@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "QuickWindow.h"
 #include "QuietPlatform.h"
 #include "game/Describe.h"
 #include "ui/MainWindow.h"
@@ -35,11 +36,8 @@ private slots:
 
     void tableReadsAsItGoes() {
         MainWindow w(9);
-        w.host().setPaceScale(0);
+        meldora::test::QuickWindow(w);
         Game& g = w.game();
-        g.settings.Speed = 1;
-        g.settings.NoAnimation = true;
-        g.settings.NoSound = true;
         w.show();
         QTimer passer;
         connect(&passer, &QTimer::timeout, &w, [&] {

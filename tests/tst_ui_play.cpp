@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "QuickWindow.h"
 #include "QuietPlatform.h"
 #include "headless/Notation.h"
 #include "ui/MainWindow.h"
@@ -19,11 +20,8 @@ namespace {
 // Plays from a new game to the player's second turn and describes the table.
 QString PlayTwoTurns(const QSize& tableSize, QString* info) {
     MainWindow w(11);
-    w.host().setPaceScale(0);
+    meldora::test::QuickWindow(w);
     Game& g = w.game();
-    g.settings.Speed = 1;
-    g.settings.NoAnimation = true;
-    g.settings.NoSound = true;
     w.show();
     w.table()->resize(tableSize);
     w.resize(w.size() + (tableSize - w.table()->size()));

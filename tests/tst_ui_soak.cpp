@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "QuickWindow.h"
 #include "QuietPlatform.h"
 #include "headless/Autopilot.h"
 #include "headless/Invariants.h"
@@ -137,11 +138,8 @@ private slots:
 void TestSoak::wholeGamesByHand() {
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
     MainWindow w(7);
-    w.host().setPaceScale(0);
+    meldora::test::QuickWindow(w);
     Game& g = w.game();
-    g.settings.Speed = 1;
-    g.settings.NoAnimation = true;
-    g.settings.NoSound = true;
     w.show();
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
