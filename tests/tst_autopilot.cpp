@@ -10,6 +10,7 @@
 #include "headless/HandPlan.h"
 #include "headless/Invariants.h"
 #include "headless/Notation.h"
+#include "headless/SelfPlay.h"
 #include "player/Player.h"
 
 using namespace meldora;
@@ -71,6 +72,7 @@ private slots:
     void refusedMoveIsGivenUp();
     void closesJokerPanelLeftOpen();
     void revaluesJokerValuedEarlier();
+    void keysPlayWholeGamesAsThePointerDoes();
 };
 
 void TestAutopilot::plan_data() {
@@ -305,6 +307,35 @@ void TestAutopilot::revaluesJokerValuedEarlier() {
     QVERIFY(t.g.HasContract[0]);
     QCOMPARE(pilot.counts().refusedMoves, 0);
     QCOMPARE(TableFaults(t), QString());
+}
+
+// Seeded whole games with the cards moved by the keys alone end exactly as
+// the same games played with the pointer: the same lay-offs, swaps, refusals
+// and scores, and not one pointer act on the way.
+void TestAutopilot::keysPlayWholeGamesAsThePointerDoes() {
+    int contracts = 0, layOffs = 0, swaps = 0, keysPressed = 0;
+    for (std::uint64_t seed = 5000; seed < 5010; ++seed) {
+        SelfPlay byPointer(seed), byKeys(seed);
+        byKeys.UseKeys();
+        byPointer.PlayGame();
+        byKeys.PlayGame();
+        const AutopilotCounts& p = byPointer.counts().player;
+        const AutopilotCounts& k = byKeys.counts().player;
+        QCOMPARE(byKeys.counts().faults, std::vector<std::string>());
+        QCOMPARE(k.pointerActs + k.directPresses, 0);
+        for (int seat = 0; seat < 4; ++seat) QCOMPARE(byKeys.game().Totals[seat], byPointer.game().Totals[seat]);
+        for (int r = 1; r <= 7; ++r) QCOMPARE(k.contractsByRound[r], p.contractsByRound[r]);
+        QCOMPARE(k.layOffs, p.layOffs);
+        QCOMPARE(k.jokerSwaps, p.jokerSwaps);
+        QCOMPARE(k.refusedMoves, p.refusedMoves);
+        for (int r = 1; r <= 7; ++r) contracts += k.contractsByRound[r];
+        layOffs += k.layOffs;
+        swaps += k.jokerSwaps;
+        keysPressed += k.keysPressed;
+    }
+    // The games had every kind of move in them.
+    QVERIFY(contracts > 50 && layOffs > 50 && swaps > 0);
+    QVERIFY(keysPressed > 10000);
 }
 
 QTEST_GUILESS_MAIN(TestAutopilot)

@@ -2,8 +2,10 @@
 // the autopilot in the player's seat did, and how long a game and a robot
 // turn take.
 //
-//   meldora_selfplay [--games N] [--seed S] [--check]
+//   meldora_selfplay [--games N] [--seed S] [--check] [--keys]
 //
+// With --keys the autopilot moves the player's cards with the keyboard
+// alone (focus, pick up, carry, let go), never with the pointer.
 // With --check the card table, its layout and the score board are checked
 // after every turn; every broken rule is a violation, and the run fails
 // unless there are none.
@@ -21,6 +23,7 @@ int main(int argc, char** argv) {
     int games = 200;
     unsigned long long firstSeed = 1;
     bool check = false;
+    bool keys = false;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--games") && i + 1 < argc) {
             games = std::atoi(argv[++i]);
@@ -28,8 +31,10 @@ int main(int argc, char** argv) {
             firstSeed = std::strtoull(argv[++i], nullptr, 10);
         } else if (!std::strcmp(argv[i], "--check")) {
             check = true;
+        } else if (!std::strcmp(argv[i], "--keys")) {
+            keys = true;
         } else {
-            std::fprintf(stderr, "usage: %s [--games N] [--seed S] [--check]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--games N] [--seed S] [--check] [--keys]\n", argv[0]);
             return 2;
         }
     }
@@ -39,6 +44,7 @@ int main(int argc, char** argv) {
     int violations = 0;
     for (int i = 0; i < games; ++i) {
         meldora::SelfPlay play(firstSeed + i, check);
+        if (keys) play.UseKeys();
         const auto start = std::chrono::steady_clock::now();
         play.PlayGame();
         const double ms =
@@ -66,6 +72,8 @@ int main(int argc, char** argv) {
     std::printf("\nplayer May I claims %d, discards taken %d, lay-offs %d, Joker swaps %d, refused moves %d",
                 total.player.mayIClaims, total.player.discardsTaken, total.player.layOffs,
                 total.player.jokerSwaps, total.player.refusedMoves);
+    std::printf("\nplayer's pointer acts %d, cards pressed by number %d, keys pressed %d",
+                total.player.pointerActs, total.player.directPresses, total.player.keysPressed);
     std::printf("\nrounds won by going out %d, ended by the third renewal %d, renewals %d\n",
                 total.goOuts, total.exhaustedRounds, total.renewals);
     std::printf("median per game %.3f ms, median per robot turn %.2f us\n", median(gameMs),

@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kDiscardTarget = 0;
 constexpr int kSwapTarget = -1;
+constexpr int kHandTarget = -2;
 // A turn never takes more moves than this, whatever the table does.
 constexpr int kMovesPerTurn = 64;
 // Joker panel labels: values 0..12, then the suits and "No Suit".
@@ -265,7 +266,7 @@ bool Autopilot::Discard() {
             Refused(card, kDiscardTarget);
             continue;
         }
-        DragTo(card, DiscardSpot());
+        Carry(card, kDiscardTarget);
         if (!Playing()) {
             if (contract) ++counts_.contractsByRound[round];
             return true;
@@ -297,6 +298,12 @@ bool Autopilot::GrabPoint(int card, layout::Point& at) const {
 }
 
 void Autopilot::Click(int card) {
+    if (keys_) {
+        if (!FocusOn(card)) return;
+        PressKey(Key::Space);
+        if (g_.ui.Keys.Lifted) PressKey(Key::Escape);  // a click, not a carry
+        return;
+    }
     layout::Point at;
     if (GrabPoint(card, at)) {
         Press(at);
@@ -332,20 +339,38 @@ void Autopilot::DragTo(int card, layout::Point to) {
         PicP_MouseUp(g_, card);
 }
 
+void Autopilot::Carry(int card, int target) {
+    if (!keys_) {
+        const CardImage& img = g_.ui.Cds[card];
+        if (target == kHandTarget) return DragTo(card, {img.Left, img.Top - kFreeingLift});
+        return DragTo(card, target == kDiscardTarget ? DiscardSpot() : ColumnSpot(target));
+    }
+    if (!FocusOn(card)) return;
+    PressKey(Key::Space);
+    const TableModel::KeyboardState& k = g_.ui.Keys;
+    if (!k.Lifted) {  // the press was refused, or opened the Joker panel
+        if (g_.ui.FramJoker.Visible) ClickControl("CmdCancel");
+        return;
+    }
+    if (target == kDiscardTarget) PressKey(Key::Down);
+    for (int step = 0; step <= kMeldSlots && k.Target != target && target != kHandTarget; ++step)
+        PressKey(Key::Right);
+    PressKey(k.Target == target ? Key::Space : Key::Escape);
+}
+
 bool Autopilot::ValueJoker(int joker, int value, int suit) {
     const CardRecord& j = g_.CardTable[joker];
     if (j.Value == value && j.Suit == suit) return true;
     if (j.Value != kValueJoker) {
         // Valued earlier for something else: let go of it off the board, and
         // it comes back to the hand free.
-        const CardImage& img = g_.ui.Cds[joker];
-        DragTo(joker, {img.Left, img.Top - kFreeingLift});
+        Carry(joker, kHandTarget);
         if (j.Value != kValueJoker) return false;
     }
     Click(joker);
     if (!g_.ui.FramJoker.Visible) return false;
-    ClickControl("LblValue" + std::to_string(value - 1));
-    ClickControl("LblValue" + std::to_string(SuitLabel(suit)));
+    ChooseLabel(value - 1);
+    ChooseLabel(SuitLabel(suit));
     ClickControl("CmdJoker");
     if (g_.ui.FramJoker.Visible) ClickControl("CmdCancel");
     return g_.CardTable[joker].Value != kValueJoker;
@@ -357,13 +382,14 @@ bool Autopilot::LayOnColumn(const PlannedCard& card, int slot) {
         Refused(c, slot);
         return false;
     }
-    DragTo(c, ColumnSpot(slot));
+    Carry(c, slot);
     if (g_.CardTable[c].Location == LocMeld && g_.CardTable[c].InMeld[slot]) return true;
     Refused(c, slot);
     return false;
 }
 
 void Autopilot::Press(layout::Point at) {
+    ++counts_.pointerActs;
     if (hands_.press)
         hands_.press(at);
     else
@@ -371,6 +397,7 @@ void Autopilot::Press(layout::Point at) {
 }
 
 void Autopilot::Move(layout::Point at) {
+    ++counts_.pointerActs;
     if (hands_.move)
         hands_.move(at);
     else
@@ -378,6 +405,7 @@ void Autopilot::Move(layout::Point at) {
 }
 
 void Autopilot::Release(layout::Point at) {
+    ++counts_.pointerActs;
     if (hands_.release)
         hands_.release(at);
     else
@@ -397,6 +425,43 @@ void Autopilot::ClickControl(const std::string& name) {
     else if (name == "CmdPass") g_.CmdPass_Click();
     else if (name == "CmdMayI") g_.LblMayI();
     else if (name.rfind("LblValue", 0) == 0) LblValueClick(g_, std::stoi(name.substr(8)));
+}
+
+// ---- keyboard mode ----------------------------------------------------------------------
+
+void Autopilot::useKeys(std::function<void(Key)> key) {
+    keys_ = true;
+    keyHand_ = std::move(key);
+}
+
+void Autopilot::PressKey(Key key) {
+    ++counts_.keysPressed;
+    if (keyHand_)
+        keyHand_(key);
+    else
+        KeyPressed(g_, key);
+}
+
+bool Autopilot::FocusOn(int card) {
+    const TableModel::KeyboardState& k = g_.ui.Keys;
+    if (k.FocusCard != card) PressKey(Key::Home);
+    // Once round the ring at most: the hand, then the Jokers in runs.
+    for (int step = 0; step <= kCardCount && k.FocusCard != card; ++step) {
+        const int before = k.FocusCard;
+        PressKey(Key::Right);
+        if (k.FocusCard == before) break;  // a ring of one
+    }
+    return k.FocusCard == card;
+}
+
+void Autopilot::ChooseLabel(int label) {
+    if (!keys_) return ClickControl("LblValue" + std::to_string(label));
+    const int& choice = g_.ui.Keys.JokerChoice;
+    const bool suitRow = label > 12;
+    if ((choice > 12) != suitRow) PressKey(suitRow ? Key::Down : Key::Up);
+    PressKey(Key::Home);
+    for (int step = 0; step < 18 && choice != label; ++step) PressKey(Key::Right);
+    if (choice == label) PressKey(Key::Space);
 }
 
 void Autopilot::Refused(int card, int target) {

@@ -1,7 +1,8 @@
 #pragma once
 // South played the way a person at the window plays it: the draw buttons,
-// card images pressed, dragged and let go with the pointer, the Joker panel
-// and the "May I?" buttons. It reads the table to decide, and changes it only
+// card images pressed, dragged and let go with the pointer (or, in keyboard
+// mode, focused, picked up, carried and let go with the keys), the Joker
+// panel and the "May I?" buttons. It reads the table to decide, and changes it only
 // through those controls. A move the rules refuse comes back to the hand;
 // the autopilot notices and gives that move up for the rest of the turn.
 
@@ -16,6 +17,7 @@
 namespace meldora {
 
 class Game;
+enum class Key;
 struct MeldRecord;
 struct PlannedCard;
 
@@ -27,6 +29,8 @@ struct AutopilotCounts {
     int mayIClaims = 0;            // "May I?" said
     int refusedMoves = 0;          // moves the rules sent back
     int directPresses = 0;         // cards pressed by number: no point of them showed
+    int pointerActs = 0;           // presses, moves and releases of the pointer
+    int keysPressed = 0;           // keys pressed in keyboard mode
 };
 
 // Where the autopilot's moves go instead of straight to the game's
@@ -59,6 +63,15 @@ public:
     // From now on the moves are made with these hands.
     void setHands(AutopilotHands hands) { hands_ = std::move(hands); }
 
+    // From now on every card is moved with the keys alone: the focus frame
+    // walked to it, Space to pick it up, the arrows to its target, Space to
+    // let it go (Escape to put a valued Joker back free), and the Joker
+    // panel's choices with its arrows and Space. `key` delivers a key, for
+    // a window's real key events; empty, keys go straight to KeyPressed.
+    // Buttons are still pressed through the hands' click, or their handlers,
+    // as their access keys would press them.
+    void useKeys(std::function<void(Key)> key = {});
+
 private:
     bool Halted() const;
     bool Playing() const;  // the player's turn, after the draw
@@ -90,6 +103,9 @@ private:
     void Click(int card);
     // Press the card, carry it so its corner comes to `to`, let go.
     void DragTo(int card, layout::Point to);
+    // Carry the card onto meld column `target`, the discard area (0), or
+    // back to the hand (kHandTarget), by pointer or keys.
+    void Carry(int card, int target);
     // Give a free Joker its value and suit through the Joker panel.
     bool ValueJoker(int joker, int value, int suit);
     // Lay one card (a Joker valued first) onto meld column `slot`.
@@ -102,6 +118,12 @@ private:
     void Move(layout::Point at);
     void Release(layout::Point at);
     void ClickControl(const std::string& name);
+    // ---- keyboard mode ------------------------------------------------------------
+    void PressKey(Key key);
+    // Walks the focus frame to the card; false when it never gets there.
+    bool FocusOn(int card);
+    // Moves the Joker panel's choice to label `label` and chooses it.
+    void ChooseLabel(int label);
 
     Game& g_;
     AutopilotCounts counts_;
@@ -110,6 +132,8 @@ private:
     std::set<std::pair<int, int>> refused_;
     bool contractGivenUp_ = false;
     AutopilotHands hands_;
+    bool keys_ = false;
+    std::function<void(Key)> keyHand_;
 };
 
 }  // namespace meldora

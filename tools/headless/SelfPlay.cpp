@@ -23,6 +23,9 @@ void SelfPlayCounts::Add(const SelfPlayCounts& o) {
     player.discardsTaken += o.player.discardsTaken;
     player.mayIClaims += o.player.mayIClaims;
     player.refusedMoves += o.player.refusedMoves;
+    player.directPresses += o.player.directPresses;
+    player.pointerActs += o.player.pointerActs;
+    player.keysPressed += o.player.keysPressed;
     faults.insert(faults.end(), o.faults.begin(), o.faults.end());
 }
 

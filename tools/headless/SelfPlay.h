@@ -37,6 +37,9 @@ public:
     // Errors the game reports always count.
     explicit SelfPlay(std::uint64_t seed, bool check = true);
 
+    // The player's cards are moved with the keys alone from now on.
+    void UseKeys() { pilot_.useKeys(); }
+
     // Plays one whole game of seven rounds and adds to the counts.
     void PlayGame();
 
