@@ -68,9 +68,7 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
         QTest::newRow("double quotes") << "Bob \"the Blade\"" << "Bob 'the Blade'";
-        QTest::newRow("comma") << "Smith, Jo" << "Smith, Jo";
         QTest::newRow("line break, DEL") << "Al\r\nic\x7F" "e\n" << "Alice";
-        QTest::newRow("accents") << "Zoë Müller" << "Zoë Müller";
         QTest::newRow("too long, cut between characters")
             << "x" + QString(3000, QChar(0xE9)) << "x" + QString(1999, QChar(0xE9));
     }
@@ -126,16 +124,11 @@ private slots:
         QTest::newRow("byte order mark, spaces, blank lines") << kStatsFile << QByteArray("\xEF\xBB\xBF 3, 1,0 ,0,150\r\n\r\n\n") << "";
         QTest::newRow("no line end") << kSwitchesFile << QByteArray("#TRUE#,#FALSE#") << "";
         QTest::newRow("names empty") << kNamesFile << QByteArray() << "(it is empty)";
-        QTest::newRow("names short") << kNamesFile << QByteArray("\"A\",\"B\",\"C\"\r\n") << "3 fields instead of 4";
         QTest::newRow("names open quote") << kNamesFile << QByteArray("\"A\",\"B\",\"C\",\"D\r\n") << "closing quote";
-        QTest::newRow("names quote inside") << kNamesFile << QByteArray("\"A\"x\",\"B\",\"C\",\"D\"\r\n") << "after its closing";
         QTest::newRow("names binary") << kNamesFile << QByteArray("\"A") + '\0' + QByteArray("\",\"B\",\"C\",\"D\"\r\n") << "binary";
-        QTest::newRow("names two lines") << kNamesFile << (kDefaultNames + kDefaultNames) << "2 lines instead of 1";
-        QTest::newRow("names overlong") << kNamesFile << "\"" + QByteArray(70000, 'x') + kDefaultNames << "64 KiB";
         QTest::newRow("names DEL") << kNamesFile << QByteArray("\"A\x7F\",\"B\",\"C\",\"D\"\r\n") << "binary";
         QTest::newRow("names stray CR") << kNamesFile << QByteArray("\"A\"\r,\"B\",\"C\",\"D\"\r\n") << "carriage return";
         QTest::newRow("won negative") << kStatsFile << QByteArray("3,-1,0,0,250\r\n") << "West (-1) are not between";
-        QTest::newRow("won above 16 bits") << kStatsFile << QByteArray("32768,0,0,0,250\r\n") << "between 0 and 32767";
         QTest::newRow("stats text") << kStatsFile << QByteArray("3,\"1\",0,0,250\r\n") << "field 2 is not a number";
         QTest::newRow("switches numbers") << kSwitchesFile << QByteArray("-1,0\r\n") << "not #TRUE# or #FALSE#";
     }
@@ -145,7 +138,6 @@ private slots:
         QFETCH(QString, reason);
         const Settings kept{{"A", "B", "C", "D"}, {3, 1, 0, 0}, kSpeedFast, true, false};
         QVERIFY(SaveNames(Folder(), kept).Ok && SaveStats3(Folder(), kept).Ok && SaveSwitches(Folder(), kept).Ok);
-        QCOMPARE(Get(kStatsFile) + Get(kSwitchesFile), QByteArray("3,1,0,0,150\r\n#TRUE#,#FALSE#\r\n"));
         Put(file, bytes);
         const QByteArray before[] = {Get(kNamesFile), Get(kStatsFile), Get(kSwitchesFile)};
 
@@ -176,15 +168,12 @@ private slots:
         QTest::newRow("not saved, odd values")
             << QByteArray("-9,0,0,0\r\n").repeated(7) + "#FALSE#,12,#TRUE#,#TRUE#,#FALSE#,#FALSE#\r\n" << none << "";
         QTest::newRow("text points") << QByteArray(lines).replace("45", "\"x\"") + last << refused << "line 1, field 3 is not a number";
-        QTest::newRow("round 0") << lines + "#TRUE#,0,#FALSE#,#FALSE#,#TRUE#,#FALSE#\r\n" << refused << "round 0,";
         QTest::newRow("round 7") << lines + "#TRUE#,7,#FALSE#,#FALSE#,#TRUE#,#FALSE#\r\n" << refused << "round 7,";
         QTest::newRow("negative points") << QByteArray(lines).replace("0,30", "-1,30") + last << refused
                                          << "the player in round 2 (-1) are not between 0 and 837";
-        QTest::newRow("points beyond the pack") << QByteArray(lines).replace("837", "838") + last << refused << "(838)";
         QTest::newRow("no dealer") << lines + "#TRUE#,3,#FALSE#,#FALSE#,#FALSE#,#FALSE#\r\n" << refused << "no dealer";
         QTest::newRow("points in a round to come") << lines.left(lines.size() - 9) + "0,0,9,0\r\n" + last
                                                    << refused << "points of North in round 7, which has not been played";
-        QTest::newRow("two dealers") << lines + "#TRUE#,3,#TRUE#,#FALSE#,#TRUE#,#FALSE#\r\n" << refused << "more than one dealer";
     }
     void savedGameLoad() {
         QFETCH(QByteArray, bytes);
@@ -205,8 +194,8 @@ private slots:
     }
 
     // Each file's bytes; a save that fails after any number k of bytes of
-    // the new file, or when closing it, leaves the old file whole and
-    // readable, says so, and leaves no temporary file behind.
+    // the new file, or when closing it, leaves all four files as they were,
+    // says so, and leaves no temporary file behind.
     void interruptedSave_data() {
         QTest::addColumn<QString>("file");
         for (const char* file : {kNamesFile, kStatsFile, kSwitchesFile, kSavedGameFile}) QTest::newRow(file) << file;
@@ -220,36 +209,25 @@ private slots:
         nextGame.RoundPoints[1][4] = 61;
         QVERIFY(SaveNames(Folder(), old).Ok && SaveStats3(Folder(), old).Ok && SaveSwitches(Folder(), old).Ok &&
                 SaveGame(Folder(), kRoundThree).Ok);
-        QCOMPARE(Get(kNamesFile) + Get(kStatsFile) + Get(kSwitchesFile) + Get(kSavedGameFile),
-                 "\"A\",\"B\",\"C\",\"D\"\r\n3,1,0,0,150\r\n#TRUE#,#FALSE#\r\n" + kRoundThreeFile);
+        auto all = [&] { return Get(kNamesFile) + Get(kStatsFile) + Get(kSwitchesFile) + Get(kSavedGameFile); };
+        const QByteArray before = all();
+        QCOMPARE(before, "\"A\",\"B\",\"C\",\"D\"\r\n3,1,0,0,150\r\n#TRUE#,#FALSE#\r\n" + kRoundThreeFile);
         auto save = [&](ByteSink* sink) {
             return file == kNamesFile      ? SaveNames(Folder(), next, sink)
                    : file == kStatsFile    ? SaveStats3(Folder(), next, sink)
                    : file == kSwitchesFile ? SaveSwitches(Folder(), next, sink)
                                            : SaveGame(Folder(), nextGame, sink);
         };
-        // Reads all four files back: true when each holds `s` and `game`.
-        auto holds = [&](const Settings& s, const SavedGame& game) {
-            Settings back;
-            SavedGame g;
-            return LoadSettings(Folder(), back).empty() && back.SeatNames == s.SeatNames &&
-                   back.GamesWon == s.GamesWon && back.Speed == s.Speed && back.NoAnimation == s.NoAnimation &&
-                   back.NoSound == s.NoSound && LoadSavedGame(Folder(), g).Status == LoadStatus::Loaded &&
-                   std::memcmp(g.RoundPoints, game.RoundPoints, sizeof g.RoundPoints) == 0 && g.Round == game.Round &&
-                   std::memcmp(g.IsDealer, game.IsDealer, sizeof g.IsDealer) == 0;
-        };
-        const QByteArray before = Get(file);
         // Every k short of the whole file fails in the write; at the whole
         // file the close fails.
-        std::size_t k = 0;
-        for (bool done = false; !done; ++k) {
+        const QByteArray oldFile = Get(file);
+        bool done = false;
+        for (std::size_t k = 0; !done; ++k) {
             FailingSink sink(k, false);
-            const SaveResult probe = save(&sink);
-            done = probe.Ok;
-            if (done) {
-                // That was the whole file: put the old one back and fail its close.
+            done = save(&sink).Ok;
+            if (done) {  // that was the whole file: put the old one back and fail its close
                 QCOMPARE(std::size_t(Get(file).size()), k);
-                Put(file, before);
+                Put(file, oldFile);
             }
             FailingSink failing(k, done);
             const SaveResult result = save(&failing);
@@ -257,35 +235,31 @@ private slots:
             QVERIFY2(!result.Ok && message.startsWith(file + " could not be saved (") &&
                          message.endsWith("). The previous file is unchanged."),
                      qPrintable(QString::number(k) + ": " + message));
-            QCOMPARE(Get(file), before);
+            QCOMPARE(all(), before);
             QCOMPARE(Get(file + ".tmp"), QByteArray("<missing>"));
-            QVERIFY2(holds(old, kRoundThree), qPrintable(QString::number(k)));
         }
+        // The new file reads back as saved.
         QVERIFY(save(nullptr).Ok);
-        const bool names = file == kNamesFile, stats = file == kStatsFile, switches = file == kSwitchesFile;
-        const Settings now{names ? next.SeatNames : old.SeatNames, stats ? next.GamesWon : old.GamesWon,
-                           stats ? next.Speed : old.Speed, switches ? next.NoAnimation : old.NoAnimation,
-                           switches ? next.NoSound : old.NoSound};
-        QVERIFY(holds(now, file == kSavedGameFile ? nextGame : kRoundThree));
+        Settings back;
+        SavedGame g;
+        QCOMPARE(List(LoadSettings(Folder(), back)), QStringList());
+        QCOMPARE(int(LoadSavedGame(Folder(), g).Status), int(LoadStatus::Loaded));
+        if (file == kNamesFile) QCOMPARE(List(back.SeatNames), List(next.SeatNames));
+        if (file == kStatsFile) QVERIFY(back.GamesWon == next.GamesWon && back.Speed == next.Speed);
+        if (file == kSwitchesFile) QVERIFY(back.NoAnimation == next.NoAnimation && back.NoSound == next.NoSound);
+        if (file == kSavedGameFile)
+            QVERIFY(g.Round == 4 && std::memcmp(g.RoundPoints, nextGame.RoundPoints, sizeof g.RoundPoints) == 0);
     }
 
-    void statistics_data() {
-        QTest::addColumn<QList<int>>("won");
-        QTest::addColumn<long long>("played");
-        QTest::addColumn<QList<long long>>("percent");
-        QTest::newRow("truncated") << QList<int>{2, 1, 0, 0} << 3LL << QList<long long>{66, 33, 0, 0};
-        QTest::newRow("all at 16 bits") << QList<int>{32767, 32767, 32767, 32767} << 131068LL
-                                        << QList<long long>{25, 25, 25, 25};
-        QTest::newRow("none played") << QList<int>{0, 0, 0, 0} << 0LL << QList<long long>{};
-    }
+    // Shares are truncated, and four 16-bit counts add up without overflow.
     void statistics() {
-        QFETCH(QList<int>, won);
-        QFETCH(long long, played);
-        QFETCH(QList<long long>, percent);
-        const GamesStatistics stats = ComputeGamesStatistics({won[0], won[1], won[2], won[3]});
-        QCOMPARE(stats.Played, played);
-        QCOMPARE(stats.HasPercent, !percent.isEmpty());
-        if (stats.HasPercent) QCOMPARE(QList<long long>(stats.Percent.begin(), stats.Percent.end()), percent);
+        const GamesStatistics none = ComputeGamesStatistics({0, 0, 0, 0});
+        QVERIFY(none.Played == 0 && !none.HasPercent);
+        const GamesStatistics some = ComputeGamesStatistics({2, 1, 0, 0});
+        QCOMPARE(QList<long long>(some.Percent.begin(), some.Percent.end()), (QList<long long>{66, 33, 0, 0}));
+        const GamesStatistics full = ComputeGamesStatistics({32767, 32767, 32767, 32767});
+        QCOMPARE(full.Played, 131068LL);
+        QCOMPARE(full.Percent[0], 25LL);
     }
 };
 
