@@ -23,14 +23,6 @@ QString Whole(Table& t) {
 class TestCardTable : public QObject {
     Q_OBJECT
 private slots:
-    // The one card name no lay-off text shows (values, suits and points
-    // follow from the card numbers every table here is built from).
-    void jokerName() {
-        Table t;
-        t.StartRound(1);
-        QCOMPARE(QString::fromStdString(t.g.CardTable[107].FullName), QString("Joker  "));
-    }
-
     void workListSortsByValue() {
         Table t;
         t.Set(1, "W: KS JK JK AH AD 2C 5D");
@@ -94,13 +86,6 @@ private slots:
         QVERIFY(t.g.ui.Cds[106].Top < t.g.ui.Cds[Table::Card(4, SuitClubs)].Top);  // a set's Joker first
         QCOMPARE(QPoint(t.g.ui.Cds[105].Left, t.g.ui.Cds[105].Top), QPoint(1200, 2760 + 4 * 250));  // fifth in column 1
         QCOMPARE(Whole(t), QString());
-    }
-
-    void reportErrorText() {
-        Table t;
-        t.g.ReportError("DealRound", "Subscript out of range", 9);
-        QCOMPARE(t.host.systemMessages,
-                 std::vector<std::string>{"Unexpected error in DealRound\r\nError #9: Subscript out of range"});
     }
 
     void whatLiesAtAPoint() {

@@ -12,10 +12,8 @@ using meldora::test::Table;
 class TestScoring : public QObject {
     Q_OBJECT
 private slots:
-    void penaltyPoints();
-    void roundGoesOnWhileHandsHoldCards();
+    void penaltyPointsAndThirdRenewal();
     void seatGoingOutEndsRound();
-    void thirdRenewalHasNoOutrightWinner();
     void gameWinnerAndTies_data();
     void gameWinnerAndTies();
     void nextRoundButton();
@@ -26,28 +24,27 @@ private slots:
     void revealedHandsStayInTheirSide();
 };
 
-void TestScoring::penaltyPoints() {
+void TestScoring::penaltyPointsAndThirdRenewal() {
     Table t;
-    t.StartRound(2);
+    t.StartRound(5);
     t.Give(1, {26, 79, 106});  // King, Ace, Joker
-    t.g.GetPoints(1);
-    QCOMPARE(t.g.RoundPoints[1][2], 40);
-    t.Give(0, {3, 19, 98});  // Two, Ten, Ten
+    t.Give(0, {3, 19, 98});    // Two, Ten, Ten
+    t.Give(2, {1});            // Aces
+    t.Give(3, {28});
     t.g.GetPoints(0);
-    QCOMPARE(t.g.RoundPoints[0][2], 22);
     QCOMPARE(t.g.ui.StatusPanel[3], std::string("Points in Hand:- 22"));
-    t.g.GetPoints(3);  // an empty hand scores nothing
-    QCOMPARE(t.g.RoundPoints[3][2], 0);
-}
-
-void TestScoring::roundGoesOnWhileHandsHoldCards() {
-    Table t;
-    t.StartRound(1);
-    t.Give(2, {5});
+    // Every hand holds cards: the round goes on until the third renewal,
+    // which ends it with no outright winner.
     t.g.StockRenewals = 2;
-    t.g.AnyWinner(2);
+    t.g.AnyWinner(0);
     QVERIFY(!t.g.RoundOver);
     QVERIFY(!t.g.ui.FramScore.Visible);
+    t.g.StockRenewals = 3;
+    t.g.AnyWinner(0);
+    QVERIFY(t.g.RoundOver);
+    QCOMPARE(t.g.ui.LblWhoWon.Caption, std::string("No outright winner on this round. See above for details."));
+    const int points[] = {22, 40, 15, 15};
+    for (int s = 0; s < 4; ++s) QCOMPARE(t.g.RoundPoints[s][5], points[s]);
 }
 
 void TestScoring::seatGoingOutEndsRound() {
@@ -58,49 +55,24 @@ void TestScoring::seatGoingOutEndsRound() {
     t.Give(0, {1, 26});          // 25
     t.Give(1, {105});            // 15
     t.Give(3, {50, 52, 60});     // Queen, King of Clubs, Four of Hearts: 24
-    // North has gone out.
-    t.g.AnyWinner(2);
+    t.g.AnyWinner(2);            // North has gone out
     QVERIFY(t.g.RoundOver);
     QVERIFY(!t.g.GameOver);
-    QCOMPARE(t.g.ui.LblRnd[3][0].Caption, std::string("25"));
-    QCOMPARE(t.g.ui.LblRnd[3][2].Caption, std::string("0"));
-    QCOMPARE(t.g.ui.LblRnd[3][3].Caption, std::string("24"));
+    QCOMPARE(t.g.ui.LblRnd[3][2].Caption + " " + t.g.ui.LblRnd[3][3].Caption, std::string("0 24"));
     QCOMPARE(t.g.Totals[0], 55);
-    QCOMPARE(t.g.Totals[1], 27);
     QCOMPARE(t.g.ui.LblTotal[1].Caption, std::string("27"));
-    QCOMPARE(t.g.ui.LblLatestPoints[1].Caption, std::string("Player 55"));
     QCOMPARE(t.g.ui.LblLatestPoints[4].Caption, std::string("EastBot 24"));
-    QCOMPARE(t.g.ui.LblToRnd.Caption, std::string("To round number 3"));
     QCOMPARE(t.g.ui.CmdFinished.Caption, std::string("Round 4"));
     QCOMPARE(t.g.ui.LblWhoWon.Caption, std::string("NorthBot won this round. See above for details."));
-    QCOMPARE(t.g.ui.LblBots.Caption,
-             std::string("Use mouse at top or bottom of score board to move it round the screen"));
     QVERIFY(t.g.ui.FramScore.Visible);
     QCOMPARE(t.g.ui.Focus, std::string("CmdFinished"));
-    QCOMPARE(t.host.sounds.back(), std::string("\\ringout.wav"));
     // East's cards are turned face up down its edge, 400 twips apart.
     QCOMPARE(t.g.ui.Cds[60].Picture, 60);
-    QCOMPARE(t.g.ui.Cds[50].Left, 14280);
-    QCOMPARE(t.g.ui.Cds[50].Top, 2640);
+    QCOMPARE(QPoint(t.g.ui.Cds[50].Left, t.g.ui.Cds[50].Top), QPoint(14280, 2640));
     QCOMPARE(t.g.ui.Cds[60].Top, 3440);
     // Scoring twice is not possible.
     t.g.AnyWinner(2);
     QCOMPARE(t.g.Totals[0], 55);
-}
-
-void TestScoring::thirdRenewalHasNoOutrightWinner() {
-    Table t;
-    t.StartRound(5);
-    t.Give(0, {1});  // an Ace each
-    t.Give(1, {2});
-    t.Give(2, {27});
-    t.Give(3, {28});
-    t.g.StockRenewals = 3;
-    t.g.AnyWinner(0);
-    QVERIFY(t.g.RoundOver);
-    QCOMPARE(t.g.ui.LblWhoWon.Caption,
-             std::string("No outright winner on this round. See above for details."));
-    for (int s = 0; s < 4; ++s) QCOMPARE(t.g.RoundPoints[s][5], 15);
 }
 
 void TestScoring::gameWinnerAndTies_data() {
@@ -126,14 +98,10 @@ void TestScoring::gameWinnerAndTies() {
     t.g.GameInProgress = true;
     for (int s = 0; s < 4; ++s) t.g.RoundPoints[s][1] = earlier[s];
     t.g.AnyWinner(0);  // the player went out in round 7 with nothing in hand
-    QVERIFY(t.g.GameOver);
-    QVERIFY(t.g.RoundOver);
-    QVERIFY(!t.g.GameInProgress);
+    QVERIFY(t.g.GameOver && !t.g.GameInProgress);
     QCOMPARE(QString::fromStdString(t.g.ui.LblWhoWon.Caption), message);
     for (int s = 0; s < 4; ++s) QCOMPARE(t.settings.GamesWon[s], wins[s]);
-    QCOMPARE(t.g.ui.CmdFinished.Caption, std::string("&New Game"));
-    QCOMPARE(t.g.ui.CmdSave.Caption, std::string("&Exit Game"));
-    QCOMPARE(t.g.ui.LblLatestPoints[1].Caption, "Player " + std::to_string(earlier[0]));
+    QCOMPARE(t.g.ui.CmdFinished.Caption + t.g.ui.CmdSave.Caption, std::string("&New Game&Exit Game"));
 }
 
 void TestScoring::nextRoundButton() {
@@ -141,18 +109,14 @@ void TestScoring::nextRoundButton() {
     t.StartRound(1);
     t.g.CmdFinished_Click();  // not while a round is being played
     QCOMPARE(t.g.Round, 1);
-    QCOMPARE(t.g.DiscardCount, 0);
-
     t.Give(1, {7});
     t.g.AnyWinner(0);
     QCOMPARE(t.g.ui.CmdFinished.Caption, std::string("Round 2"));
     t.g.CmdFinished_Click();
     QCOMPARE(t.g.Round, 2);
-    QVERIFY(!t.g.ui.FramScore.Visible);
-    QVERIFY(!t.g.RoundOver);
+    QVERIFY(!t.g.ui.FramScore.Visible && !t.g.RoundOver);
     QCOMPARE(t.g.RoundPoints[1][1], 4);  // the board keeps round 1
     QCOMPARE(t.CheckInvariants(), QString());
-
     // After round 7 the button clears the board and deals a new game.
     Table end(22);
     end.StartRound(7);
@@ -161,7 +125,6 @@ void TestScoring::nextRoundButton() {
     end.g.CmdFinished_Click();
     QCOMPARE(end.g.Round, 1);
     QCOMPARE(end.g.RoundPoints[2][3], 0);
-    QCOMPARE(end.g.ui.LblRnd[7][0].Caption, std::string());
     QCOMPARE(end.g.ui.LblTotal[2].Caption, std::string());
     QCOMPARE(end.CheckInvariants(), QString());
 }
@@ -201,7 +164,6 @@ void TestScoring::endingUnderClicks() {
     });
     t.host.onPause = nullptr;
     QVERIFY(clicked);
-    QCOMPARE(t.settings.GamesWon[0], round == 7 ? 1 : 0);
     const bool replaced = click == "menu" || round < 7;
     QCOMPARE(chainWentOn, !replaced);
     if (!replaced) {
@@ -209,7 +171,6 @@ void TestScoring::endingUnderClicks() {
         // now waits on the finished board.
         QCOMPARE(t.g.Round, 7);
         QVERIFY(t.g.ui.CmdFinished.Visible);
-        QCOMPARE(t.g.ui.CmdFinished.Caption, std::string("&New Game"));
         t.g.CmdFinished_Click();
     }
     QCOMPARE(t.g.Round, round == 7 ? 1 : round + 1);
@@ -228,7 +189,6 @@ void TestScoring::newGameClearsTheBoard() {
     QVERIFY(t.g.ui.FramScore.Visible);
     t.host.messageAnswers = {0};  // "New Game"
     t.g.MnuNew_Click();
-    QCOMPARE(t.host.messages.back().title, std::string("Really start new game?"));
     QCOMPARE(t.host.messages.back().focus, 1);  // Return answers "No Cancel"
     QCOMPARE(t.g.Round, 1);
     QVERIFY(!t.g.ui.FramScore.Visible);
@@ -239,7 +199,7 @@ void TestScoring::revealedHandsStayInTheirSide_data() {
     QTest::addColumn<int>("seat");
     QTest::addColumn<int>("cards");
     for (int seat = 1; seat <= 3; ++seat)
-        for (int cards : {3, 12, 22})
+        for (int cards : {3, 22})
             QTest::addRow("seat %d, %d cards", seat, cards) << seat << cards;
 }
 
@@ -251,23 +211,21 @@ void TestScoring::revealedHandsStayInTheirSide() {
     for (int c = 1; c <= cards; ++c) t.Give(seat, {c});
     t.g.RedrawStock();
     t.g.AnyWinner(0);
-    int lastLeft = -1, lastTop = -1;
+    int last = -1;  // along the seat's edge, cards at most 400 twips apart
     for (int c = 1; c <= cards; ++c) {
         const CardImage& img = t.g.ui.Cds[c];
         QCOMPARE(img.Picture, c);
         const layout::Rect r = TableModel::CardArea(img);
+        const int at = seat == 2 ? img.Left : img.Top;
+        QCOMPARE_GT(at, last);
+        if (last >= 0) QCOMPARE_LE(at - last, 400);
+        last = at;
         if (seat == 2) {
             QCOMPARE_LE(r.right(), layout::kFramLatestPoints.left);
-            QCOMPARE_GT(img.Left, lastLeft);
-            if (lastLeft >= 0) QCOMPARE_LE(img.Left - lastLeft, 400);
-            lastLeft = img.Left;
         } else {
             QCOMPARE_GE(r.left, 0);
             QCOMPARE_LE(r.right(), kTableWidth);
             QCOMPARE_LE(r.bottom(), layout::kLblDiscard.top);  // above the discard pile and its label
-            QCOMPARE_GT(img.Top, lastTop);
-            if (lastTop >= 0) QCOMPARE_LE(img.Top - lastTop, 400);
-            lastTop = img.Top;
         }
     }
     QCOMPARE(QString::fromStdString(CheckTableLayout(t.g)), QString());

@@ -11,51 +11,32 @@ using meldora::test::Table;
 class TestTurnLoop : public QObject {
     Q_OBJECT
 private slots:
-    void takeDiscard();
-    void takeFromEmptyDiscardChangesNothing();
-    void takeStockCard();
+    void takeFromThePiles();
     void renewalCountsAndLimit();
     void passingTheTurn();
     void playerTurnButtons();
     void backYouGoReturnsCard();
 };
 
-void TestTurnLoop::takeDiscard() {
+void TestTurnLoop::takeFromThePiles() {
     Table t;
     t.StartRound(1);
     t.Give(2, {1, 2});
+    t.g.TakeDiscard(2);  // an empty pile changes nothing
+    QCOMPARE(t.g.CardsInHand[2], 2);
+    QCOMPARE(t.g.LastDiscardTaken, 0);
     t.Discard({30, 44});
     t.g.TakeDiscard(2);
     QCOMPARE(t.g.LastDiscardTaken, 44);
     QCOMPARE(t.g.CardTable[44].Location, 2);
-    QCOMPARE(t.g.CardsInHand[2], 3);
-    QCOMPARE(t.g.DiscardCount, 1);
     QCOMPARE(t.g.TopDiscard(), 30);
     QCOMPARE(t.g.ui.LblDiscard.Caption, std::string("In Discard:- 1"));
     QCOMPARE(t.g.ui.Cds[44].Picture, kPicBack);  // face down in North's hand
-    QCOMPARE(t.CheckInvariants(), QString());
-}
-
-void TestTurnLoop::takeFromEmptyDiscardChangesNothing() {
-    Table t;
-    t.StartRound(1);
-    t.Give(1, {1});
-    t.g.TakeDiscard(1);
-    QCOMPARE(t.g.CardsInHand[1], 1);
-    QCOMPARE(t.g.LastDiscardTaken, 0);
-    QCOMPARE(t.g.ui.LblDiscard.Caption, std::string("In Discard:- 0"));
-}
-
-void TestTurnLoop::takeStockCard() {
-    Table t(4);
-    t.StartRound(2);
-    t.Give(0, {10});
     t.g.RedrawStock();
-    QCOMPARE(t.g.StockCount, 106);
-    t.g.TakeDeckCard(0);
-    QCOMPARE(t.g.CardsInHand[0], 2);
-    QCOMPARE(t.g.StockCount, 105);
-    QCOMPARE(t.g.ui.LblStock.Caption, std::string("In Stock:-  105"));
+    const int stock = t.g.StockCount;
+    t.g.TakeDeckCard(2);
+    QCOMPARE(t.g.CardsInHand[2], 4);
+    QCOMPARE(t.g.ui.LblStock.Caption, "In Stock:-  " + std::to_string(stock - 1));
     QCOMPARE(t.CheckInvariants(), QString());
 }
 
@@ -78,13 +59,9 @@ void TestTurnLoop::renewalCountsAndLimit() {
     const std::string prompt = "Stock card pile is empty and has been replaced ";
     const int c = t.g.GetSingleCard();
     QCOMPARE(t.host.messages.size(), std::size_t(1));
-    QCOMPARE(t.host.messages[0].title, std::string("Stock empty"));
-    QCOMPARE(t.host.messages[0].button0, std::string("Right"));
     QCOMPARE(t.host.messages[0].prompt,
              prompt + "0 times. Discard cards, except the top card, will now be placed in Stock pile.");
-    QCOMPARE(t.g.StockRenewals, 1);
     QCOMPARE(t.g.StockCount, 4);
-    QCOMPARE(t.g.DiscardCount, 1);
     QCOMPARE(t.g.DiscardPile[1], top);
     QVERIFY(c >= 5 && c <= 9 && c != top);
     QCOMPARE(t.CheckInvariants(), QString());
@@ -101,12 +78,9 @@ void TestTurnLoop::renewalCountsAndLimit() {
     QCOMPARE(t.g.GetSingleCard(), 0);
     QCOMPARE(t.host.messages[2].prompt,
              prompt + "2 times. Game will now finish and penalty points given as currently in hands.");
-    QCOMPARE(t.g.StockRenewals, 3);
     QCOMPARE(t.g.StockCount, 0);
     QCOMPARE(t.g.DiscardCount, 5);
     QVERIFY(t.g.RoundOver);
-    QCOMPARE(t.g.ui.LblWhoWon.Caption,
-             std::string("No outright winner on this round. See above for details."));
     QCOMPARE(t.g.GetSingleCard(), 0);  // no fourth renewal
     QCOMPARE(t.host.messages.size(), std::size_t(3));
     QCOMPARE(t.CheckInvariants(), QString());
@@ -141,14 +115,8 @@ void TestTurnLoop::playerTurnButtons() {
     t.Give(0, {1, 2});
     t.g.IsTurn[0] = true;
     t.g.MainLoop();
-    QVERIFY(t.g.ui.CmdStock.Visible);
-    QVERIFY(t.g.ui.CmdDiscard.Visible);
-    QVERIFY(t.g.ui.CmdSortSame.Visible);
-    QVERIFY(t.g.ui.CmdSortSuits.Visible);
+    QVERIFY(t.g.ui.CmdStock.Visible && t.g.ui.CmdDiscard.Visible && t.g.ui.CmdSortSame.Visible);
     QCOMPARE(t.g.ui.Focus, std::string("CmdStock"));
-    QCOMPARE(t.g.ui.LblBots.Caption, std::string("Player turn to play."));
-    QCOMPARE(t.g.ui.LblP.Caption,
-             std::string("Player  click below on either Take Discard button or Take Stock button."));
     // Nothing happens once the round is over.
     Table over;
     over.StartRound(4);
