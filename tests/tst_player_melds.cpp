@@ -260,6 +260,8 @@ void TestPlayerMelds::jokerSwap() {
 
 // A second press while the Stock draw is still pausing does nothing; the
 // Discard button takes the pile's top card.
+// A draw button pressed twice, or both pressed quickly, draws one card: the
+// second press lands in the first one's pauses.
 void TestPlayerMelds::drawButtons() {
     for (const bool stock : {true, false}) {
         Table t(3, IdleRobots());
@@ -267,14 +269,14 @@ void TestPlayerMelds::drawButtons() {
         t.g.IsTurn[0] = true;
         t.g.PlayP();
         int presses = 0;
-        if (stock) t.host.onPause = [&] {
+        t.host.onPause = [&] {
             if (presses++) return;
             CmdStock_Click(t.g);
             CmdDiscard_Click(t.g);
         };
         stock ? CmdStock_Click(t.g) : CmdDiscard_Click(t.g);
         t.host.onPause = nullptr;
-        QCOMPARE(presses > 0, stock);
+        QVERIFY(presses > 0);
         QCOMPARE(t.g.CardsInHand[0], 3);
         QCOMPARE(t.g.DiscardCount, stock ? 1 : 0);
         QCOMPARE(t.g.LastDiscardTaken, stock ? 0 : t.Find(0, "7H"));

@@ -47,10 +47,12 @@ void CmdStock_Click(Game& g) {
 void CmdDiscard_Click(Game& g) {
     g.RunControl("CmdDiscard_Click", g.ui.CmdDiscard, [&] {
         if (!g.IsTurn[0] || g.PlayerHasDrawn) return;
-        g.ShowGameText(g.PlayerName() + " is taking Discard Card - no offer to other players..");
+        // The draw is taken before the text's pause: a quick press of the
+        // stock button meanwhile must not draw a second card.
         g.ui.CmdDiscard.Visible = false;
         g.ui.CmdStock.Visible = false;
         g.PlayerHasDrawn = true;
+        g.ShowGameText(g.PlayerName() + " is taking Discard Card - no offer to other players..");
         g.TakeDiscard(0);
         g.ui.SetFocus("Table");
         ShowWhatNext(g, "Make contract if you can and wish or discard a card.",
