@@ -80,16 +80,12 @@ void TestAutopilot::plan_data() {
     QTest::addColumn<QString>("hand");
     QTest::addColumn<QString>("plan");
     QTest::newRow("two sets") << 1 << "7C 7D 7H 9C 9D 9S KS 2H" << "7D 7C 7H / 9D 9C 9S";
-    QTest::newRow("two sets of one value") << 1 << "7D 7D 7C 7C 7H 7S KS" << "7D 7D 7C / 7C 7H 7S";
     QTest::newRow("pairs are no sets") << 1 << "7C 7D 9C 9D KS" << "";
     QTest::newRow("a Joker completes a set") << 1 << "7C 7D JK 9C 9D 9S" << "9D 9C 9S / 7D 7C JK=7";
     QTest::newRow("the run keeps its card from the set") << 2 << "5H 6H 7H 8H 7C 7D 7S" << "5H 6H 7H 8H / 7D 7C 7S";
-    QTest::newRow("a set short of a card the run holds") << 2 << "5H 6H 7H 8H 7C 7D" << "";
     QTest::newRow("Ace high and Ace low") << 3 << "JS QS KS AS AC 2C 3C 4C" << "AC 2C 3C 4C / JS QS KS AS";
     QTest::newRow("a Joker in the gap") << 3 << "5H 6H 8H JK 2C 3C 4C 5C" << "2C 3C 4C 5C / 5H 6H JK=7H 8H";
-    QTest::newRow("a Joker below the Jack") << 3 << "JH QH KH JK 2C 3C 4C 5C" << "2C 3C 4C 5C / JK=TH JH QH KH";
     QTest::newRow("one Joker to a meld") << 3 << "5H 8H JK JK 2C 3C 4C 9S" << "";
-    QTest::newRow("three sets, a Joker in one") << 4 << "2D 2C 2H 5D 5S JK QD QH QS 8C" << "2D 2C 2H / QD QH QS / 5D 5S JK=5";
     QTest::newRow("two runs and a set") << 6 << "3D 4D 5D 6D 9S TS JS QS KD KH KC" << "3D 4D 5D 6D / 9S TS JS QS / KD KC KH";
     QTest::newRow("three runs, two Jokers") << 7 << "AD 2D 4D TC JC QC 6H 7H 8H 9H JK JK 2S"
                                             << "6H 7H 8H 9H / AD 2D JK=3D 4D / JK=9C TC JC QC";
@@ -115,7 +111,6 @@ void TestAutopilot::laysContract_data() {
     QTest::newRow("sets, a Joker in one") << 1 << "7C 7D 9C 9D 9S JK KS 2H" << QStringList{"9D 9C 9S", "JK=7D 7D 7C"} << "KS";
     QTest::newRow("a Joker below the Jack, Ace low") << 3 << "JH QH KH JK AC 2C 3C 4C 5S 9D"
                                                      << QStringList{"AC 2C 3C 4C", "JK=TH JH QH KH"} << "9D";
-    QTest::newRow("a natural high Ace") << 3 << "JS QS KS AS 6D 7D 8D 9D 2H" << QStringList{"6D 7D 8D 9D", "JS QS KS AS"} << "2H";
     QTest::newRow("a run and two sets") << 5 << "4S 5S 6S 7S 3D 3C 3H QD QC JK 8H KC"
                                         << QStringList{"4S 5S 6S 7S", "3D 3C 3H", "JK=QD QD QC"} << "KC";
     QTest::newRow("three runs") << 7 << "AD 2D 3D 4D TC JC QC KC 6H 7H 8H JK 5S"
@@ -194,11 +189,9 @@ void TestAutopilot::draw_data() {
     QTest::addColumn<QString>("table");
     QTest::addColumn<bool>("takesDiscard");
     QTest::newRow("completes a set") << 1 << false << "P: 7C 7D 9C KS 2H 4S | D: 7H" << true;
-    QTest::newRow("pairs a card") << 1 << false << "P: 7C 9C KS 2H 4S | D: 7H" << true;
     QTest::newRow("fills a run's gap") << 3 << false << "P: 5H 6H 8H 9C KS 2S | D: 7H" << true;
     QTest::newRow("a card that does nothing") << 1 << false << "P: 7C 7D 9C 9D 9S 2H | D: KS" << false;
     QTest::newRow("with the contract: lays off") << 3 << true << "P: 2H 4C | M1: 5H 6H 7H 8H | D: 9H" << true;
-    QTest::newRow("with the contract: fits nowhere") << 3 << true << "P: 2H 4C | M1: 5H 6H 7H 8H | D: 9C" << false;
 }
 
 void TestAutopilot::draw() {
@@ -225,7 +218,6 @@ void TestAutopilot::mayI_data() {
     QTest::addColumn<bool>("contract");
     QTest::addColumn<bool>("claims");
     QTest::newRow("completes a set") << "7C 7D 9C 9D KS 2H 4S 5D 6C TS" << false << true;
-    QTest::newRow("only pairs a card") << "7C 9C 9D KS 2H 4S 5D 6C TS JD" << false << false;
     QTest::newRow("the hand has grown") << "7C 7D 9C 9D KS 2H 4S 5D 6C TS JD QD AH" << false << false;
     QTest::newRow("the contract is laid") << "7C 7D 2H" << true << false;
 }
