@@ -14,6 +14,7 @@ using namespace meldora::ui;
 namespace {
 
 const QString kNoDeck = QStringLiteral("/nonexistent/deck.svgz");
+const QSize kCard(71, 96);
 
 QString InstalledDeck() {
     for (const QString& path : CardArt::deckCandidates())
@@ -41,112 +42,70 @@ class TestCardArt : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { meldora::test::SilencePlatformNoise(); }
-    void elementOfEachPicture_data();
-    void elementOfEachPicture();
-    void cacheHandsOutOnePixmapPerKey();
-    void sizeFollowsPixelRatio_data();
-    void sizeFollowsPixelRatio();
-    void paintedCardsWithoutADeck();
-    void deckCardsOfOneValueMatch();
-    void dragCursors();
-};
 
-void TestCardArt::elementOfEachPicture_data() {
-    QTest::addColumn<int>("picture");
-    QTest::addColumn<QString>("element");
-    QTest::newRow("card 1: Ace of Diamonds") << 1 << "diamond_1";
-    QTest::newRow("card 3: Two of Diamonds") << 3 << "diamond_2";
-    QTest::newRow("card 26: King of Diamonds") << 26 << "diamond_king";
-    QTest::newRow("card 27: Ace of Clubs") << 27 << "club_1";
-    QTest::newRow("card 75: Queen of Hearts") << 75 << "heart_queen";
-    QTest::newRow("card 79: Ace of Spades") << 79 << "spade_1";
-    QTest::newRow("card 104: King of Spades") << 104 << "spade_king";
-    QTest::newRow("Joker 106") << 106 << "joker_red";
-    QTest::newRow("Joker 107") << 107 << "joker_black";
-    QTest::newRow("back") << 108 << "back";
-    QTest::newRow("sideways back") << 112 << "back";
-}
+    void elementsAndCache() {
+        // Two copies of each card, in suit order; the Jokers and the backs.
+        const QList<QPair<int, QString>> elements{{1, "diamond_1"},    {3, "diamond_2"},    {26, "diamond_king"},
+                                                  {27, "club_1"},      {104, "spade_king"}, {106, "joker_red"},
+                                                  {107, "joker_black"}, {112, "back"}};
+        for (const auto& [picture, element] : elements) QCOMPARE(CardArt::elementName(picture), element);
 
-void TestCardArt::elementOfEachPicture() {
-    QFETCH(int, picture);
-    QFETCH(QString, element);
-    QCOMPARE(CardArt::elementName(picture), element);
-}
-
-void TestCardArt::cacheHandsOutOnePixmapPerKey() {
-    CardArt art(kNoDeck);
-    const QPixmap a = art.pixmap(5, QSize(71, 96), 1.0);
-    const QPixmap b = art.pixmap(5, QSize(71, 96), 1.0);
-    QCOMPARE(a.cacheKey(), b.cacheKey());
-    QCOMPARE(art.cachedCount(), 1);
-    QVERIFY(art.pixmap(5, QSize(71, 96), 2.0).cacheKey() != a.cacheKey());
-    QVERIFY(art.pixmap(5, QSize(142, 192), 1.0).cacheKey() != a.cacheKey());
-    QVERIFY(art.pixmap(7, QSize(71, 96), 1.0).cacheKey() != a.cacheKey());
-    QCOMPARE(art.cachedCount(), 4);
-    // Cards 5 and 6 are the two Threes of Diamonds: one picture for both.
-    QCOMPARE(art.pixmap(6, QSize(71, 96), 1.0).cacheKey(), a.cacheKey());
-    QCOMPARE(art.cachedCount(), 4);
-    QVERIFY(art.pixmap(5, QSize(0, 96), 1.0).isNull());
-}
-
-void TestCardArt::sizeFollowsPixelRatio_data() {
-    QTest::addColumn<qreal>("dpr");
-    QTest::addColumn<QSize>("physical");
-    QTest::newRow("100%") << 1.0 << QSize(71, 96);
-    QTest::newRow("150%") << 1.5 << QSize(107, 144);
-    QTest::newRow("200%") << 2.0 << QSize(142, 192);
-}
-
-void TestCardArt::sizeFollowsPixelRatio() {
-    QFETCH(qreal, dpr);
-    QFETCH(QSize, physical);
-    for (const QString& deck : {kNoDeck, InstalledDeck()}) {
-        CardArt art(deck);
-        const QPixmap pm = art.pixmap(53, QSize(71, 96), dpr);
-        QCOMPARE(pm.size(), physical);
-        QCOMPARE(pm.devicePixelRatio(), dpr);
-        // The side seats' back lies across.
-        QCOMPARE(art.pixmap(112, QSize(96, 71), dpr).size(), physical.transposed());
+        CardArt art(kNoDeck);
+        const QPixmap a = art.pixmap(5, kCard, 1.0);
+        QCOMPARE(art.pixmap(5, kCard, 1.0).cacheKey(), a.cacheKey());
+        QVERIFY(art.pixmap(5, kCard, 2.0).cacheKey() != a.cacheKey());
+        QVERIFY(art.pixmap(5, kCard * 2, 1.0).cacheKey() != a.cacheKey());
+        QVERIFY(art.pixmap(7, kCard, 1.0).cacheKey() != a.cacheKey());
+        // Cards 5 and 6 are the two Threes of Diamonds: one picture for both.
+        QCOMPARE(art.pixmap(6, kCard, 1.0).cacheKey(), a.cacheKey());
+        QCOMPARE(art.cachedCount(), 4);
+        QVERIFY(art.pixmap(5, QSize(0, 96), 1.0).isNull());
     }
-}
 
-void TestCardArt::paintedCardsWithoutADeck() {
-    CardArt art(kNoDeck);
-    QVERIFY(!art.hasDeck());
-    const QImage ace = art.pixmap(1, QSize(71, 96), 1.0).toImage();
-    // A rounded white card: clear in the very corner, white inside the edge.
-    QCOMPARE(ace.pixelColor(0, 0).alpha(), 0);
-    QCOMPARE(ace.pixelColor(35, 3), QColor(Qt::white));
-    // Different cards look different; the two copies of a card do not.
-    QCOMPARE(DifferentShare(ace, art.pixmap(2, QSize(71, 96), 1.0).toImage()), 0.0);
-    QCOMPARE_GT(DifferentShare(ace, art.pixmap(79, QSize(71, 96), 1.0).toImage()), 0.01);
-    QCOMPARE_GT(DifferentShare(ace, art.pixmap(108, QSize(71, 96), 1.0).toImage()), 0.3);
-    QCOMPARE_GT(DifferentShare(art.pixmap(105, QSize(71, 96), 1.0).toImage(),
-                               art.pixmap(106, QSize(71, 96), 1.0).toImage()),
-                0.0);
-}
+    void sizeFollowsPixelRatio() {
+        for (const QString& deck : {kNoDeck, InstalledDeck()}) {
+            CardArt art(deck);
+            const QPixmap pm = art.pixmap(53, kCard, 1.5);
+            QCOMPARE(pm.size(), QSize(107, 144));
+            QCOMPARE(pm.devicePixelRatio(), 1.5);
+            // The side seats' back lies across.
+            QCOMPARE(art.pixmap(112, kCard.transposed(), 2.0).size(), QSize(192, 142));
+        }
+    }
 
-void TestCardArt::deckCardsOfOneValueMatch() {
-    const QString deck = InstalledDeck();
-    if (deck.isEmpty()) QSKIP("no card deck installed (gnome-cards-data)");
-    CardArt art(deck);
-    QVERIFY(art.hasDeck());
-    const QImage aceOfHearts = art.pixmap(53, QSize(71, 96), 1.0).toImage();
-    QCOMPARE(aceOfHearts.pixelColor(35, 48).alpha(), 255);
-    QCOMPARE(DifferentShare(aceOfHearts, art.pixmap(54, QSize(71, 96), 1.0).toImage()), 0.0);
-    QCOMPARE_GT(DifferentShare(aceOfHearts, art.pixmap(55, QSize(71, 96), 1.0).toImage()), 0.01);
-}
+    void cardsLookApart() {
+        CardArt art(kNoDeck);
+        QVERIFY(!art.hasDeck());
+        const auto image = [&](int picture) { return art.pixmap(picture, kCard, 1.0).toImage(); };
+        const QImage ace = image(1);
+        // A rounded white card: clear in the very corner, white inside the edge.
+        QCOMPARE(ace.pixelColor(0, 0).alpha(), 0);
+        QCOMPARE(ace.pixelColor(35, 3), QColor(Qt::white));
+        // Different cards look different; the two copies of a card do not.
+        QCOMPARE(DifferentShare(ace, image(2)), 0.0);
+        QCOMPARE_GT(DifferentShare(ace, image(79)), 0.01);
+        QCOMPARE_GT(DifferentShare(ace, image(108)), 0.3);
+        QCOMPARE_GT(DifferentShare(image(105), image(106)), 0.0);
 
-void TestCardArt::dragCursors() {
-    CardArt art(kNoDeck);
-    const QCursor hand = art.cursor(110);
-    const QCursor drop = art.cursor(111);
-    QCOMPARE(hand.shape(), Qt::BitmapCursor);
-    QCOMPARE(hand.hotSpot(), QPoint(16, 16));
-    QCOMPARE(drop.hotSpot(), QPoint(16, 12));
-    QCOMPARE_GT(DifferentShare(hand.pixmap().toImage(), drop.pixmap().toImage()), 0.05);
-    QCOMPARE(art.cursor(0).shape(), Qt::ArrowCursor);
-}
+        const QString deck = InstalledDeck();
+        if (deck.isEmpty()) QSKIP("no card deck installed (gnome-cards-data)");
+        CardArt svg(deck);
+        QVERIFY(svg.hasDeck());
+        const QImage aceOfHearts = svg.pixmap(53, kCard, 1.0).toImage();
+        QCOMPARE(aceOfHearts.pixelColor(35, 48).alpha(), 255);
+        QCOMPARE(DifferentShare(aceOfHearts, svg.pixmap(54, kCard, 1.0).toImage()), 0.0);
+        QCOMPARE_GT(DifferentShare(aceOfHearts, svg.pixmap(55, kCard, 1.0).toImage()), 0.01);
+    }
+
+    void dragCursors() {
+        CardArt art(kNoDeck);
+        const QCursor hand = art.cursor(110), drop = art.cursor(111);
+        QCOMPARE(hand.hotSpot(), QPoint(16, 16));
+        QCOMPARE(drop.hotSpot(), QPoint(16, 12));
+        QCOMPARE_GT(DifferentShare(hand.pixmap().toImage(), drop.pixmap().toImage()), 0.05);
+        QCOMPARE(art.cursor(0).shape(), Qt::ArrowCursor);
+    }
+};
 
 QTEST_MAIN(TestCardArt)
 #include "tst_ui_cardart.moc"

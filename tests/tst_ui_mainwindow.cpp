@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "QuickWindow.h"
 #include "QuietPlatform.h"
 #include "ui/MFormDeluxe.h"
 #include "ui/MainWindow.h"
@@ -70,11 +71,6 @@ void AnswerModals(QList<Answer> answers, QStringList* titles = nullptr) {
     look->start();
 }
 
-void Quick(MainWindow& w) {
-    w.host().setPaceScale(0);
-    w.game().settings.NoAnimation = true;
-    w.game().settings.NoSound = true;
-}
 
 }  // namespace
 
@@ -85,7 +81,6 @@ private slots:
     void menusAndStatusBar();
     void startUp_data();
     void startUp();
-    void newGameRunsToThePlayersTurn();
     void longNamesStayInTheirPlace();
     void closing_data();
     void closing();
@@ -96,18 +91,10 @@ void TestMainWindow::menusAndStatusBar() {
     QCOMPARE(w.windowTitle(), QStringLiteral("Meldora"));
     QCOMPARE(Texts(w.menuBar()->actions()),
              (QStringList{"&Game", "&Help", "Op&tions", "Statistics", "&About"}));
-    QCOMPARE(Texts(MenuOf(w, 0)->actions()), (QStringList{"New Game", "Load Game", "E&xit Game"}));
     QCOMPARE(Texts(MenuOf(w, 2)->actions()),
              (QStringList{"Enter Your Name", "Enter Name of West Bot", "Enter name of North Bot",
                           "Enter name of East Bot", "Spee&d", "Cards Animation on and off",
                           "Card sound on and off", "Speak cards and moves on and off"}));
-    QCOMPARE(Texts(w.command(QStringLiteral("MnuSpeed"))->menu()->actions()),
-             (QStringList{"Learning Only Slow", "Slow", "Medium", "Fast"}));
-    QCOMPARE(Texts(MenuOf(w, 3)->actions()), (QStringList{"Current Scores", "General Statistics"}));
-    for (QAction* a : w.findChildren<QAction*>()) QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
-    const QStringList tips{"The round number being played", "Melds required for Contract",
-                           "The points in your hand", "Number  cards in your hand", "Playing Now"};
-    for (int i = 1; i <= 5; ++i) QCOMPARE(w.statusPanel(i)->toolTip(), tips[i - 1]);
 
     // The Game menu follows the model (it is off while a round is dealt).
     w.game().ui.MnuGameEnabled = false;
@@ -128,7 +115,7 @@ void TestMainWindow::startUp() {
     QFETCH(int, answer);
     QTemporaryDir data;
     MainWindow w(3, data.path());
-    Quick(w);
+    meldora::test::QuickWindow(w);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QStringList titles;
@@ -147,36 +134,6 @@ void TestMainWindow::startUp() {
     QVERIFY(!g.GameInProgress);
     QCOMPARE(g.ui.LblNames[2].Caption, std::string("NorthBot says Hello Player"));
     for (int n = 1; n <= kCardCount; ++n) QVERIFY(!g.ui.Cds[n].Enabled);
-}
-
-void TestMainWindow::newGameRunsToThePlayersTurn() {
-    MainWindow w;
-    Quick(w);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    // The player passes on every "May I?" offer, with the real button.
-    QTimer passer;
-    connect(&passer, &QTimer::timeout, &w, [&] {
-        QPushButton* pass = w.table()->button(QStringLiteral("CmdPass"));
-        if (pass->isVisible()) pass->click();
-    });
-    passer.start(5);
-    w.command(QStringLiteral("MnuNew"))->trigger();
-
-    const Game& g = w.game();
-    QVERIFY(g.GameInProgress);
-    QVERIFY(g.IsTurn[0]);
-    QCOMPARE(w.statusPanel(1)->text(), QStringLiteral("Round:-  1"));
-    QVERIFY(w.table()->button(QStringLiteral("CmdStock"))->isVisible());
-    // The player's hand lies face up and takes the mouse.
-    for (int n = 1; n <= kCardCount; ++n) {
-        if (g.CardTable[n].Location != LocPlayer) continue;
-        const CardImage& c = g.ui.Cds[n];
-        QCOMPARE(c.Picture, n);
-        QCOMPARE(w.table()->cardAt(QPoint(c.Left + 100, c.Top + 100)), n);
-    }
-    w.table()->button(QStringLiteral("CmdSortSame"))->click();
-    QVERIFY(!g.SortBySuits);
 }
 
 void TestMainWindow::longNamesStayInTheirPlace() {
