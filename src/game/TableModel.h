@@ -98,12 +98,16 @@ struct TableModel {
     std::string StatusPanel[6];   // 1..5
     bool MnuGameEnabled = true;
     std::string Focus;            // name of the button with the keyboard focus
+    int FocusRequests = 0;        // how often the game has asked for it
 
     // Bring a card image or a control in front of everything placed so far.
     void BringToFront(CardImage& c) { c.ZOrder = ++zCounter; }
     void BringToFront(Control& c) { c.ZOrder = ++zCounter; }
 
-    void SetFocus(const char* name) { Focus = name; }
+    void SetFocus(const char* name) {
+        Focus = name;
+        ++FocusRequests;
+    }
 
     // ---- what lies where -------------------------------------------------------
     // The area a card image covers as it lies (a sideways back lies across).

@@ -337,14 +337,18 @@ void TableWidget::placeChildren() {
 }
 
 // The model names the button that should have the keyboard focus. It is
-// given the focus when the name changes, and again when that button comes
-// back into view (the score board's button at every round end).
+// given the focus when the name changes or the game asks for it again (the
+// hand after every draw, whatever took the focus meanwhile), and again when
+// that button comes back into view (the score board's button at every round
+// end).
 void TableWidget::applyFocus() {
     const TableModel& m = *model_;
     const QString name = Q(m.Focus);
-    if (name == QLatin1String("Table") && name != appliedFocus_) {
+    const bool askedAgain = m.FocusRequests != appliedRequest_;
+    if (name == QLatin1String("Table") && (name != appliedFocus_ || askedAgain)) {
         setFocus(Qt::OtherFocusReason);
         appliedFocus_ = name;
+        appliedRequest_ = m.FocusRequests;
     }
     for (ButtonBinding& b : bindings_) {
         const Control& c = b.control(m);
@@ -353,9 +357,10 @@ void TableWidget::applyFocus() {
         const bool cameIntoView = shown && !b.wasShown;
         b.wasShown = shown;
         if (b.widget->objectName() != name || !shown) continue;
-        if (name != appliedFocus_ || cameIntoView) {
+        if (name != appliedFocus_ || askedAgain || cameIntoView) {
             b.widget->setFocus(Qt::OtherFocusReason);
             appliedFocus_ = name;
+            appliedRequest_ = m.FocusRequests;
         }
     }
 }

@@ -126,6 +126,7 @@ private:
     TablePanel* joker_ = nullptr;
     QLabel* info_ = nullptr;
     QString appliedFocus_;
+    int appliedRequest_ = -1;
     std::vector<SceneItem> scene_;  // as last painted
     QPixmap cloth_;                 // the table's cloth at the widget's size
     QString clothKey_;              // what it was drawn for
