@@ -50,16 +50,6 @@ private slots:
         QCOMPARE(Whole(t), QString());
     }
 
-    void discardCardStacksFaceUp() {
-        Table t;
-        t.Set(1, "");
-        t.g.DiscardCard(12);
-        t.g.DiscardCard(77);
-        QCOMPARE(Shown(t), QString("D: 6D KH"));
-        QVERIFY(t.g.ui.Cds[77].ZOrder > t.g.ui.Cds[12].ZOrder);
-        QCOMPARE(Whole(t), QString());
-    }
-
     void removeCardFollowsHand() {
         Table t;
         t.Set(1, "P: AD AD 2D");

@@ -41,7 +41,7 @@ private slots:
         t.Give(3, {50, 52, 60});     // Queen, King of Clubs, Four of Hearts: 24
         t.g.AnyWinner(2);            // North has gone out
         QVERIFY(t.g.RoundOver && !t.g.GameOver && t.g.ui.FramScore.Visible);
-        QCOMPARE(t.g.ui.LblRnd[3][2].Caption + " " + t.g.ui.LblRnd[3][3].Caption, std::string("0 24"));
+        QCOMPARE(t.g.RoundPoints[3][3], 24);
         QCOMPARE(t.g.Totals[0], 55);
         QCOMPARE(t.g.ui.LblTotal[1].Caption, std::string("27"));
         QCOMPARE(t.g.ui.Cds[60].Picture, 60);  // East's hand turned face up
