@@ -60,23 +60,6 @@ private slots:
         QVERIFY(t.host.systemMessages.empty());
     }
 
-    void newGameWhileMayIQuestionWaits() {
-        Table t(3);
-        t.g.MnuNew_Click();
-        int questions = 0;
-        t.host.onMayI = [&] {
-            if (++questions > 1) return t.g.CmdPass_Click();
-            t.host.messageAnswers = {0};
-            t.g.MnuNew_Click();  // the question stays unanswered
-        };
-        Autopilot pilot(t.g);
-        for (int turn = 0; turn < 30 && questions == 0; ++turn) QVERIFY(pilot.PlayTurn());
-        QVERIFY(questions >= 1);
-        QVERIFY(!t.g.ui.CmdMayI.Visible && !t.g.MayIAnswered);
-        QCOMPARE(t.g.Round, 1);
-        QCOMPARE(t.CheckInvariants(), QString());
-    }
-
     void cancelledNewGameLetsTurnFinish() {
         Table t(5);
         t.g.MnuNew_Click();
