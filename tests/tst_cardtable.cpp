@@ -113,10 +113,16 @@ private slots:
         QTest::newRow("board's top left corner") << 1200 << 2140 << 1;
         QTest::newRow("board's far corner") << 14159 << 6479 << 12;
         QTest::newRow("left of the board") << 1199 << 3000 << -1;
+        QTest::newRow("right of the board") << 14160 << 3000 << -1;
+        QTest::newRow("above the board") << 5000 << 2139 << -1;
+        QTest::newRow("below the board") << 5000 << 6480 << -1;
         QTest::newRow("column 7 ends") << 8759 << 3000 << 7;
         QTest::newRow("column 8 starts") << 8760 << 3000 << 8;
         QTest::newRow("discard area's top left corner") << 12840 << 8160 << 0;
         QTest::newRow("discard area's far corner") << 14999 << 9839 << 0;
+        QTest::newRow("left of the discard area") << 12839 << 9000 << -1;
+        QTest::newRow("right of the discard area") << 15000 << 9000 << -1;
+        QTest::newRow("above the discard area") << 14000 << 8159 << -1;
         QTest::newRow("below the discard area") << 14000 << 9840 << -1;
     }
     void dropAreas() {

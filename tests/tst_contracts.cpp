@@ -39,6 +39,8 @@ private slots:
         QTest::addColumn<bool>("over");      // the round has ended
         QTest::addColumn<QString>("after");  // West's hand and the melds; "" when nothing is laid
         QTest::addColumn<QString>("ends");
+        QTest::newRow("r1 Aces before Kings") << 1 << "AD AC AH KD KC KH 2S 4H 6C 8D TS" << false
+            << "W: 8D 6C 4H 2S TS | M1: AD AC AH | M2: KD KC KH" << "1 13";
         QTest::newRow("r1 Kings before Sevens, the fourth Seven kept") << 1 << "KD KC KH 7D 7C 7H 7S 4H 2C 9D TS" << false
             << "W: 9D 2C 4H 7S TS | M1: KD KC KH | M2: 7D 7C 7H" << "13 7";
         QTest::newRow("r1 a pair completed by the Joker") << 1 << "5D 5C 5S 9D 9H JK 2S 4H 6C QD TS" << false
