@@ -33,7 +33,6 @@ private slots:
         QTest::newRow("lone card just taken") << 1 << nines + "KD KC KH" << 0 << "9D" << false << "4H";
         QTest::newRow("blocking") << 1 << nines + "KD" << 0 << "" << false << "3C";
         QTest::newRow("r3 second twin") << 3 << "W: 5H 5H 9H 2S 7S | N: KD KC KH" << 0 << "" << false << "5H'";
-        QTest::newRow("r7 second twin") << 7 << "W: 5H 5H 9H 2S 7S | N: KD KC KH" << 0 << "" << false << "5H'";
         // The Nine given for the Joker lies on the table: even as West's only
         // Club it cannot be thrown.
         QTest::newRow("the card given for a Joker") << 2 << "M3: 7C 8C JK=9C TC | W: 9C 2D 5D 3H 8H 4S 6S | N: KD KC KH"

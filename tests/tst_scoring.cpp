@@ -12,224 +12,150 @@ using meldora::test::Table;
 class TestScoring : public QObject {
     Q_OBJECT
 private slots:
-    void penaltyPointsAndThirdRenewal();
-    void seatGoingOutEndsRound();
-    void gameWinnerAndTies_data();
-    void gameWinnerAndTies();
-    void nextRoundButton();
-    void endingUnderClicks_data();
-    void endingUnderClicks();
-    void newGameClearsTheBoard();
-    void revealedHandsStayInTheirSide_data();
-    void revealedHandsStayInTheirSide();
-};
-
-void TestScoring::penaltyPointsAndThirdRenewal() {
-    Table t;
-    t.StartRound(5);
-    t.Give(1, {26, 79, 106});  // King, Ace, Joker
-    t.Give(0, {3, 19, 98});    // Two, Ten, Ten
-    t.Give(2, {1});            // Aces
-    t.Give(3, {28});
-    t.g.GetPoints(0);
-    QCOMPARE(t.g.ui.StatusPanel[3], std::string("Points in Hand:- 22"));
     // Every hand holds cards: the round goes on until the third renewal,
-    // which ends it with no outright winner.
-    t.g.StockRenewals = 2;
-    t.g.AnyWinner(0);
-    QVERIFY(!t.g.RoundOver);
-    QVERIFY(!t.g.ui.FramScore.Visible);
-    t.g.StockRenewals = 3;
-    t.g.AnyWinner(0);
-    QVERIFY(t.g.RoundOver);
-    QCOMPARE(t.g.ui.LblWhoWon.Caption, std::string("No outright winner on this round. See above for details."));
-    const int points[] = {22, 40, 15, 15};
-    for (int s = 0; s < 4; ++s) QCOMPARE(t.g.RoundPoints[s][5], points[s]);
-}
-
-void TestScoring::seatGoingOutEndsRound() {
-    Table t;
-    t.StartRound(3);
-    t.g.RoundPoints[0][1] = 30;  // earlier rounds count in the totals
-    t.g.RoundPoints[1][2] = 12;
-    t.Give(0, {1, 26});          // 25
-    t.Give(1, {105});            // 15
-    t.Give(3, {50, 52, 60});     // Queen, King of Clubs, Four of Hearts: 24
-    t.g.AnyWinner(2);            // North has gone out
-    QVERIFY(t.g.RoundOver);
-    QVERIFY(!t.g.GameOver);
-    QCOMPARE(t.g.ui.LblRnd[3][2].Caption + " " + t.g.ui.LblRnd[3][3].Caption, std::string("0 24"));
-    QCOMPARE(t.g.Totals[0], 55);
-    QCOMPARE(t.g.ui.LblTotal[1].Caption, std::string("27"));
-    QCOMPARE(t.g.ui.LblLatestPoints[4].Caption, std::string("EastBot 24"));
-    QCOMPARE(t.g.ui.CmdFinished.Caption, std::string("Round 4"));
-    QCOMPARE(t.g.ui.LblWhoWon.Caption, std::string("NorthBot won this round. See above for details."));
-    QVERIFY(t.g.ui.FramScore.Visible);
-    QCOMPARE(t.g.ui.Focus, std::string("CmdFinished"));
-    // East's cards are turned face up down its edge, 400 twips apart.
-    QCOMPARE(t.g.ui.Cds[60].Picture, 60);
-    QCOMPARE(QPoint(t.g.ui.Cds[50].Left, t.g.ui.Cds[50].Top), QPoint(14280, 2640));
-    QCOMPARE(t.g.ui.Cds[60].Top, 3440);
-    // Scoring twice is not possible.
-    t.g.AnyWinner(2);
-    QCOMPARE(t.g.Totals[0], 55);
-}
-
-void TestScoring::gameWinnerAndTies_data() {
-    QTest::addColumn<QList<int>>("earlier");  // totals of rounds 1..6
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QList<int>>("wins");
-    QTest::newRow("shared lowest") << QList<int>{120, 95, 95, 140}
-                                   << "Points tied on this game. See above. No statistics kept"
-                                   << QList<int>{0, 0, 0, 0};
-    QTest::newRow("tie above the winner") << QList<int>{80, 95, 95, 140}
-                                          << "You are the winner of the game. Congratulations"
-                                          << QList<int>{1, 0, 0, 0};
-    QTest::newRow("robot wins") << QList<int>{80, 95, 60, 140} << "NorthBot is the winner of the game."
-                                << QList<int>{0, 0, 1, 0};
-}
-
-void TestScoring::gameWinnerAndTies() {
-    QFETCH(QList<int>, earlier);
-    QFETCH(QString, message);
-    QFETCH(QList<int>, wins);
-    Table t;
-    t.StartRound(7);
-    t.g.GameInProgress = true;
-    for (int s = 0; s < 4; ++s) t.g.RoundPoints[s][1] = earlier[s];
-    t.g.AnyWinner(0);  // the player went out in round 7 with nothing in hand
-    QVERIFY(t.g.GameOver && !t.g.GameInProgress);
-    QCOMPARE(QString::fromStdString(t.g.ui.LblWhoWon.Caption), message);
-    for (int s = 0; s < 4; ++s) QCOMPARE(t.settings.GamesWon[s], wins[s]);
-    QCOMPARE(t.g.ui.CmdFinished.Caption + t.g.ui.CmdSave.Caption, std::string("&New Game&Exit Game"));
-}
-
-void TestScoring::nextRoundButton() {
-    Table t(21);
-    t.StartRound(1);
-    t.g.CmdFinished_Click();  // not while a round is being played
-    QCOMPARE(t.g.Round, 1);
-    t.Give(1, {7});
-    t.g.AnyWinner(0);
-    QCOMPARE(t.g.ui.CmdFinished.Caption, std::string("Round 2"));
-    t.g.CmdFinished_Click();
-    QCOMPARE(t.g.Round, 2);
-    QVERIFY(!t.g.ui.FramScore.Visible && !t.g.RoundOver);
-    QCOMPARE(t.g.RoundPoints[1][1], 4);  // the board keeps round 1
-    QCOMPARE(t.CheckInvariants(), QString());
-    // After round 7 the button clears the board and deals a new game.
-    Table end(22);
-    end.StartRound(7);
-    end.g.RoundPoints[2][3] = 50;
-    end.g.AnyWinner(0);
-    end.g.CmdFinished_Click();
-    QCOMPARE(end.g.Round, 1);
-    QCOMPARE(end.g.RoundPoints[2][3], 0);
-    QCOMPARE(end.g.ui.LblTotal[2].Caption, std::string());
-    QCOMPARE(end.CheckInvariants(), QString());
-}
-
-// The end of a round or of the game, with the player clicking in its
-// pauses: the board's button acts only once the result is on the board, a
-// finished game is credited once, and what follows replaces the old chain.
-void TestScoring::endingUnderClicks_data() {
-    QTest::addColumn<int>("round");
-    QTest::addColumn<QString>("click");
-    QTest::newRow("board button while round 7 ends") << 7 << "board";
-    QTest::newRow("New Game while round 7 ends") << 7 << "menu";
-    QTest::newRow("board button while round 2's chain unwinds") << 2 << "board";
-}
-
-void TestScoring::endingUnderClicks() {
-    QFETCH(int, round);
-    QFETCH(QString, click);
-    Table t(9);
-    t.StartRound(round);
-    for (int s = 0; s < 4; ++s) t.g.RoundPoints[s][1] = s == 0 ? 10 : 50;  // the player leads and goes out
-    t.Give(1, {7});
-    t.Give(2, {9});
-    t.Give(3, {11});
-    bool clicked = false, chainWentOn = false;
-    t.host.onPause = [&] {
-        if (clicked || !t.g.ui.FramScore.Visible) return;
-        clicked = true;
-        if (click == "board") t.g.CmdFinished_Click();
-        else t.g.MnuNew_Click();
-    };
-    // The round ends inside a turn whose chain pauses once more afterwards.
-    t.g.RunHandler("turn", [&] {
+    // which ends it with no outright winner and every hand scored.
+    void thirdRenewalEndsRound() {
+        Table t;
+        t.StartRound(5);
+        for (int s = 0; s < 4; ++s) t.Give(s, {Table::Card(2, 4 + s)});  // a Two each
+        t.g.StockRenewals = 2;
         t.g.AnyWinner(0);
-        t.g.Pause();
-        chainWentOn = true;
-    });
-    t.host.onPause = nullptr;
-    QVERIFY(clicked);
-    const bool replaced = click == "menu" || round < 7;
-    QCOMPARE(chainWentOn, !replaced);
-    if (!replaced) {
-        // The press came before the result: nothing happened, the button
-        // now waits on the finished board.
-        QCOMPARE(t.g.Round, 7);
-        QVERIFY(t.g.ui.CmdFinished.Visible);
-        t.g.CmdFinished_Click();
+        QVERIFY(!t.g.RoundOver && !t.g.ui.FramScore.Visible);
+        t.g.StockRenewals = 3;
+        t.g.AnyWinner(0);
+        QVERIFY(t.g.RoundOver);
+        QCOMPARE(t.g.ui.LblWhoWon.Caption, std::string("No outright winner on this round. See above for details."));
+        for (int s = 0; s < 4; ++s) QCOMPARE(t.g.RoundPoints[s][5], 2);
     }
-    QCOMPARE(t.g.Round, round == 7 ? 1 : round + 1);
-    QVERIFY(!t.g.ui.FramScore.Visible);
-    QCOMPARE(t.settings.GamesWon[0], round == 7 ? 1 : 0);
-    QCOMPARE(t.CheckInvariants(), QString());
-    QCOMPARE(QString::fromStdString(CheckTableLayout(t.g)), QString());
-}
 
-void TestScoring::newGameClearsTheBoard() {
-    Table t(4);
-    t.StartRound(3);
-    for (int s = 0; s < 4; ++s) t.g.RoundPoints[s][1] = 20 + s;
-    t.Give(1, {7});
-    t.g.AnyWinner(0);
-    QVERIFY(t.g.ui.FramScore.Visible);
-    t.host.messageAnswers = {0};  // "New Game"
-    t.g.MnuNew_Click();
-    QCOMPARE(t.host.messages.back().focus, 1);  // Return answers "No Cancel"
-    QCOMPARE(t.g.Round, 1);
-    QVERIFY(!t.g.ui.FramScore.Visible);
-    for (int s = 0; s < 4; ++s) QCOMPARE(t.g.Totals[s], 0);
-}
+    void seatGoingOutEndsRound() {
+        Table t;
+        t.StartRound(3);
+        t.g.RoundPoints[0][1] = 30;  // earlier rounds count in the totals
+        t.g.RoundPoints[1][2] = 12;
+        t.Give(0, {1, 26});          // 25
+        t.Give(1, {105});            // 15
+        t.Give(3, {50, 52, 60});     // Queen, King of Clubs, Four of Hearts: 24
+        t.g.AnyWinner(2);            // North has gone out
+        QVERIFY(t.g.RoundOver && !t.g.GameOver && t.g.ui.FramScore.Visible);
+        QCOMPARE(t.g.RoundPoints[3][3], 24);
+        QCOMPARE(t.g.Totals[0], 55);
+        QCOMPARE(t.g.ui.LblTotal[1].Caption, std::string("27"));
+        QCOMPARE(t.g.ui.Cds[60].Picture, 60);  // East's hand turned face up
+        t.g.AnyWinner(2);  // scoring twice is not possible
+        QCOMPARE(t.g.Totals[0], 55);
+    }
 
-void TestScoring::revealedHandsStayInTheirSide_data() {
-    QTest::addColumn<int>("seat");
-    QTest::addColumn<int>("cards");
-    for (int seat = 1; seat <= 3; ++seat)
-        for (int cards : {3, 22})
-            QTest::addRow("seat %d, %d cards", seat, cards) << seat << cards;
-}
+    void gameWinnerAndTies_data() {
+        QTest::addColumn<QList<int>>("earlier");  // totals of rounds 1..6
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QList<int>>("wins");
+        QTest::newRow("shared lowest") << QList<int>{120, 95, 95, 140}
+            << "Points tied on this game. See above. No statistics kept" << QList<int>{0, 0, 0, 0};
+        QTest::newRow("tie above the winner") << QList<int>{80, 95, 95, 140}
+            << "You are the winner of the game. Congratulations" << QList<int>{1, 0, 0, 0};
+        QTest::newRow("robot wins") << QList<int>{80, 95, 60, 140} << "NorthBot is the winner of the game."
+            << QList<int>{0, 0, 1, 0};
+    }
+    void gameWinnerAndTies() {
+        QFETCH(QList<int>, earlier);
+        QFETCH(QString, message);
+        QFETCH(QList<int>, wins);
+        Table t;
+        t.StartRound(7);
+        t.g.GameInProgress = true;
+        for (int s = 0; s < 4; ++s) t.g.RoundPoints[s][1] = earlier[s];
+        t.g.AnyWinner(0);  // the player went out in round 7 with nothing in hand
+        QVERIFY(t.g.GameOver && !t.g.GameInProgress);
+        QCOMPARE(QString::fromStdString(t.g.ui.LblWhoWon.Caption), message);
+        for (int s = 0; s < 4; ++s) QCOMPARE(t.settings.GamesWon[s], wins[s]);
+    }
 
-void TestScoring::revealedHandsStayInTheirSide() {
-    QFETCH(int, seat);
-    QFETCH(int, cards);
-    Table t;
-    t.StartRound(5);
-    for (int c = 1; c <= cards; ++c) t.Give(seat, {c});
-    t.g.RedrawStock();
-    t.g.AnyWinner(0);
-    int last = -1;  // along the seat's edge, cards at most 400 twips apart
-    for (int c = 1; c <= cards; ++c) {
-        const CardImage& img = t.g.ui.Cds[c];
-        QCOMPARE(img.Picture, c);
-        const layout::Rect r = TableModel::CardArea(img);
-        const int at = seat == 2 ? img.Left : img.Top;
-        QCOMPARE_GT(at, last);
-        if (last >= 0) QCOMPARE_LE(at - last, 400);
-        last = at;
-        if (seat == 2) {
-            QCOMPARE_LE(r.right(), layout::kFramLatestPoints.left);
-        } else {
-            QCOMPARE_GE(r.left, 0);
-            QCOMPARE_LE(r.right(), kTableWidth);
-            QCOMPARE_LE(r.bottom(), layout::kLblDiscard.top);  // above the discard pile and its label
+    // The end of a round or of the game, with the player clicking in its
+    // pauses: the board's button acts only once the result is on the board, a
+    // finished game is credited once, and what follows replaces the old chain.
+    void endingUnderClicks_data() {
+        QTest::addColumn<int>("round");
+        QTest::addColumn<bool>("menu");  // New Game instead of the board's button
+        QTest::newRow("board button while round 7 ends") << 7 << false;
+        QTest::newRow("New Game while round 7 ends") << 7 << true;
+        QTest::newRow("board button while round 2's chain unwinds") << 2 << false;
+    }
+    void endingUnderClicks() {
+        QFETCH(int, round);
+        QFETCH(bool, menu);
+        Table t(9);
+        t.StartRound(round);
+        for (int s = 0; s < 4; ++s) t.g.RoundPoints[s][1] = s == 0 ? 10 : 50;  // the player leads and goes out
+        t.Give(1, {7});
+        t.g.CmdFinished_Click();  // not while the round is being played
+        QCOMPARE(t.g.Round, round);
+        bool clicked = false, chainWentOn = false;
+        t.host.onPause = [&] {
+            if (clicked || !t.g.ui.FramScore.Visible) return;
+            clicked = true;
+            menu ? t.g.MnuNew_Click() : t.g.CmdFinished_Click();
+        };
+        // The round ends inside a turn whose chain pauses once more afterwards.
+        t.g.RunHandler("turn", [&] {
+            t.g.AnyWinner(0);
+            t.g.Pause();
+            chainWentOn = true;
+        });
+        t.host.onPause = nullptr;
+        QVERIFY(clicked);
+        const bool replaced = menu || round < 7;
+        QCOMPARE(chainWentOn, !replaced);
+        if (!replaced) {
+            // The press came before the result: nothing happened yet.
+            QCOMPARE(t.g.Round, 7);
+            t.g.CmdFinished_Click();
         }
+        QCOMPARE(t.g.Round, round == 7 ? 1 : round + 1);
+        QVERIFY(!t.g.ui.FramScore.Visible);
+        QCOMPARE(t.settings.GamesWon[0], round == 7 ? 1 : 0);
+        QCOMPARE(t.g.RoundPoints[1][1], round == 7 ? 0 : 50);  // a new game clears the board
+        QCOMPARE(t.CheckInvariants(), QString());
     }
-    QCOMPARE(QString::fromStdString(CheckTableLayout(t.g)), QString());
-}
+
+    void newGameClearsTheBoard() {
+        Table t(4);
+        t.StartRound(3);
+        for (int s = 0; s < 4; ++s) t.g.RoundPoints[s][1] = 20 + s;
+        t.Give(1, {7});
+        t.g.AnyWinner(0);
+        t.host.messageAnswers = {0};  // "New Game"
+        t.g.MnuNew_Click();
+        QCOMPARE(t.host.messages.back().focus, 1);  // Return answers "No Cancel"
+        QCOMPARE(t.g.Round, 1);
+        QVERIFY(!t.g.ui.FramScore.Visible);
+        for (int s = 0; s < 4; ++s) QCOMPARE(t.g.Totals[s], 0);
+    }
+
+    // Each robot's revealed hand, short and long, along its own edge.
+    void revealedHandsStayInTheirSide() {
+        for (int seat = 1; seat <= 3; ++seat)
+            for (int cards : {3, 22}) {
+                Table t;
+                t.StartRound(5);
+                for (int c = 1; c <= cards; ++c) t.Give(seat, {c});
+                t.g.RedrawStock();
+                t.g.AnyWinner(0);
+                int last = -1;  // cards at most 400 twips apart
+                for (int c = 1; c <= cards; ++c) {
+                    const CardImage& img = t.g.ui.Cds[c];
+                    QCOMPARE(img.Picture, c);
+                    const layout::Rect r = TableModel::CardArea(img);
+                    const int at = seat == 2 ? img.Left : img.Top;
+                    QVERIFY(at > last && (last < 0 || at - last <= 400));
+                    last = at;
+                    if (seat == 2) QCOMPARE_LE(r.right(), layout::kFramLatestPoints.left);
+                    else QVERIFY(r.left >= 0 && r.right() <= kTableWidth && r.bottom() <= layout::kLblDiscard.top);
+                }
+                QCOMPARE(QString::fromStdString(CheckTableLayout(t.g)), QString());
+            }
+    }
+};
 
 QTEST_GUILESS_MAIN(TestScoring)
 #include "tst_scoring.moc"
