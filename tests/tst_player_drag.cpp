@@ -12,13 +12,19 @@ using namespace meldora;
 using meldora::test::IdleRobots;
 using meldora::test::Table;
 
+namespace {
+// The player's turn after the draw on a table of the notation.
+struct Turn : Table {
+    Turn(int round, const QString& table) : Table(1, IdleRobots()) { Set(round, qPrintable(table)), PlayersTurn(); }
+};
+}  // namespace
+
 class TestPlayerDrag : public QObject {
     Q_OBJECT
 private slots:
     void pressRefusals();
     void cardFollowsThePointer();
     void releaseRules();
-    void hoverFeedback();
     void panelsPushAside();
 };
 
@@ -30,9 +36,7 @@ void TestPlayerDrag::pressRefusals() {
                                                     {"undrawn", "Player you must take a card before pushing any cards"},
                                                     {"undrawn, run's Joker", "Must take Stock or Discard card first."}};
     for (const auto& [s, info] : rows) {
-        Table t(1, IdleRobots());
-        t.Set(3, "P: 7H 8H | M5: 4C 5C 6C JK=7C");
-        t.PlayersTurn();
+        Turn t(3, "P: 7H 8H | M5: 4C 5C 6C JK=7C");
         t.g.RoundOver = s == "over";
         if (s == "waiting") t.g.IsTurn[0] = false, t.g.IsTurn[2] = true;
         t.g.ui.FramJoker.Visible = s == "panel";
@@ -51,9 +55,7 @@ void TestPlayerDrag::pressRefusals() {
 // dragging starts no other drag; a drag that loses the pointer puts the card
 // back, and the release that follows finds nothing to do.
 void TestPlayerDrag::cardFollowsThePointer() {
-    Table t(1, IdleRobots());
-    t.Set(1, "P: 7H 8H 9H");
-    t.PlayersTurn();
+    Turn t(1, "P: 7H 8H 9H");
     const int card = t.Find(0, "8H");
     const CardImage& img = t.g.ui.Cds[card];
     const layout::Point start{img.Left, img.Top};
@@ -95,9 +97,7 @@ void TestPlayerDrag::releaseRules() {
     };
     for (const auto& row : rows) {
         const QString table = QString("P: 7H 7C 7S 9D") + row.table;
-        Table t(1, IdleRobots());
-        t.Set(row.round, qPrintable(QString(table).remove(" contract").remove(" held")));
-        t.PlayersTurn();
+        Turn t(row.round, QString(table).remove(" contract").remove(" held"));
         t.g.ContractThisTurn = table.endsWith("contract");
         t.g.HasContract[0] = table.endsWith("held");
         const int card = t.Find(0, "7H");
@@ -111,26 +111,6 @@ void TestPlayerDrag::releaseRules() {
         QVERIFY(!t.g.ui.FollowMouse.Enabled());
         QCOMPARE(t.CheckInvariants(), QString());
     }
-}
-
-void TestPlayerDrag::hoverFeedback() {
-    Table t(1, IdleRobots());
-    t.Set(3, "P: 7H | M5: 4C 5C 6C JK=7C");
-    t.PlayersTurn();
-    auto hover = [&](int card) {
-        PointerMoved(t.g, {t.g.ui.Cds[card].Left + 20, t.g.ui.Cds[card].Top + 20});
-        return std::make_pair(t.g.ui.Cds[card].Cursor, t.g.ui.Cds[card].ToolTip);
-    };
-    const int seven = t.Find(0, "7H"), joker = t.Find(-5, "JK");
-    const std::string undrawn = "Seven of  Hearts you must first take a card.";
-    QCOMPARE(hover(seven), std::make_pair(kPicCursorHand, std::string("Seven of  Hearts push cards to the Meld area or Discard area.")));
-    t.g.PlayerHasDrawn = false;
-    QCOMPARE(hover(seven), std::make_pair(kPicCursorDrop, undrawn));
-    // A Joker in a run keeps no feedback of its own; a round that is over gives none.
-    const auto before = hover(joker);
-    t.g.RoundOver = t.g.PlayerHasDrawn = true;
-    QCOMPARE(hover(seven).second, undrawn);
-    QCOMPARE(hover(joker), before);
 }
 
 // The score board follows the pointer that grabbed it; "C&lose Me" closes it.
