@@ -130,10 +130,12 @@ void TestCommands::statisticsAndOptionsAreKept() {
         t.store.LoadSettings(reread);
         QVERIFY(t.g.ui.Lpercent[0].Caption == "0%" && reread.GamesWon == (std::array<int, 4>{0, 0, 0, 0}));
 
-        t.host.questionAnswers = {true, true, false};
-        t.host.inputAnswers = {"Ann \"the Ace\""};
+        // A quote becomes an apostrophe, control bytes go, a long name is cut between characters.
+        t.host.questionAnswers = {true, true, true, false};
+        t.host.inputAnswers = {"Ann \"the\x7F Ace\"\r\n", "x" + QString(3000, QChar(0xE9)).toStdString()};
         MnuName_Click(t.g, 0);
-        QCOMPARE(t.g.ui.LblNames[0].Caption, std::string("Ann 'the Ace'"));  // the file has no room for a quote
+        QCOMPARE(t.g.ui.LblNames[0].Caption, std::string("Ann 'the Ace'"));
+        MnuName_Click(t.g, 2);
         MnuName_Click(t.g, 3);  // Yes, then the input box cancelled: an empty name
         MnuName_Click(t.g, 1);  // No: nothing changes
         const int pace = t.g.PauseLength;
@@ -147,7 +149,8 @@ void TestCommands::statisticsAndOptionsAreKept() {
     }
     Settings next;
     FileStore(dir.path().toStdString()).LoadSettings(next);
-    QCOMPARE(next.SeatNames, (std::array<std::string, 4>{"Ann 'the Ace'", "WestBot", "NorthBot", ""}));
+    const std::string cut = "x" + QString(1999, QChar(0xE9)).toStdString();
+    QCOMPARE(next.SeatNames, (std::array<std::string, 4>{"Ann 'the Ace'", "WestBot", cut, ""}));
     QVERIFY(next.Speed == kSpeedFast && next.NoAnimation && !next.NoSound);
 }
 
