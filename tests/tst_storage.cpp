@@ -20,8 +20,6 @@ QStringList List(const Strings& strings) {
     return list;
 }
 
-const QByteArray kDefaultNames = "\"Player\",\"WestBot\",\"NorthBot\",\"EastBot\"\r\n";
-
 // A game saved after round 3 with North dealing (points by seat, then
 // round), and its file.
 const SavedGame kRoundThree{{{0, 12, 0, 837}, {0, 0, 30, 15}, {0, 45, 5, 0}, {0, 7, 18, 2}}, true, 3, {false, false, true, false}};
@@ -73,7 +71,7 @@ private slots:
         QCOMPARE(List(LoadSettings(Folder(), s)), QStringList());
         QCOMPARE(s.SeatNames[0], std::string("Player"));
         QCOMPARE(Get(kNamesFile) + Get(kStatsFile) + Get(kSwitchesFile),
-                 kDefaultNames + "0,0,0,0,250\r\n#FALSE#,#FALSE#\r\n");
+                 "\"Player\",\"WestBot\",\"NorthBot\",\"EastBot\"\r\n0,0,0,0,250\r\n#FALSE#,#FALSE#\r\n");
         SavedGame g;
         QCOMPARE(int(LoadSavedGame(Folder(), g).Status), int(LoadStatus::NoGameSaved));
         QCOMPARE(Get(kSavedGameFile), QByteArray("<missing>"));
