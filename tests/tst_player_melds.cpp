@@ -168,12 +168,13 @@ void TestPlayerMelds::jokerSwap() {
     const struct { const char* table; int slot; QString natural, info; } rows[] = {
         {"P: 7H 2D | M1: 5H 6H JK=7H 8H", 1, "7H", swapped},
         {"P: AH 2D | M5: JH QH KH JK=AH", 5, "AH", swapped},
-        {"P: 9H JK | M1: 5H 6H JK=7H 8H", 1, "", none},  // a Joker in the hand is no Seven
+        {"P: 9H JK | M1: 5H 6H JK=7H 8H", 1, "", none},  // the hand's Joker, valued as the Seven, is not given
         {"P: 7H 7C | M2: 7D 7S JK=7D", 2, "", none},  // a set's Joker stays
     };
     for (const auto& row : rows) {
         Turn t(3, row.table);
         t.g.MeldTable[2].Kind = kKindSet;
+        if (t.Find(0, "JK")) ValueJoker(t, 7, 15);
         const int joker = t.Find(-row.slot, "JK");
         const QString before = t.Column(row.slot);
         PointerPressed(t.g, {t.g.ui.Cds[joker].Left + 100, t.g.ui.Cds[joker].Top + 100}, MouseButton::Left);
