@@ -3,7 +3,7 @@
 
 #include <QtTest>
 
-#include <cstring>
+#include <map>
 #include <memory>
 
 #include "storage/DataFiles.h"
@@ -19,8 +19,6 @@ QStringList List(const Strings& strings) {
     for (const std::string& s : strings) list << QString::fromStdString(s);
     return list;
 }
-
-const QByteArray kDefaultNames = "\"Player\",\"WestBot\",\"NorthBot\",\"EastBot\"\r\n";
 
 // A game saved after round 3 with North dealing (points by seat, then
 // round), and its file.
@@ -64,202 +62,156 @@ class TestStorage : public QObject {
 private slots:
     void init() { dir_ = std::make_unique<QTemporaryDir>(); }
 
-    void names_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("stored");
-        QTest::newRow("double quotes") << "Bob \"the Blade\"" << "Bob 'the Blade'";
-        QTest::newRow("line break, DEL") << "Al\r\nic\x7F" "e\n" << "Alice";
-        QTest::newRow("too long, cut between characters")
-            << "x" + QString(3000, QChar(0xE9)) << "x" + QString(1999, QChar(0xE9));
-    }
-    void names() {
-        QFETCH(QString, typed);
-        QFETCH(QString, stored);
-        Settings s;
-        s.SeatNames[0] = typed.toStdString();
-        QVERIFY(SaveNames(Folder(), s).Ok);
-        QCOMPARE(QString::fromUtf8(Get(kNamesFile)), "\"" + stored + "\",\"WestBot\",\"NorthBot\",\"EastBot\"\r\n");
-        Settings back;
-        QCOMPARE(List(LoadSettings(Folder(), back)), QStringList());
-        QCOMPARE(QString::fromStdString(back.SeatNames[0]), stored);
-    }
-
+    // The first start writes the defaults; a folder that cannot be written
+    // gives defaults and one message per file; an unknown speed is told and
+    // replaced.
     void firstStart() {
         Settings s;
         s.SeatNames[0] = "left over";
         QCOMPARE(List(LoadSettings(Folder(), s)), QStringList());
         QCOMPARE(s.SeatNames[0], std::string("Player"));
-        QCOMPARE(Get(kNamesFile), kDefaultNames);
-        QCOMPARE(Get(kStatsFile), QByteArray("0,0,0,0,250\r\n"));
-        QCOMPARE(Get(kSwitchesFile), QByteArray("#FALSE#,#FALSE#\r\n"));
+        QCOMPARE(Get(kNamesFile) + Get(kStatsFile) + Get(kSwitchesFile),
+                 "\"Player\",\"WestBot\",\"NorthBot\",\"EastBot\"\r\n0,0,0,0,250\r\n#FALSE#,#FALSE#\r\n");
         SavedGame g;
         QCOMPARE(int(LoadSavedGame(Folder(), g).Status), int(LoadStatus::NoGameSaved));
         QCOMPARE(Get(kSavedGameFile), QByteArray("<missing>"));
 
-        // A folder that cannot be written: defaults and one message per file.
         const std::vector<std::string> messages = LoadSettings(Folder() / "absent", s);
         QCOMPARE(messages.size(), std::size_t(3));
         QVERIFY(QString::fromStdString(messages[2]).startsWith("Ani..dat is missing and could not be created ("));
         QCOMPARE(List(s.SeatNames), List(Settings{}.SeatNames));
-    }
 
-    void unknownSpeed() {
         Put(kStatsFile, "5,1,0,0,999\r\n");
-        Settings s;
         s.Speed = kSpeedFast;
         QCOMPARE(List(LoadSettings(Folder(), s)),
                  QStringList("Stats3.dat holds the speed 999, which is none of 3000, 1250, 250 and 150. "
                              "The speed 250 is used."));
-        QCOMPARE(s.Speed, kSpeedMedium);
-        QCOMPARE(s.GamesWon[0], 5);
+        QVERIFY(s.Speed == kSpeedMedium && s.GamesWon[0] == 5);
     }
 
     // Each row writes one file over the three saved from `kept`; a file
-    // that cannot be read gives its values their defaults and is not touched.
-    void readSettings_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("reason");  // "" when the file reads
-        QTest::newRow("LF only, spaces around names") << kNamesFile << QByteArray("\"A\", \"B\" ,\"C\",\"D\"\n") << "";
-        QTest::newRow("byte order mark, spaces, blank lines") << kStatsFile << QByteArray("\xEF\xBB\xBF 3, 1,0 ,0,150\r\n\r\n\n") << "";
-        QTest::newRow("no line end") << kSwitchesFile << QByteArray("#TRUE#,#FALSE#") << "";
-        QTest::newRow("names empty") << kNamesFile << QByteArray() << "(it is empty)";
-        QTest::newRow("names open quote") << kNamesFile << QByteArray("\"A\",\"B\",\"C\",\"D\r\n") << "closing quote";
-        QTest::newRow("names binary") << kNamesFile << QByteArray("\"A") + '\0' + QByteArray("\",\"B\",\"C\",\"D\"\r\n") << "binary";
-        QTest::newRow("names DEL") << kNamesFile << QByteArray("\"A\x7F\",\"B\",\"C\",\"D\"\r\n") << "binary";
-        QTest::newRow("names stray CR") << kNamesFile << QByteArray("\"A\"\r,\"B\",\"C\",\"D\"\r\n") << "carriage return";
-        QTest::newRow("won negative") << kStatsFile << QByteArray("3,-1,0,0,250\r\n") << "West (-1) are not between";
-        QTest::newRow("stats text") << kStatsFile << QByteArray("3,\"1\",0,0,250\r\n") << "field 2 is not a number";
-        QTest::newRow("switches numbers") << kSwitchesFile << QByteArray("-1,0\r\n") << "not #TRUE# or #FALSE#";
-    }
+    // that cannot be read ("" when it reads) gives its values their
+    // defaults and is not touched.
     void readSettings() {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, reason);
-        const Settings kept{{"A", "B", "C", "D"}, {3, 1, 0, 0}, kSpeedFast, true, false};
-        QVERIFY(SaveNames(Folder(), kept).Ok && SaveStats3(Folder(), kept).Ok && SaveSwitches(Folder(), kept).Ok);
-        Put(file, bytes);
-        const QByteArray before[] = {Get(kNamesFile), Get(kStatsFile), Get(kSwitchesFile)};
-
-        Settings s{{"w", "x", "y", "z"}, {9, 9, 9, 9}, kSpeedSlow, false, true};  // neither defaults nor kept
-        const QStringList messages = List(LoadSettings(Folder(), s));
-        QCOMPARE(messages.size(), reason.isEmpty() ? 0 : 1);
-        if (!reason.isEmpty())
-            QVERIFY2(messages[0].startsWith(file + " could not be read (") && messages[0].contains(reason) &&
-                         messages[0].endsWith("Default values are used."), qPrintable(messages[0]));
-        auto reset = [&](const char* name) { return !reason.isEmpty() && file == name; };
-        const Settings d;
-        QCOMPARE(List(s.SeatNames), List(reset(kNamesFile) ? d.SeatNames : kept.SeatNames));
-        QCOMPARE(s.GamesWon, reset(kStatsFile) ? d.GamesWon : kept.GamesWon);
-        QCOMPARE(s.Speed, reset(kStatsFile) ? d.Speed : kept.Speed);
-        QCOMPARE(s.NoAnimation, reset(kSwitchesFile) ? d.NoAnimation : kept.NoAnimation);
-        QCOMPARE(s.NoSound, reset(kSwitchesFile) ? d.NoSound : kept.NoSound);
-        const QByteArray after[] = {Get(kNamesFile), Get(kStatsFile), Get(kSwitchesFile)};
-        for (int i = 0; i < 3; ++i) QCOMPARE(after[i], before[i]);
+        const struct { const char* file; QByteArray bytes; QString reason; } rows[] = {
+            {kNamesFile, "\"A\", \"B\" ,\"C\",\"D\"\n", ""},  // LF only, spaces around names
+            {kStatsFile, "\xEF\xBB\xBF 3, 1,0 ,0,150\r\n\r\n\n", ""},
+            {kSwitchesFile, "#TRUE#,#FALSE#", ""},
+            {kNamesFile, "", "(it is empty)"},
+            {kNamesFile, "\"A\",\"B\",\"C\",\"D\r\n", "closing quote"},
+            {kNamesFile, QByteArray("\"A") + '\0' + "\",\"B\",\"C\",\"D\"\r\n", "binary"},
+            {kNamesFile, "\"A\x7F\",\"B\",\"C\",\"D\"\r\n", "binary"},
+            {kNamesFile, "\"A\"\r,\"B\",\"C\",\"D\"\r\n", "carriage return"},
+            {kStatsFile, "3,-1,0,0,250\r\n", "West (-1) are not between"},
+            {kStatsFile, "3,\"1\",0,0,250\r\n", "field 2 is not a number"},
+            {kSwitchesFile, "-1,0\r\n", "not #TRUE# or #FALSE#"},
+        };
+        const Settings kept{{"A", "B", "C", "D"}, {3, 1, 0, 0}, kSpeedFast, true, false}, d;
+        for (const auto& row : rows) {
+            const QString file = row.file;
+            QVERIFY(SaveNames(Folder(), kept).Ok && SaveStats3(Folder(), kept).Ok && SaveSwitches(Folder(), kept).Ok);
+            Put(file, row.bytes);
+            const QByteArray before = Get(kNamesFile) + Get(kStatsFile) + Get(kSwitchesFile);
+            Settings s{{"w", "x", "y", "z"}, {9, 9, 9, 9}, kSpeedSlow, false, true};  // neither defaults nor kept
+            const QStringList messages = List(LoadSettings(Folder(), s));
+            const bool refused = !row.reason.isEmpty();
+            QVERIFY2(messages.size() == int(refused) &&
+                         (!refused || (messages[0].startsWith(file + " could not be read (") &&
+                                       messages[0].contains(row.reason) && messages[0].endsWith("Default values are used."))),
+                     qPrintable(file + ": " + messages.join('\n')));
+            auto reset = [&](const char* name) { return refused && file == name; };
+            QCOMPARE(List(s.SeatNames), List(reset(kNamesFile) ? d.SeatNames : kept.SeatNames));
+            QCOMPARE(s.GamesWon, reset(kStatsFile) ? d.GamesWon : kept.GamesWon);
+            QCOMPARE(s.Speed, reset(kStatsFile) ? d.Speed : kept.Speed);
+            QCOMPARE(s.NoAnimation, reset(kSwitchesFile) ? d.NoAnimation : kept.NoAnimation);
+            QCOMPARE(s.NoSound, reset(kSwitchesFile) ? d.NoSound : kept.NoSound);
+            QCOMPARE(Get(kNamesFile) + Get(kStatsFile) + Get(kSwitchesFile), before);
+        }
     }
 
-    void savedGameLoad_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("reason");
+    // A saved game that is refused, or says none is saved, leaves the game
+    // and the file untouched.
+    void savedGameLoad() {
         const QByteArray& lines = kRoundThreeLines;
         const QByteArray last = kRoundThreeFile.mid(lines.size());
-        const int none = int(LoadStatus::NoGameSaved), refused = int(LoadStatus::Refused);
-        QTest::newRow("not saved, odd values")
-            << QByteArray("-9,0,0,0\r\n").repeated(7) + "#FALSE#,12,#TRUE#,#TRUE#,#FALSE#,#FALSE#\r\n" << none << "";
-        QTest::newRow("text points") << QByteArray(lines).replace("45", "\"x\"") + last << refused << "line 1, field 3 is not a number";
-        QTest::newRow("round 7") << lines + "#TRUE#,7,#FALSE#,#FALSE#,#TRUE#,#FALSE#\r\n" << refused << "round 7,";
-        QTest::newRow("negative points") << QByteArray(lines).replace("0,30", "-1,30") + last << refused
-                                         << "the player in round 2 (-1) are not between 0 and 837";
-        QTest::newRow("no dealer") << lines + "#TRUE#,3,#FALSE#,#FALSE#,#FALSE#,#FALSE#\r\n" << refused << "no dealer";
-        QTest::newRow("points in a round to come") << lines.left(lines.size() - 9) + "0,0,9,0\r\n" + last
-                                                   << refused << "points of North in round 7, which has not been played";
-    }
-    void savedGameLoad() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, status);
-        QFETCH(QString, reason);
-        Put(kSavedGameFile, bytes);
-        SavedGame g;
-        g.Round = 99;
-        const LoadGameResult result = LoadSavedGame(Folder(), g);
-        QCOMPARE(int(result.Status), status);
-        QCOMPARE(g.Round, 99);  // untouched
-        const QString message = QString::fromStdString(result.Message);
-        if (status == int(LoadStatus::Refused))
-            QVERIFY2(message.startsWith("Scores.dat could not be loaded (") && message.contains(reason), qPrintable(message));
-        else
-            QCOMPARE(message, QString());
-        QCOMPARE(Get(kSavedGameFile), bytes);
+        const std::pair<QByteArray, QString> rows[] = {
+            {QByteArray("-9,0,0,0\r\n").repeated(7) + "#FALSE#,12,#TRUE#,#TRUE#,#FALSE#,#FALSE#\r\n", ""},  // none saved
+            {QByteArray(lines).replace("45", "\"x\"") + last, "line 1, field 3 is not a number"},
+            {lines + "#TRUE#,7,#FALSE#,#FALSE#,#TRUE#,#FALSE#\r\n", "round 7,"},
+            {QByteArray(lines).replace("0,30", "-1,30") + last, "the player in round 2 (-1) are not between 0 and 837"},
+            {lines + "#TRUE#,3,#FALSE#,#FALSE#,#FALSE#,#FALSE#\r\n", "no dealer"},
+            {lines.left(lines.size() - 9) + "0,0,9,0\r\n" + last, "points of North in round 7, which has not been played"},
+        };
+        for (const auto& [bytes, reason] : rows) {
+            Put(kSavedGameFile, bytes);
+            SavedGame g;
+            g.Round = 99;
+            const LoadGameResult result = LoadSavedGame(Folder(), g);
+            const QString message = QString::fromStdString(result.Message);
+            QCOMPARE(int(result.Status), int(reason.isEmpty() ? LoadStatus::NoGameSaved : LoadStatus::Refused));
+            QVERIFY2(reason.isEmpty() ? message.isEmpty()
+                                      : message.startsWith("Scores.dat could not be loaded (") && message.contains(reason),
+                     qPrintable(message));
+            QCOMPARE(g.Round, 99);
+            QCOMPARE(Get(kSavedGameFile), bytes);
+        }
     }
 
     // Each file's bytes; a save that fails after any number k of bytes of
     // the new file, or when closing it, leaves all four files as they were,
-    // says so, and leaves no temporary file behind.
-    void interruptedSave_data() {
-        QTest::addColumn<QString>("file");
-        for (const char* file : {kNamesFile, kStatsFile, kSwitchesFile, kSavedGameFile}) QTest::newRow(file) << file;
-    }
+    // says so, and leaves no temporary file behind; the whole save writes `written`.
     void interruptedSave() {
-        QFETCH(QString, file);
         const Settings old{{"A", "B", "C", "D"}, {3, 1, 0, 0}, kSpeedFast, true, false};
         const Settings next{{"Smith, Jo", "W", "N", "E"}, {4, 1, 0, 12}, kSpeedSlow, false, true};
         SavedGame nextGame = kRoundThree;
         nextGame.Round = 4;
         nextGame.RoundPoints[1][4] = 61;
-        QVERIFY(SaveNames(Folder(), old).Ok && SaveStats3(Folder(), old).Ok && SaveSwitches(Folder(), old).Ok &&
-                SaveGame(Folder(), kRoundThree).Ok);
+        const QByteArray game = QByteArray(kRoundThreeLines).replace(34, 7, "0,61,0,0") + "#TRUE#,4,#FALSE#,#FALSE#,#TRUE#,#FALSE#\r\n";
+        const std::map<QString, QByteArray> written{{kNamesFile, "\"Smith, Jo\",\"W\",\"N\",\"E\"\r\n"},
+                                                    {kStatsFile, "4,1,0,12,1250\r\n"},
+                                                    {kSwitchesFile, "#FALSE#,#TRUE#\r\n"},
+                                                    {kSavedGameFile, game}};
         auto all = [&] { return Get(kNamesFile) + Get(kStatsFile) + Get(kSwitchesFile) + Get(kSavedGameFile); };
-        const QByteArray before = all();
-        QCOMPARE(before, "\"A\",\"B\",\"C\",\"D\"\r\n3,1,0,0,150\r\n#TRUE#,#FALSE#\r\n" + kRoundThreeFile);
-        auto save = [&](ByteSink* sink) {
-            return file == kNamesFile      ? SaveNames(Folder(), next, sink)
-                   : file == kStatsFile    ? SaveStats3(Folder(), next, sink)
-                   : file == kSwitchesFile ? SaveSwitches(Folder(), next, sink)
-                                           : SaveGame(Folder(), nextGame, sink);
-        };
-        // Every k short of the whole file fails in the write; at the whole
-        // file the close fails.
-        const QByteArray oldFile = Get(file);
-        bool done = false;
-        for (std::size_t k = 0; !done; ++k) {
-            FailingSink sink(k, false);
-            done = save(&sink).Ok;
-            if (done) {  // that was the whole file: put the old one back and fail its close
-                QCOMPARE(std::size_t(Get(file).size()), k);
-                Put(file, oldFile);
+        for (const QString file : {kNamesFile, kStatsFile, kSwitchesFile, kSavedGameFile}) {
+            QVERIFY(SaveNames(Folder(), old).Ok && SaveStats3(Folder(), old).Ok && SaveSwitches(Folder(), old).Ok &&
+                    SaveGame(Folder(), kRoundThree).Ok);
+            const QByteArray before = all(), oldFile = Get(file);
+            QCOMPARE(before, "\"A\",\"B\",\"C\",\"D\"\r\n3,1,0,0,150\r\n#TRUE#,#FALSE#\r\n" + kRoundThreeFile);
+            auto save = [&](ByteSink* sink) {
+                return file == kNamesFile      ? SaveNames(Folder(), next, sink)
+                       : file == kStatsFile    ? SaveStats3(Folder(), next, sink)
+                       : file == kSwitchesFile ? SaveSwitches(Folder(), next, sink)
+                                               : SaveGame(Folder(), nextGame, sink);
+            };
+            // Every k short of the whole file fails in the write; at the whole file the close fails.
+            bool done = false;
+            for (std::size_t k = 0; !done; ++k) {
+                FailingSink sink(k, false);
+                if ((done = save(&sink).Ok)) {  // the whole file: put the old one back and fail its close
+                    QCOMPARE(std::size_t(Get(file).size()), k);
+                    Put(file, oldFile);
+                }
+                FailingSink failing(k, done);
+                const SaveResult result = save(&failing);
+                const QString message = QString::fromStdString(result.Message);
+                QVERIFY2(!result.Ok && message.startsWith(file + " could not be saved (") &&
+                             message.endsWith("). The previous file is unchanged."),
+                         qPrintable(file + " " + QString::number(k) + ": " + message));
+                QCOMPARE(all(), before);
+                QCOMPARE(Get(file + ".tmp"), QByteArray("<missing>"));
             }
-            FailingSink failing(k, done);
-            const SaveResult result = save(&failing);
-            const QString message = QString::fromStdString(result.Message);
-            QVERIFY2(!result.Ok && message.startsWith(file + " could not be saved (") &&
-                         message.endsWith("). The previous file is unchanged."),
-                     qPrintable(QString::number(k) + ": " + message));
-            QCOMPARE(all(), before);
-            QCOMPARE(Get(file + ".tmp"), QByteArray("<missing>"));
+            QVERIFY(save(nullptr).Ok);
+            QCOMPARE(Get(file), written.at(file));
         }
-        // The new file reads back as saved.
-        QVERIFY(save(nullptr).Ok);
-        Settings back;
-        SavedGame g;
-        QCOMPARE(List(LoadSettings(Folder(), back)), QStringList());
-        QCOMPARE(int(LoadSavedGame(Folder(), g).Status), int(LoadStatus::Loaded));
-        if (file == kNamesFile) QCOMPARE(List(back.SeatNames), List(next.SeatNames));
-        if (file == kStatsFile) QVERIFY(back.GamesWon == next.GamesWon && back.Speed == next.Speed);
-        if (file == kSwitchesFile) QVERIFY(back.NoAnimation == next.NoAnimation && back.NoSound == next.NoSound);
-        if (file == kSavedGameFile)
-            QVERIFY(g.Round == 4 && std::memcmp(g.RoundPoints, nextGame.RoundPoints, sizeof g.RoundPoints) == 0);
     }
 
     // Shares are truncated, and four 16-bit counts add up without overflow.
     void statistics() {
-        const GamesStatistics none = ComputeGamesStatistics({0, 0, 0, 0});
-        QVERIFY(none.Played == 0 && !none.HasPercent);
-        const GamesStatistics some = ComputeGamesStatistics({2, 1, 0, 0});
-        QCOMPARE(QList<long long>(some.Percent.begin(), some.Percent.end()), (QList<long long>{66, 33, 0, 0}));
-        const GamesStatistics full = ComputeGamesStatistics({32767, 32767, 32767, 32767});
-        QCOMPARE(full.Played, 131068LL);
-        QCOMPARE(full.Percent[0], 25LL);
+        QVERIFY(!ComputeGamesStatistics({0, 0, 0, 0}).HasPercent);
+        const auto some = ComputeGamesStatistics({2, 1, 0, 0}).Percent, full = ComputeGamesStatistics({32767, 32767, 32767, 32767}).Percent;
+        QCOMPARE(QList<long long>(some.begin(), some.end()), (QList<long long>{66, 33, 0, 0}));
+        QCOMPARE(ComputeGamesStatistics({32767, 32767, 32767, 32767}).Played, 131068LL);
+        QCOMPARE(full[0], 25LL);
     }
 };
 
