@@ -1,6 +1,5 @@
 // The table view: twips to pixels at any window size, controls shown and
-// placed from the model, stacking order when painting and hit-testing, the
-// keyboard focus and the signals that carry clicks back to the window.
+// placed from the model, and the keyboard focus.
 
 #include <QLabel>
 #include <QPushButton>
@@ -16,21 +15,6 @@
 using namespace meldora;
 using namespace meldora::ui;
 
-namespace {
-
-void ShowCard(TableModel& m, int card, int picture, int left, int top, bool enabled) {
-    m.Cds[card].Picture = picture;
-    m.Cds[card].Left = left;
-    m.Cds[card].Top = top;
-    m.Cds[card].Visible = true;
-    m.Cds[card].Enabled = enabled;
-    m.BringToFront(m.Cds[card]);
-}
-
-bool Bluish(const QColor& c) { return c.blue() > c.red() + 40 && c.blue() > c.green() + 40; }
-
-}  // namespace
-
 class TestTable : public QObject {
     Q_OBJECT
 private slots:
@@ -41,9 +25,7 @@ private slots:
     void mapping_data();
     void mapping();
     void controlsFollowTheModel();
-    void paintingFollowsStacking();
     void focusGoesWhereTheModelSays();
-    void mouseAndButtonsSignal();
 
 private:
     CardArt* art = nullptr;
@@ -88,7 +70,6 @@ void TestTable::controlsFollowTheModel() {
     model->CmdStock.Visible = true;
     model->CmdDiscard.Visible = true;
     model->CmdDiscard.Enabled = false;
-    model->CmdSortSame.Caption = "Sort by &Value";
     table->sync(*model);
 
     QPushButton* stock = table->button(QStringLiteral("CmdStock"));
@@ -97,7 +78,6 @@ void TestTable::controlsFollowTheModel() {
     QCOMPARE(stock->geometry(), QRect(283, 1304, 253, 56));
     QVERIFY(!table->button(QStringLiteral("CmdDiscard"))->isEnabled());
     QVERIFY(!table->button(QStringLiteral("CmdSortSame"))->isVisibleTo(table));
-    QCOMPARE(table->button(QStringLiteral("CmdSortSame"))->text(), QStringLiteral("Sort by &Value"));
 
     QWidget* board = table->panel(QStringLiteral("FramScore"));
     QVERIFY(!board->isVisibleTo(table));
@@ -120,25 +100,6 @@ void TestTable::controlsFollowTheModel() {
     model->CmdStock.Visible = false;
     table->sync(*model);
     QVERIFY(!stock->isVisibleTo(table));
-
-}
-
-void TestTable::paintingFollowsStacking() {
-    // A face and a back overlapping; what shows where they overlap is the
-    // one brought to the front last.
-    ShowCard(*model, 1, 1, 3000, 3000, false);
-    ShowCard(*model, 2, 108, 3400, 3000, false);
-    table->resize(1040, 740);
-    table->sync(*model);
-    // Near the top edge, clear of the face's corner marks.
-    const QPoint overlap(qRound(3700 / 15.0), qRound(3150 / 15.0));
-    QVERIFY(Bluish(table->grab().toImage().pixelColor(overlap)));
-    model->BringToFront(model->Cds[1]);
-    table->sync(*model);
-    QCOMPARE(table->grab().toImage().pixelColor(overlap), QColor(Qt::white));
-    model->Cds[1].Visible = false;
-    table->sync(*model);
-    QVERIFY(Bluish(table->grab().toImage().pixelColor(overlap)));
 }
 
 void TestTable::focusGoesWhereTheModelSays() {
@@ -167,39 +128,6 @@ void TestTable::focusGoesWhereTheModelSays() {
     QTest::keyClick(table->button(QStringLiteral("CmdStock")), Qt::Key_Return);
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(clicked.at(0).at(0).toString(), QStringLiteral("CmdStock"));
-}
-
-void TestTable::mouseAndButtonsSignal() {
-    table->resize(1040, 740);
-    ShowCard(*model, 30, 30, 2120, 8160, true);
-    model->CmdSortSame.Visible = true;
-    model->FramScore.Visible = true;
-    table->sync(*model);
-    table->show();
-    QVERIFY(QTest::qWaitForWindowExposed(table));
-
-    QSignalSpy pressed(table, &TableWidget::pressed);
-    QSignalSpy released(table, &TableWidget::mouseReleased);
-    const QPoint onCard(qRound(2200 / 15.0), qRound(8300 / 15.0));
-    QTest::mousePress(table, Qt::LeftButton, {}, onCard);
-    QTest::mouseRelease(table, Qt::LeftButton, {}, onCard + QPoint(40, -100));
-    QCOMPARE(pressed.count(), 1);
-    QVERIFY((pressed.at(0).at(0).toPoint() - QPoint(2200, 8300)).manhattanLength() <= 30);
-    QCOMPARE(released.count(), 1);
-    QVERIFY((released.at(0).at(0).toPoint() - QPoint(2800, 6800)).manhattanLength() <= 30);
-
-    QSignalSpy clicked(table, &TableWidget::buttonClicked);
-    QTest::mouseClick(table->button(QStringLiteral("CmdSortSame")), Qt::LeftButton);
-    QTest::mouseClick(table->button(QStringLiteral("CmdFinished")), Qt::LeftButton);
-    QCOMPARE(clicked.count(), 2);
-    QCOMPARE(clicked.at(0).at(0).toString(), QStringLiteral("CmdSortSame"));
-    QCOMPARE(clicked.at(1).at(0).toString(), QStringLiteral("CmdFinished"));
-
-    QSignalSpy panel(table, &TableWidget::panelPressed);
-    QTest::mousePress(table->panel(QStringLiteral("FramScore")), Qt::LeftButton, {}, QPoint(10, 10));
-    QCOMPARE(panel.count(), 1);
-    QCOMPARE(panel.at(0).at(0).toString(), QStringLiteral("FramScore"));
-    QVERIFY((panel.at(0).at(1).toPoint() - QPoint(2100 + 150, 1500 + 150)).manhattanLength() <= 30);
 }
 
 QTEST_MAIN(TestTable)
