@@ -1,5 +1,5 @@
 // The table view: twips to pixels at any window size, controls shown and
-// placed from the model, and the keyboard focus.
+// placed from the model, the painting order and the keyboard focus.
 
 #include <QLabel>
 #include <QPushButton>
@@ -25,6 +25,7 @@ private slots:
     void mapping_data();
     void mapping();
     void controlsFollowTheModel();
+    void paintingFollowsStacking();
     void focusGoesWhereTheModelSays();
 
 private:
@@ -100,6 +101,26 @@ void TestTable::controlsFollowTheModel() {
     model->CmdStock.Visible = false;
     table->sync(*model);
     QVERIFY(!stock->isVisibleTo(table));
+}
+
+// A face and a back overlapping: the one brought to the front last shows.
+void TestTable::paintingFollowsStacking() {
+    for (int c : {1, 2}) {
+        model->Cds[c].Picture = c == 1 ? 1 : 108;
+        model->Cds[c].Left = c == 1 ? 3000 : 3400;
+        model->Cds[c].Top = 3000;
+        model->Cds[c].Visible = true;
+        model->BringToFront(model->Cds[c]);
+    }
+    table->resize(1040, 740);
+    const QPoint overlap(qRound(3700 / 15.0), qRound(3150 / 15.0));  // clear of the face's corner marks
+    const auto shown = [&] { return table->sync(*model), table->grab().toImage().pixelColor(overlap); };
+    const auto bluish = [](const QColor& c) { return c.blue() > c.red() + 40 && c.blue() > c.green() + 40; };
+    QVERIFY(bluish(shown()));
+    model->BringToFront(model->Cds[1]);
+    QCOMPARE(shown(), QColor(Qt::white));
+    model->Cds[1].Visible = false;
+    QVERIFY(bluish(shown()));
 }
 
 void TestTable::focusGoesWhereTheModelSays() {
