@@ -1,13 +1,22 @@
 // The window's host: pauses and waits run event loops without using the
-// processor, end when interrupted, and sounds never hold the game up.
+// processor, end when interrupted, and sounds never hold the game up; the
+// sounds are found beside the program in the build tree, under
+// ../share/meldora/sounds once installed. And the program's own message
+// window: where its parts go for one, two and three buttons, and how a
+// button click, the keyboard and closing answer.
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <sys/resource.h>
 
 #include "QuietPlatform.h"
+#include "ui/MFormDeluxe.h"
+#include "ui/MessageLayout.h"
 #include "ui/QtHost.h"
 #include "ui/SoundPlayer.h"
 
@@ -19,6 +28,18 @@ double CpuMs() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
     return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000.0 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000.0;
+}
+// Runs f once the modal window is up, then asks with the given captions.
+int AskWith(MFormDeluxe& form, const std::function<void()>& f, const QString& b0 = QStringLiteral("O.K."),
+            const QString& b1 = QString(), const QString& b2 = QString()) {
+    QTimer::singleShot(0, &form, [&form, f] {
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        f();
+    });
+    QTimer guard;  // a failed step must not leave the modal window waiting for ever
+    QObject::connect(&guard, &QTimer::timeout, &form, &QDialog::reject);
+    guard.start(5000);
+    return form.ask(QStringLiteral("Which one?"), b0, b1, b2, QStringLiteral("Question"));
 }
 }  // namespace
 
@@ -45,24 +66,17 @@ private slots:
         const long long tick0 = host.TickCount();
         wall.restart();
         host.Pause(300);
-        QCOMPARE_GE(wall.elapsed(), 300);
-        QCOMPARE_LT(wall.elapsed(), 1000);
+        QVERIFY(wall.elapsed() >= 300 && wall.elapsed() < 1000 && host.TickCount() - tick0 >= 300);
         QCOMPARE_LT(CpuMs() - cpu0, 30.0);
-        QCOMPARE_GE(host.TickCount() - tick0, 300);
         QVERIFY(refreshedBeforeWaiting);
 
         // A "May I?" wait ends when answered, and nothing polls meanwhile.
         bool answered = false;
-        QTimer::singleShot(80, [&] {
-            answered = true;
-            host.EndMayIWait();
-        });
+        QTimer::singleShot(80, [&] { answered = true, host.EndMayIWait(); });
         const double cpu1 = CpuMs();
         wall.restart();
         host.WaitForMayIAnswer([&] { return answered; });
-        QVERIFY(answered);
-        QCOMPARE_GE(wall.elapsed(), 80);
-        QCOMPARE_LT(wall.elapsed(), 300);
+        QVERIFY(wall.elapsed() >= 80 && wall.elapsed() < 300);
         QCOMPARE_LT(CpuMs() - cpu1, 20.0);
         wall.restart();
         host.WaitForMayIAnswer([] { return true; });  // already answered: no wait
@@ -109,8 +123,7 @@ private slots:
         host.WaitForMayIAnswer([] { return false; });
         QCOMPARE(host.ShowMessage("Really?", "New Game", "No Cancel", "", "Question", 1), -1);
         std::string name = "Player";
-        QVERIFY(!host.InputBox("Your name", "Name", name));
-        QCOMPARE(name, std::string("Player"));
+        QVERIFY(!host.InputBox("Your name", "Name", name) && name == "Player");
         host.PlaySound("\\NoSuchSound.wav");  // a missing sound is silent and returns at once
         QCOMPARE_LT(wall.elapsed(), 50);
 
@@ -118,6 +131,114 @@ private slots:
         SoundPlayer player(dir.path());
         QCOMPARE(player.resolve(QStringLiteral("\\CardDown.wav")), dir.filePath(QStringLiteral("CardDown.wav")));
         QVERIFY(!player.play(QStringLiteral("\\CardDown.wav")));
+    }
+
+    void soundFolder() {
+        // A sound beside the program, an installed folder: the program's own folder wins.
+        const QList<std::tuple<bool, bool, QString>> rows{
+            {true, false, "bin"}, {false, true, "share/meldora/sounds"}, {true, true, "bin"}, {false, false, "bin"}};
+        for (const auto& [waveBeside, installedFolder, expected] : rows) {
+            QTemporaryDir root;
+            QDir tree(root.path());
+            QVERIFY(tree.mkpath(QStringLiteral("bin")));
+            if (waveBeside) QVERIFY(QFile(tree.filePath(QStringLiteral("bin/CardDown.wav"))).open(QIODevice::WriteOnly));
+            if (installedFolder) QVERIFY(tree.mkpath(QStringLiteral("share/meldora/sounds")));
+            QCOMPARE(SoundPlayer::folderFor(tree.filePath(QStringLiteral("bin"))), tree.filePath(expected));
+        }
+    }
+
+
+    void buttonPlaces() {
+        // Panels 0, 1, 2 for one, two (either side of the centre line 2250, 23
+        // twips off it) and three buttons; with only the third caption it stays
+        // where it was drawn and panel 0 is centred. -1 is hidden.
+        const QList<std::tuple<bool, bool, QList<int>>> rows{{false, false, {1545, -1, -1}},
+                                                             {true, false, {817, 2273, -1}},
+                                                             {true, true, {90, 1545, 3000}},
+                                                             {false, true, {1545, -1, 3000}}};
+        for (const auto& [button1, button2, lefts] : rows) {
+            MessageLayoutIn in;
+            in.promptHeight = 600;
+            in.button1 = button1;
+            in.button2 = button2;
+            const MessageLayout out = LayoutMessage(in);
+            for (int i = 0; i < 3; ++i) {
+                QCOMPARE(out.panel[i].visible, lefts[i] >= 0);
+                if (lefts[i] >= 0) QCOMPARE(out.panel[i].left, lefts[i]);
+                QCOMPARE(out.panel[i].top, 600 + 1140 - kMessagePanelHeight - 90);
+            }
+        }
+    }
+
+    void windowSizeAndPlace() {
+        MessageLayoutIn in;
+        in.promptHeight = 885;
+        in.screen = {300, 0, 38400, 21600};
+        in.over = {6000, 3000, 15600, 11100};  // the main window, off the screen's centre
+        MessageLayout out = LayoutMessage(in);
+        QCOMPARE(QPoint(out.left, out.top), QPoint(6000 + (15600 - 4500) / 2, 3000 + (11100 - 2025) / 2));
+        // A main window half off the screen: the message stays on it.
+        in.over = {-12000, 18000, 15600, 11100};
+        out = LayoutMessage(in);
+        QCOMPARE(QPoint(out.left, out.top), QPoint(300, 21600 - 2025));
+
+        // A long prompt grows the real window downwards.
+        MFormDeluxe form;
+        form.prepare(QStringLiteral("A question that is long enough to need more than one line in the window, "
+                                    "so that the prompt label grows downwards."),
+                     QStringLiteral("New Game"), QStringLiteral("No Cancel"), QString(), QStringLiteral("Really?"));
+        const MessageLayout& l = form.layout();
+        QCOMPARE(l.height, l.prompt.height + 1140);  // grown with the prompt, the panels under it
+        QVERIFY(l.prompt.height >= 2 * 15 * form.promptLabel()->fontMetrics().height());
+        QCOMPARE(form.Pic1(0)->geometry(), QRect(54, l.panel[0].top / 15, 94, 25));  // 817 twips is 54 pixels
+        QVERIFY(form.Pic1(1)->isVisibleTo(&form) && !form.Pic1(2)->isVisibleTo(&form));
+    }
+
+    void answers() {
+        MFormDeluxe form;
+        QCOMPARE(AskWith(form, [&] { QTest::mouseClick(form.Pic1(2), Qt::LeftButton); }, "Deal", "Use Menu", "Load"), 2);
+        QVERIFY(!form.isVisible());
+        // Pressing on a button and letting go elsewhere is no answer.
+        QCOMPARE(AskWith(form, [&] {
+                     QTest::mousePress(form.Pic1(0), Qt::LeftButton);
+                     QVERIFY(form.Pic1(0)->sunken());
+                     QTest::mouseRelease(form.Pic1(0), Qt::LeftButton, {}, QPoint(-20, -20));
+                     QVERIFY(!form.Pic1(0)->sunken() && form.isVisible());
+                     QTest::mouseClick(form.Pic1(1), Qt::LeftButton);
+                 }, "Yes", "No"),
+                 1);
+        // Return answers with the focused button, at first button 0 (the host's question focuses 1).
+        QCOMPARE(AskWith(form, [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }, "Right", "Wrong"), 0);
+        // An access key in a caption clicks that button.
+        QCOMPARE(AskWith(form, [&] {
+                     form.activateWindow();
+                     QVERIFY(QTest::qWaitForWindowActive(&form));
+                     QTest::keyClick(&form, Qt::Key_L, Qt::AltModifier);
+                 }, "&Deal", "&Use Menu", "&Load Game"),
+                 2);
+        QCOMPARE(AskWith(form, [&] { QTest::keyClick(&form, Qt::Key_Escape); }), -1);
+        QCOMPARE(AskWith(form, [&] { form.close(); }), -1);
+    }
+
+    // A destructive question asked through the host: it comes up centred over
+    // the main window, and Return answers "No Cancel".
+    void questionOverTheTableWithCancelFocused() {
+        QWidget table;
+        table.setGeometry(40, 60, 600, 420);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QtHost host(&table);
+        QRect shown;
+        QTimer::singleShot(0, &table, [&] {
+            auto* form = table.findChild<MFormDeluxe*>();
+            QVERIFY(form && QTest::qWaitForWindowExposed(form));
+            shown = form->frameGeometry();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        QCOMPARE(host.ShowMessage("You are in the middle of a game, are you sure?", "New Game", "No Cancel", "",
+                                  "Really start new game?", 1),
+                 1);
+        QCOMPARE_LE((shown.center() - table.frameGeometry().center()).manhattanLength(), 4);
     }
 };
 
