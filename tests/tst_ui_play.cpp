@@ -1,13 +1,16 @@
-// The real window played with real input: the access key draws, and a card
-// dragged with the mouse onto the discard area is discarded, with the same
-// result at two window sizes, since drops are judged in the table's twips.
+// The real window played with real input: the access key draws, a card dragged
+// onto the discard area is discarded, the same at two window sizes (drops are
+// judged in twips). The table as a screen reader sees it: names that never give
+// a hidden face away, and the keyboard's frame as the focused child.
 
+#include <QAccessible>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
 #include "QuickWindow.h"
 #include "QuietPlatform.h"
+#include "game/Describe.h"
 #include "headless/Notation.h"
 #include "ui/MainWindow.h"
 #include "ui/TableWidget.h"
@@ -17,46 +20,52 @@ using namespace meldora::ui;
 
 namespace {
 
-// Plays from a new game to the player's second turn and describes the table.
-QString PlayTwoTurns(const QSize& tableSize, QString* info) {
-    MainWindow w(11);
+// Plays a new game at the given table size to the player's turn, every "May I?"
+// offer passed with the Pass button's access key.
+bool ToThePlayersTurn(MainWindow& w, const QSize& tableSize) {
     meldora::test::QuickWindow(w);
     Game& g = w.game();
     w.show();
     w.table()->resize(tableSize);
     w.resize(w.size() + (tableSize - w.table()->size()));
     w.activateWindow();
-    if (!QTest::qWaitForWindowActive(&w)) return "not active";
-    // Every "May I?" offer is passed with the Pass button's access key.
-    QTimer passer;
-    QObject::connect(&passer, &QTimer::timeout, &w, [&] {
-        if (w.table()->button(QStringLiteral("CmdPass"))->isVisible())
-            QTest::keyClick(&w, Qt::Key_P, Qt::AltModifier);
+    if (!QTest::qWaitForWindowActive(&w)) return false;
+    auto* passer = new QTimer(&w);
+    QObject::connect(passer, &QTimer::timeout, &w, [&w] {
+        if (w.table()->button(QStringLiteral("CmdPass"))->isVisible()) QTest::keyClick(&w, Qt::Key_P, Qt::AltModifier);
     });
-    passer.start(5);
+    passer->start(5);
     w.command(QStringLiteral("MnuNew"))->trigger();
-    if (!g.IsTurn[0]) return "not the player's turn";
+    return g.IsTurn[0];
+}
 
-    // An access key clicks its button a moment later; wait for the draw to end.
-    QTest::keyClick(&w, Qt::Key_K, Qt::AltModifier);  // "Take Stoc&k Card"
-    if (!QTest::qWaitFor([&] { return g.PlayerHasDrawn && !g.ChainActive(); }, 5000))
-        return "the access key did not draw";
+bool DrawWithAccessKey(MainWindow& w) {
+    QTest::keyClick(&w, Qt::Key_K, Qt::AltModifier);  // "Take Stoc&k Card", clicked a moment later
+    return QTest::qWaitFor([&] { return w.game().PlayerHasDrawn && !w.game().ChainActive(); }, 5000);
+}
 
-    // The player's leftmost card, grabbed near its corner and let go over
-    // the discard area.
+int LeftmostInHand(const Game& g) {
     int card = 0;
     for (int c = 1; c <= kCardCount; ++c)
         if (g.CardTable[c].Location == LocPlayer && (card == 0 || g.ui.Cds[c].Left < g.ui.Cds[card].Left)) card = c;
+    return card;
+}
+
+// Plays to the player's second turn, the first discard dragged with the
+// mouse, and describes the table.
+QString PlayTwoTurns(const QSize& tableSize) {
+    MainWindow w(11);
+    const Game& g = w.game();
+    if (!ToThePlayersTurn(w, tableSize) || !DrawWithAccessKey(w)) return "no draw on the player's turn";
+    // The leftmost card, grabbed near its corner and let go over the discard area.
+    const int card = LeftmostInHand(g);
     const TableGeometry map = w.table()->mapping();
-    const CardImage& img = g.ui.Cds[card];
-    const QPoint grab = map.toPixels(QPointF(img.Left + 150, img.Top + 150)).toPoint();
+    const QPoint grab = map.toPixels(QPointF(g.ui.Cds[card].Left + 150, g.ui.Cds[card].Top + 150)).toPoint();
     const QPoint drop = map.toPixels(QPointF(13400 + 150, 8500 + 150)).toPoint();
-    QWidget* table = w.table();
-    QTest::mousePress(table, Qt::LeftButton, {}, grab);
-    QTest::mouseMove(table, (grab + drop) / 2);
-    QTest::mouseMove(table, drop);
-    QTest::mouseRelease(table, Qt::LeftButton, {}, drop);
-    *info = QString::number(card);
+    QTest::mousePress(w.table(), Qt::LeftButton, {}, grab);
+    QTest::mouseMove(w.table(), (grab + drop) / 2);
+    QTest::mouseMove(w.table(), drop);
+    QTest::mouseRelease(w.table(), Qt::LeftButton, {}, drop);
     if (g.CardTable[card].Location == LocPlayer) return "the card came back";
     if (!g.IsTurn[0] && !g.RoundOver) return "the robots did not play on";
     return QString::fromStdString(DescribeTable(g));
@@ -70,12 +79,40 @@ private slots:
     void initTestCase() { meldora::test::SilencePlatformNoise(); }
 
     void sameGameAtEveryScale() {
-        QString cardSmall, cardLarge;
-        const QString small = PlayTwoTurns(TablePixelSize(), &cardSmall);
-        const QString large = PlayTwoTurns(TablePixelSize() * 2, &cardLarge);
+        const QString small = PlayTwoTurns(TablePixelSize());
         QVERIFY2(small.contains("P:"), qPrintable(small));
-        QCOMPARE(cardLarge, cardSmall);
-        QCOMPARE(large, small);
+        QCOMPARE(PlayTwoTurns(TablePixelSize() * 2), small);
+    }
+
+    void tableReadsAsItGoes() {
+        MainWindow w(9);
+        Game& g = w.game();
+        QVERIFY(ToThePlayersTurn(w, TablePixelSize()));
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(w.table());
+        QVERIFY(table);
+        QStringList names, focused;
+        for (int i = 0; i < table->childCount(); ++i)
+            if (QAccessibleInterface* c = table->child(i)) names << c->text(QAccessible::Name);
+        // The player's cards by place; the robots' cards never by face.
+        const QString first = QString("%1, your hand, card 1 of %2")
+                                  .arg(QString::fromStdString(CardName(LeftmostInHand(g))))
+                                  .arg(g.CardsInHand[0]);
+        QVERIFY2(names.contains(first), qPrintable(names.join('\n')));
+        const QStringList robotCards = names.filter(QStringLiteral("Bot's hand"));
+        QCOMPARE(robotCards.size(), g.CardsInHand[1] + g.CardsInHand[2] + g.CardsInHand[3]);
+        QCOMPARE(robotCards.filter(QRegularExpression("^Face-down card, ")), robotCards);
+        QVERIFY(names.contains(QString::fromStdString(DiscardPileName(g))));
+        QCOMPARE(names.filter(QRegularExpression("^Stock: \\d+ cards$")).size(), 1);
+        QVERIFY2(names.contains(QString::fromStdString(g.ui.LblP.Caption).simplified()), "the instruction line");
+        QVERIFY(names.contains(QStringLiteral("Take Stock Card")));  // buttons without their access key marks
+
+        // The keyboard's frame is the focused child.
+        QVERIFY(DrawWithAccessKey(w));
+        w.table()->setFocus();
+        QTest::keyClick(w.table(), Qt::Key_End);
+        for (int i = 0; i < table->childCount(); ++i)
+            if (QAccessibleInterface* c = table->child(i); c && c->state().focused) focused << c->text(QAccessible::Name);
+        QCOMPARE(focused, QStringList{QString::fromStdString(CardAccessibleName(g, g.ui.Keys.FocusCard))});
     }
 };
 

@@ -25,8 +25,7 @@ private slots:
         MainWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const QRect room = screen->availableGeometry();
-        QVERIFY(room.contains(w.frameGeometry()));
+        QVERIFY(screen->availableGeometry().contains(w.frameGeometry()));
         // The table fills its widget without bands: the same proportions.
         const QSize table = w.table()->size();
         const QSize base = TablePixelSize();
