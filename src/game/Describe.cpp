@@ -132,4 +132,17 @@ std::string StockName(const Game& g) {
     return "Stock: " + std::to_string(g.StockCount) + (g.StockCount == 1 ? " card" : " cards");
 }
 
+std::string CardReaderName(const Game& g, int card) {
+    const int loc = g.CardTable[card].Location;
+    if (loc == LocDiscard) return card == g.TopDiscard() ? DiscardPileName(g) : std::string();
+    if (loc == LocStock) {
+        for (int c = 1; c <= kCardCount; ++c)
+            if (c != card && g.CardTable[c].Location == LocStock && g.ui.Cds[c].Visible &&
+                g.ui.Cds[c].ZOrder > g.ui.Cds[card].ZOrder)
+                return {};
+        return StockName(g);
+    }
+    return CardAccessibleName(g, card);
+}
+
 }  // namespace meldora

@@ -26,6 +26,11 @@ std::string CardPlaceName(const Game& g, int card);
 // "Face-down card, West's hand, card 2 of 10".
 std::string CardAccessibleName(const Game& g, int card);
 
+// What a screen reader lists for a card image: a pile is read once, by its
+// top card ("Discard pile: ...", "Stock: ..."), and the cards under it are
+// not listed (empty); every other card by its accessible name.
+std::string CardReaderName(const Game& g, int card);
+
 // "Discard pile: Queen of Clubs, 14 cards" / "Discard pile: empty".
 std::string DiscardPileName(const Game& g);
 // "Stock: 52 cards".

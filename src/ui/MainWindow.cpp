@@ -55,21 +55,7 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed, std::optional<QString>
     buildMenus();
     buildStatusBar();
 
-    table_->setCardNamer([this](int card) {
-        const Game& g = game_;
-        // A pile is read once, by its top card; the cards under it are not
-        // listed.
-        const int loc = g.CardTable[card].Location;
-        if (loc == LocDiscard) return card == g.TopDiscard() ? QString::fromStdString(DiscardPileName(g)) : QString();
-        if (loc == LocStock) {
-            for (int c = 1; c <= kCardCount; ++c)
-                if (c != card && g.CardTable[c].Location == LocStock && g.ui.Cds[c].Visible &&
-                    g.ui.Cds[c].ZOrder > g.ui.Cds[card].ZOrder)
-                    return QString();
-            return QString::fromStdString(StockName(g));
-        }
-        return QString::fromStdString(CardAccessibleName(g, card));
-    });
+    table_->setCardNamer([this](int card) { return QString::fromStdString(CardReaderName(game_, card)); });
 
     host_.beforeWait = [this] { syncView(); };
     // A message window never opens over a card in mid-air.

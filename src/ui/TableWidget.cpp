@@ -1,9 +1,6 @@
 #include "ui/TableWidget.h"
 
 #include <QAccessible>
-
-#include "ui/TableAccessible.h"
-
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -15,6 +12,8 @@
 
 #include <QKeyEvent>
 #include <limits>
+
+#include "ui/TableAccessible.h"
 
 #include "game/Cards.h"
 #include "player/Player.h"
@@ -226,22 +225,25 @@ std::vector<int> TableWidget::paintedKeys() const {
     return keys;
 }
 
+// The label behind a painted key of 1000 and up, or null.
+const Control* TableWidget::paintedLabel(int key) const {
+    const std::vector<TableLabel> labels = model_->TableLabels();
+    const int i = key - 1000;
+    return i >= 0 && i < static_cast<int>(labels.size()) ? labels[i].control : nullptr;
+}
+
 QString TableWidget::paintedName(int key) const {
     if (!model_) return {};
     if (key >= 1 && key <= kCardCount) return cardNamer_ ? cardNamer_(key) : QString();
-    const std::vector<TableLabel> labels = model_->TableLabels();
-    const int i = key - 1000;
-    if (i < 0 || i >= static_cast<int>(labels.size())) return {};
-    return Q(labels[i].control->Caption).remove(QLatin1Char('&')).simplified();
+    const Control* label = paintedLabel(key);
+    return label ? Q(label->Caption).remove(QLatin1Char('&')).simplified() : QString();
 }
 
 QString TableWidget::paintedDescription(int key) const {
     if (!model_) return {};
     if (key >= 1 && key <= kCardCount) return Q(model_->Cds[key].ToolTip);
-    const std::vector<TableLabel> labels = model_->TableLabels();
-    const int i = key - 1000;
-    if (i < 0 || i >= static_cast<int>(labels.size())) return {};
-    return Q(labels[i].control->ToolTip);
+    const Control* label = paintedLabel(key);
+    return label ? Q(label->ToolTip) : QString();
 }
 
 QRect TableWidget::paintedRect(int key) const {

@@ -79,6 +79,7 @@ protected:
     bool event(QEvent*) override;
 
 private:
+    const Control* paintedLabel(int key) const;
     using ControlOf = std::function<const Control&(const TableModel&)>;
 
     struct ButtonBinding {
