@@ -487,15 +487,13 @@ std::vector<TableWidget::SceneItem> TableWidget::buildScene() const {
         if (!c.Visible || c.Caption.empty()) continue;
         scene.push_back({Item::Label, i, c.ZOrder, rectOf(c, 4), digest(c.Caption)});
     }
-    // Keyboard play, above everything: the target of a carried card and the
-    // frame round the focused card.
+    // Above everything: the target a carried card would go to (by mouse or
+    // keyboard) and the keyboard's frame round the focused card.
     constexpr long kOnTop = std::numeric_limits<long>::max();
-    if (m.Keys.Lifted) {
-        const layout::Rect area = m.Keys.Target == 0 ? layout::kDiscardArea
-                                                     : layout::Rect{layout::MeldColumnLeft(m.Keys.Target), layout::kBoard.top,
-                                                                    layout::kMeldColumnWidth, layout::kBoard.height};
+    if (m.Highlight.area != layout::DropArea::Elsewhere) {
+        const layout::Rect area = layout::TargetArea(m.Highlight);
         scene.push_back({Item::Target, 0, kOnTop - 1, g.toPixelRect(area.left, area.top, area.width, area.height).adjusted(-3, -3, 3, 3),
-                         static_cast<std::size_t>(m.Keys.Target)});
+                         static_cast<std::size_t>(m.Highlight.column)});
     }
     const int focus = m.Keys.FocusCard;
     if (hasFocus() && focus > 0 && focus <= kCardCount && m.Cds[focus].Visible)
