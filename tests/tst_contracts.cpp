@@ -109,6 +109,25 @@ private slots:
         QCOMPARE(Marked(r.t.g, &CardRecord::InSet), QString("KD KC KS"));
     }
 
+    // The Jokers a robot lays in runs show on their faces what they stand for.
+    void runJokersShowTheirValue() {
+        const struct { int round; const char* hand; QString marks; } rows[] = {
+            {2, "4C 5C 6C JK QD QC QH 4D 4H 4S 9S 2D", QStringLiteral("7\u2663 black")},
+            {3, "4D 5D 6D JK JH QH KH JK 2S 9C 9S", QStringLiteral("10\u2665 red, 7\u2666 red")},
+        };
+        for (const auto& row : rows) {
+            Robot r(row.round, row.hand);
+            r.Play();
+            QStringList marks;
+            for (int joker = kFirstJoker; joker <= kCardCount; ++joker) {
+                const CardImage& img = r.t.g.ui.Cds[joker];
+                if (!img.Mark.empty()) marks << QString::fromStdString(img.Mark) + (img.MarkRed ? " red" : " black");
+            }
+            marks.sort();
+            QCOMPARE(marks.join(", "), row.marks);
+        }
+    }
+
     // An Ace a failed search left counting 14 tops Q-K-A: the Joker goes below.
     void jokerGoesBelowAnAceCountingHigh() {
         Table t;

@@ -25,6 +25,10 @@ struct CardImage {
     long ZOrder = 0;     // larger lies on top
     std::string ToolTip;
     int Cursor = 0;      // 0 default, 110/111 the drag cursors
+    // What a Joker lying face up stands for, marked on its face ("Q♥",
+    // "7" in a set); empty on every other card. Red for Hearts and Diamonds.
+    std::string Mark;
+    bool MarkRed = false;
 };
 
 struct Control {

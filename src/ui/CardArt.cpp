@@ -169,6 +169,30 @@ void CardArt::paintBack(QPainter& p, const QRectF& r) {
     p.restore();
 }
 
+void CardArt::paintMark(QPainter& p, const QRectF& card, const QString& text, bool red) {
+    // The corner a card keeps in view under its neighbours: 400 twips of a
+    // fanned hand's step across, 250 of a meld column's step down.
+    const QRectF badge(card.left() + card.width() * 0.03, card.top() + card.height() * 0.012, card.width() * 0.34,
+                       card.height() * 0.15);
+    const QColor ink = red ? QColor(200, 0, 0) : Qt::black;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(ink, qMax<qreal>(1.0, card.width() / 60)));
+    p.setBrush(QColor(255, 236, 110));
+    p.drawRoundedRect(badge, badge.height() * 0.25, badge.height() * 0.25);
+    QFont font(QStringLiteral("Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(true);
+    font.setPixelSize(qMax(7, qRound(badge.height() * 0.8)));
+    // "10" and a suit are the widest mark: narrow the font until it fits.
+    while (font.pixelSize() > 7 && QFontMetricsF(font).horizontalAdvance(text) > badge.width() - 2)
+        font.setPixelSize(font.pixelSize() - 1);
+    p.setFont(font);
+    p.setPen(ink);
+    p.drawText(badge, Qt::AlignCenter, text);
+    p.restore();
+}
+
 // 110: a card held for moving (a small card with a four-way arrow);
 // 111: a card about to be dropped (a small card with an arrow pointing down).
 void CardArt::paintCursor(QPainter& p, int picture, int side) {

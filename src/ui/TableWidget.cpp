@@ -478,9 +478,12 @@ std::vector<TableWidget::SceneItem> TableWidget::buildScene() const {
     const int pen = static_cast<int>(std::ceil(g.scale)) + 1;
     if (m.ShpStock.Visible) scene.push_back({Item::Stock, 0, m.ShpStock.ZOrder, rectOf(m.ShpStock, pen), 0});
     if (m.ShapeDiscard.Visible) scene.push_back({Item::Discard, 0, m.ShapeDiscard.ZOrder, rectOf(m.ShapeDiscard, pen), 0});
-    for (int n = 1; n <= kCardCount; ++n)
-        if (m.Cds[n].Visible)
-            scene.push_back({Item::Card, n, m.Cds[n].ZOrder, cardRect(m.Cds[n]), static_cast<std::size_t>(m.Cds[n].Picture)});
+    for (int n = 1; n <= kCardCount; ++n) {
+        const CardImage& c = m.Cds[n];
+        if (c.Visible)
+            scene.push_back({Item::Card, n, c.ZOrder, cardRect(c),
+                             static_cast<std::size_t>(c.Picture) ^ (digest(c.Mark + (c.MarkRed ? "r" : "b")) << 8)});
+    }
     const std::vector<TableLabel> labels = m.TableLabels();
     for (int i = 0; i < static_cast<int>(labels.size()); ++i) {
         const Control& c = *labels[i].control;
@@ -608,6 +611,7 @@ void TableWidget::paintEvent(QPaintEvent* e) {
         case Item::Card: {
             const CardImage& c = m.Cds[it.index];
             p.drawPixmap(it.rect.topLeft(), art_.pixmap(c.Picture, it.rect.size(), dpr));
+            if (!c.Mark.empty()) CardArt::paintMark(p, it.rect, Q(c.Mark), c.MarkRed);
             break;
         }
         case Item::Label: {
