@@ -43,9 +43,9 @@ std::vector<int> Targets(const Game& g) {
 }
 
 // Where a card is let go for a target: the next free row (of `rows`
-// taken) of a column, or over the discard pile's frame.
+// taken) of a column, or on the discard pile in its frame.
 constexpr layout::Point Spot(int target, int rows) {
-    if (target == 0) return {layout::kDiscardArea.left + 300, layout::kDiscardArea.top + 200};
+    if (target == 0) return layout::kDiscardPile;
     return {layout::MeldColumnLeft(target) + 5, layout::kMeldCardTop + layout::kMeldCardStep * rows};
 }
 

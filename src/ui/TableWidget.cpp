@@ -490,12 +490,15 @@ std::vector<TableWidget::SceneItem> TableWidget::buildScene() const {
         if (!c.Visible || c.Caption.empty()) continue;
         scene.push_back({Item::Label, i, c.ZOrder, rectOf(c, 4), digest(c.Caption)});
     }
-    // Above everything: the target a carried card would go to (by mouse or
-    // keyboard) and the keyboard's frame round the focused card.
+    // The target a carried card would go to (by mouse or keyboard), over
+    // everything but the carried card itself, and above everything the
+    // keyboard's frame round the focused card.
     constexpr long kOnTop = std::numeric_limits<long>::max();
     if (m.Highlight.area != layout::DropArea::Elsewhere) {
         const layout::Rect area = layout::TargetArea(m.Highlight);
-        scene.push_back({Item::Target, 0, kOnTop - 1, g.toPixelRect(area.left, area.top, area.width, area.height).adjusted(-3, -3, 3, 3),
+        const CardImage* carried = m.FollowMouse.Enabled() ? m.FollowMouse.Card() : nullptr;
+        scene.push_back({Item::Target, 0, carried ? carried->ZOrder - 1 : kOnTop - 1,
+                         g.toPixelRect(area.left, area.top, area.width, area.height).adjusted(-3, -3, 3, 3),
                          static_cast<std::size_t>(m.Highlight.column)});
     }
     const int focus = m.Keys.FocusCard;
