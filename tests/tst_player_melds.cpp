@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "Fixture.h"
+#include "game/Describe.h"
 #include "headless/Invariants.h"
 #include "player/Player.h"
 
@@ -138,6 +139,7 @@ void TestPlayerMelds::jokers() {
     Turn d(1, "P: 7C 7D 7H 9C 9D 9S JK KS");
     ValueJoker(d, 12, 15);
     QCOMPARE(Mark(d, d.Find(0, "JK")), QStringLiteral("Q\u2665 red"));
+    QCOMPARE(CardNameInPlay(d.g, d.Find(0, "JK")), std::string("Joker standing for the Queen of Hearts"));
     Play(d, "7C>7 7D>7 7H>7 9C>8 9D>8 9S>8 JK=QH>D");
     const int thrown = d.g.TopDiscard();
     QVERIFY(IsJoker(thrown) && d.g.CardTable[thrown].Value == kValueJoker && d.g.CardTable[thrown].Suit == int(SuitNone));
