@@ -95,6 +95,8 @@ private slots:
         QCOMPARE(said.contains(QString("contract number %1 of").arg(round), Qt::CaseInsensitive), laid);
         QCOMPARE(said.isEmpty(), !laid);
         if (laid) QCOMPARE(Shown(r.t), after);
+        for (int joker = kFirstJoker; joker <= kCardCount; ++joker)  // a laid Joker shows what it stands for
+            QCOMPARE(r.t.g.ui.Cds[joker].Mark.empty(), r.t.g.CardTable[joker].Location != LocMeld);
         QCOMPARE(Ends(r.t.g), ends);
         QCOMPARE(r.t.g.HasContract[West], laid);
         QCOMPARE(r.t.g.ContractThisTurn, laid);

@@ -17,6 +17,11 @@ namespace {
 struct Turn : Table {
     Turn(int round, const QString& table) : Table(1, IdleRobots()) { Set(round, qPrintable(table)), PlayersTurn(); }
 };
+
+QString TargetName(const layout::Drop& d) {
+    if (d.area == layout::DropArea::Discard) return "discard";
+    return d.area == layout::DropArea::Board ? QString("column %1").arg(d.column) : QString("none");
+}
 }  // namespace
 
 class TestPlayerDrag : public QObject {
@@ -25,6 +30,7 @@ private slots:
     void pressRefusals();
     void cardFollowsThePointer();
     void releaseRules();
+    void goesWhereItLands();
     void panelsPushAside();
 };
 
@@ -86,8 +92,8 @@ void TestPlayerDrag::releaseRules() {
         {1, "", 14160, outside},
         {1, " contract", 7700, "You cannot Lay Off until next turn. Discard now"},
         {1, "", 1200, wrong},  // a robot's column
-        {1, "", 7679, wrong},  // just left of column 7
-        {1, "", 7680, "laid"},
+        {1, "", 7140, wrong},  // across columns 6 and 7, more of it over 6
+        {1, "", 7160, "laid"},  // more of it over 7
         {2, "", 9900, wrong},  // no column 9 in round 2
         {1, " | M8: 9C 9H", 7700, wrong},
         {1, " | M7: 5C 5H", 8800, other},
@@ -110,6 +116,41 @@ void TestPlayerDrag::releaseRules() {
         QVERIFY(laid || (img.Left == start.left && img.Top == start.top));
         QVERIFY(!t.g.ui.FollowMouse.Enabled());
         QCOMPARE(t.CheckInvariants(), QString());
+    }
+}
+
+// A card grabbed at its top, middle or bottom and let go with the pointer
+// over a target goes where it lies most, highlighted on the way; a card
+// over no target goes back. The highlight is gone once the card is let go
+// or the drag is cancelled.
+void TestPlayerDrag::goesWhereItLands() {
+    const layout::Rect frame = layout::kShapeDiscard;
+    const layout::Point discard{frame.left + frame.width / 2, frame.top + frame.height / 2};
+    const int column7 = layout::MeldColumnLeft(7) + layout::kMeldColumnWidth / 2;
+    const struct { int grab; layout::Point pointer; QString target, outcome; } rows[] = {
+        {100, discard, "discard", "discarded"},
+        {720, discard, "discard", "discarded"},
+        {1340, discard, "discard", "discarded"},
+        {100, {column7, 7000}, "column 7", "laid"},  // low on the meld table
+        {720, {column7, 4000}, "column 7", "laid"},
+        {1340, {column7, 2300}, "column 7", "laid"},  // high on it
+        {720, {14900, 4000}, "none", "Cards can  only be placed in Meld or Discard area"},  // right of the board
+        {720, {column7, 4000}, "column 7", "cancelled"},
+    };
+    for (const auto& row : rows) {
+        Turn t(1, "P: 7H 7C 7S 9D");
+        const int card = t.Find(0, "7H");
+        const CardImage& img = t.g.ui.Cds[card];
+        const layout::Point start{img.Left, img.Top};
+        PointerPressed(t.g, {start.left + 200, start.top + row.grab}, MouseButton::Left);
+        PointerMoved(t.g, row.pointer);
+        QCOMPARE(TargetName(t.g.ui.Highlight), row.target);
+        row.outcome == "cancelled" ? CancelDrag(t.g) : PointerReleased(t.g, row.pointer);
+        QCOMPARE(TargetName(t.g.ui.Highlight), QString("none"));
+        const int where = t.g.CardTable[card].Location;
+        const QString info = t.g.ui.LblInfo.Caption.empty() ? "cancelled" : QString::fromStdString(t.g.ui.LblInfo.Caption);
+        QCOMPARE(where == LocDiscard ? "discarded" : where == LocMeld ? "laid" : info, row.outcome);
+        if (where == LocPlayer) QVERIFY(img.Left == start.left && img.Top == start.top);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "Fixture.h"
+#include "game/Describe.h"
 #include "headless/Invariants.h"
 #include "player/Player.h"
 
@@ -12,6 +13,12 @@ using meldora::test::IdleRobots;
 using meldora::test::Table;
 
 namespace {
+
+// The mark on a Joker's face, "7♥ red" or "" when it has none.
+QString Mark(const Table& t, int joker) {
+    const CardImage& img = t.g.ui.Cds[joker];
+    return img.Mark.empty() ? QString() : QString::fromStdString(img.Mark) + (img.MarkRed ? " red" : " black");
+}
 
 // Plays "5H>7 6H>7 8H>D" (cards of the hand onto columns or the discard);
 // returns the info texts shown, in order, joined by "|".
@@ -104,7 +111,7 @@ void TestPlayerMelds::takeBackAndRefusedDiscard() {
 }
 
 // The Joker panel's checks, a set's Joker, and a valued Joker thrown away
-// lands on the pile as a free Joker.
+// lands on the pile as a free Joker. A valued Joker's face shows its value.
 void TestPlayerMelds::jokers() {
     Turn t(1, "P: JK 5C");
     const int joker = t.Find(0, "JK");
@@ -124,14 +131,19 @@ void TestPlayerMelds::jokers() {
     LblValueClick(t.g, 4);
     JokerClick(t.g);
     QVERIFY(!t.g.ui.FramJoker.Visible && t.g.CardTable[joker].Value == 5 && t.g.CardTable[joker].Suit == int(SuitNone));
+    QCOMPARE(Mark(t, joker), QStringLiteral("5 black"));
     QCOMPARE(Play(t, "5C>7 JK=5D>7"), QString());
     QCOMPARE(t.Column(7), QStringLiteral("JK=5D 5C"));
+    QCOMPARE(Mark(t, joker), QStringLiteral("5 black"));
 
     Turn d(1, "P: 7C 7D 7H 9C 9D 9S JK KS");
-    ValueJoker(d, 5, 17);
-    Play(d, "7C>7 7D>7 7H>7 9C>8 9D>8 9S>8 JK=5D>D");
+    ValueJoker(d, 12, 15);
+    QCOMPARE(Mark(d, d.Find(0, "JK")), QStringLiteral("Q\u2665 red"));
+    QCOMPARE(CardNameInPlay(d.g, d.Find(0, "JK")), std::string("Joker standing for the Queen of Hearts"));
+    Play(d, "7C>7 7D>7 7H>7 9C>8 9D>8 9S>8 JK=QH>D");
     const int thrown = d.g.TopDiscard();
     QVERIFY(IsJoker(thrown) && d.g.CardTable[thrown].Value == kValueJoker && d.g.CardTable[thrown].Suit == int(SuitNone));
+    QCOMPARE(Mark(d, thrown), QString());
     QVERIFY(d.g.IsTurn[1] && !d.g.IsTurn[0]);
     QCOMPARE(d.CheckInvariants(), QString());
 }
@@ -174,13 +186,16 @@ void TestPlayerMelds::jokerSwap() {
         if (t.Find(0, "JK")) ValueJoker(t, 7, 15);
         const int joker = t.Find(-row.slot, "JK");
         const QString before = t.Column(row.slot);
+        const QString mark = Mark(t, joker);
         PointerPressed(t.g, {t.g.ui.Cds[joker].Left + 100, t.g.ui.Cds[joker].Top + 100}, MouseButton::Left);
         if (t.g.ui.PressedCard != joker) PicP_MouseDown(t.g, joker, MouseButton::Left);  // a set's Joker takes no press
         PointerReleased(t.g, {300, 300});
         QCOMPARE(QString::fromStdString(t.g.ui.LblInfo.Caption), row.info);
         QCOMPARE(t.Column(row.slot),
                  row.natural.isEmpty() ? before : QString(before).replace(QRegularExpression("JK=\\w\\w"), row.natural));
+        QCOMPARE(Mark(t, joker), row.natural.isEmpty() ? mark : QString());
         if (row.natural.isEmpty()) continue;
+        QCOMPARE(mark, row.natural == "7H" ? QStringLiteral("7\u2665 red") : QStringLiteral("A\u2665 red"));
         QVERIFY(t.g.CardTable[joker].Location == LocPlayer && t.g.CardTable[joker].Value == kValueJoker);
         if (row.natural == "AH") QCOMPARE(t.g.CardTable[t.Find(-row.slot, "AH")].Value, kValueHighAce);
         QCOMPARE(Faults(t), QString());

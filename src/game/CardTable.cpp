@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "game/Describe.h"
 #include "game/Game.h"
 
 namespace meldora {
@@ -64,6 +65,7 @@ void Game::DiscardCard(int card) {
     ui.LblDiscard.Caption = "In Discard:-  " + std::to_string(DiscardCount);
     CardTable[card].Location = LocDiscard;
     DiscardPile[DiscardCount] = card;
+    MarkJokers();
     RedrawDiscard();
     PlayCardDownSound();
 }
@@ -109,6 +111,7 @@ void Game::MoveCardToMeld(int seat, int slot, int card) {
     if (card < 1 || card > kCardCount) return;
     PaceScope pace(*this, kCardTravelMs);
     ShowFace(card);
+    MarkJokers();
     const layout::Path path = layout::MeldPath(seat);
     for (int step = 0; step < path.count; ++step) {
         MoveImage(ui, card, path.spots[step]);
@@ -124,6 +127,7 @@ void Game::MoveCardToMeld(int seat, int slot, int card) {
 void Game::MoveCardToHand(int seat, int card) {
     if (card < 1 || card > kCardCount) return;
     PaceScope pace(*this, kSlowTravelMs);
+    MarkJokers();
     const layout::Path path = layout::MeldPath(seat);
     for (int step = path.count - 1; step >= 0; --step) {
         MoveImage(ui, card, path.spots[step]);
@@ -158,6 +162,7 @@ void Game::SortMeldsRun(int slot) {
         MeldTable[slot].Low = CardTable[cards[1]].Value;
         MeldTable[slot].High = CardTable[cards[n]].Value;
     }
+    MarkJokers();
 }
 
 void Game::SortMeldsSet(int slot) {
@@ -185,6 +190,16 @@ void Game::SortMeldsSet(int slot) {
         if (IsJoker(cards[i])) continue;
         place(cards[i], top);
         top += kMeldCardStep;
+    }
+    MarkJokers();
+}
+
+void Game::MarkJokers() {
+    for (int joker = kFirstJoker; joker <= kCardCount; ++joker) {
+        CardImage& img = ui.Cds[joker];
+        const int suit = CardTable[joker].Suit;
+        img.Mark = JokerMark(*this, joker);
+        img.MarkRed = !img.Mark.empty() && (suit == SuitHearts || suit == SuitDiamonds);
     }
 }
 

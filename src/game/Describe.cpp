@@ -17,6 +17,27 @@ const char* const kArticled[16] = {"",        "an Ace",  "a Two",    "a Three", 
                                    "a Ten",   "a Jack",  "a Queen",  "a King",  "a Joker",
                                    "an Ace"};
 
+const char* const kValueMarks[16] = {"", "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "", "A"};
+
+const char* SuitMark(int suit) {
+    switch (suit) {
+        case SuitDiamonds: return "\u2666";
+        case SuitClubs: return "\u2663";
+        case SuitHearts: return "\u2665";
+        case SuitSpades: return "\u2660";
+        default: return "";
+    }
+}
+
+// A Joker tells what it stands for where the player sees it stand for a
+// card: in a meld, or given its value in the player's own hand.
+bool StandsForACard(const Game& g, int card) {
+    if (!IsJoker(card)) return false;
+    const CardRecord& c = g.CardTable[card];
+    if (c.Location != LocMeld && c.Location != LocPlayer) return false;
+    return c.Value >= 1 && c.Value != kValueJoker && c.Value <= kValueHighAce;
+}
+
 const char* SuitWord(int suit) {
     switch (suit) {
         case SuitDiamonds: return "Diamonds";
@@ -57,12 +78,17 @@ std::string CardName(int card) {
 }
 
 std::string CardNameInPlay(const Game& g, int card) {
-    if (!IsJoker(card) || g.CardTable[card].Location != LocMeld) return CardName(card);
+    if (!StandsForACard(g, card)) return CardName(card);
     const CardRecord& c = g.CardTable[card];
-    if (c.Value < 1 || c.Value == kValueJoker || c.Value > kValueHighAce) return "Joker";
     const std::string suit = SuitWord(c.Suit);
     if (suit.empty()) return std::string("Joker standing for ") + kArticled[c.Value];
     return std::string("Joker standing for the ") + kValueWords[c.Value] + " of " + suit;
+}
+
+std::string JokerMark(const Game& g, int card) {
+    if (!StandsForACard(g, card) || !FaceShown(g, card)) return "";
+    const CardRecord& c = g.CardTable[card];
+    return std::string(kValueMarks[c.Value]) + SuitMark(c.Suit);
 }
 
 int MeldSlotOwner(int round, int slot) {

@@ -12,9 +12,15 @@ class Game;
 // "Seven of Hearts", "Ace of Spades", "Joker".
 std::string CardName(int card);
 
-// The card as it lies: a Joker in a meld names what it stands for
-// ("Joker standing for the Ace of Spades", "Joker standing for a Seven").
+// The card as it lies: a Joker in a meld, or given a value in the player's
+// hand, names what it stands for ("Joker standing for the Ace of Spades",
+// "Joker standing for a Seven").
 std::string CardNameInPlay(const Game& g, int card);
+
+// The mark on the face of a Joker that stands for a card where the player
+// sees it ("Q♥", "7♣", "7" for a Joker in a set): the value and
+// suit its accessible name reads. Empty for any other card.
+std::string JokerMark(const Game& g, int card);
 
 // "your hand", "West's hand", "North's run", "your set", "the discard
 // pile", "the stock". Empty for a card not on the table.

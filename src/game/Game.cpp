@@ -172,6 +172,7 @@ void Game::SetCardFaces() {
         }
         c.FullName = c.ValueName + c.SuitName;
     }
+    MarkJokers();
     PauseLength = settings.Speed;
 }
 

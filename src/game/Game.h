@@ -119,6 +119,9 @@ public:
     void SortMeldsRun(int slot);
     void SortMeldsSet(int slot);
     void ShowFace(int card) { ui.Cds[card].Picture = card; }
+    // Each Joker's face shows what it stands for now (JokerMark); called
+    // wherever a Joker is laid out, given a value or freed of it.
+    void MarkJokers();
     // A robot's card travelling between its hand and the meld area.
     void MoveCardToMeld(int seat, int slot, int card);
     void MoveCardToHand(int seat, int card);

@@ -38,6 +38,7 @@ void Game::SortHandP() {
         img.Top = spot.top;
         ui.BringToFront(img);
     }
+    MarkJokers();
 }
 
 void Game::SortHandAll(int seat) {

@@ -43,7 +43,7 @@ constexpr int kPileStep = 2;
 // Where the player's discarded card is put down before the pile is re-laid.
 constexpr int kDiscardDropTop = 8400;
 
-// ---- where a released card lands (its top-left corner) -------------------------
+// ---- the discard area and the board, by a released card's top-left corner ------
 constexpr Rect kDiscardArea = Span(12840, 15000, 8160, 9840);
 constexpr Rect kBoard = Span(1200, 14160, 2140, 6480);
 constexpr int kMeldColumnWidth = 1080;
@@ -52,18 +52,7 @@ constexpr int MeldColumnLeft(int slot) { return kBoard.left + kMeldColumnWidth *
 constexpr int kMeldCardTop = 2760;
 constexpr int kMeldCardStep = 250;
 
-// What a released card's position means: the discard area, meld column k of
-// the board, or anywhere else.
-enum class DropArea { Discard, Board, Elsewhere };
-struct Drop {
-    DropArea area = DropArea::Elsewhere;
-    int column = 0;  // 1..12 on the board
-};
-constexpr Drop ClassifyDrop(int left, int top) {
-    if (kDiscardArea.contains(left, top)) return {DropArea::Discard, 0};
-    if (kBoard.contains(left, top)) return {DropArea::Board, (left - kBoard.left) / kMeldColumnWidth + 1};
-    return {};
-}
+constexpr int kMeldColumns = kBoard.width / kMeldColumnWidth;
 
 // ---- hands -------------------------------------------------------------------
 // First card of a hand and the step to each next card.
@@ -249,5 +238,53 @@ constexpr Rect kLblTitle{2400, 3600, 10800, 1200};
 constexpr Point kOpeningLeftColumn{1000, 1800};
 constexpr Point kOpeningRightColumn{12450, 1950};
 constexpr int kOpeningStep = 450;
+
+// ---- where a released card goes ------------------------------------------------
+// A target of a released card: the discard pile, meld column k of the
+// board, or nowhere.
+enum class DropArea { Discard, Board, Elsewhere };
+struct Drop {
+    DropArea area = DropArea::Elsewhere;
+    int column = 0;  // 1..12 on the board
+    constexpr bool operator==(const Drop& o) const { return area == o.area && column == o.column; }
+};
+
+// The targets as the table draws them: a meld column runs down the meld
+// table from its top edge to its foot; the discard pile has its frame.
+constexpr Rect TargetArea(const Drop& d) {
+    if (d.area == DropArea::Discard) return kShapeDiscard;
+    if (d.area == DropArea::Board) return {MeldColumnLeft(d.column), kFramMelds.top, kMeldColumnWidth, kFramMelds.height};
+    return {};
+}
+
+// The corner rule: the area the card's top-left corner lies in.
+constexpr Drop ClassifyDrop(int left, int top) {
+    if (kDiscardArea.contains(left, top)) return {DropArea::Discard, 0};
+    if (kBoard.contains(left, top)) return {DropArea::Board, (left - kBoard.left) / kMeldColumnWidth + 1};
+    return {};
+}
+
+constexpr int OverlapArea(const Rect& a, const Rect& b) {
+    const int w = (a.right() < b.right() ? a.right() : b.right()) - (a.left > b.left ? a.left : b.left);
+    const int h = (a.bottom() < b.bottom() ? a.bottom() : b.bottom()) - (a.top > b.top ? a.top : b.top);
+    return w > 0 && h > 0 ? w * h : 0;
+}
+
+// Where a card lying over `card` goes when it is let go: the target it
+// covers most (on a tie the discard pile, then the column further left);
+// a card covering none goes by the corner rule.
+constexpr Drop DropTarget(const Rect& card) {
+    Drop best = {DropArea::Discard, 0};
+    int most = OverlapArea(card, TargetArea(best));
+    for (int k = 1; k <= kMeldColumns; ++k) {
+        const Drop column{DropArea::Board, k};
+        const int covered = OverlapArea(card, TargetArea(column));
+        if (covered > most) {
+            most = covered;
+            best = column;
+        }
+    }
+    return most > 0 ? best : ClassifyDrop(card.left, card.top);
+}
 
 }  // namespace meldora::layout

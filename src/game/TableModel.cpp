@@ -183,6 +183,11 @@ layout::Rect TableModel::CardArea(const CardImage& c) {
     return {c.Left, c.Top, sideways ? kCardHeight : kCardWidth, sideways ? kCardWidth : kCardHeight};
 }
 
+layout::Drop TableModel::CarriedTarget() const {
+    const CardImage* card = FollowMouse.Enabled() ? FollowMouse.Card() : nullptr;
+    return card ? layout::DropTarget(CardArea(*card)) : layout::Drop{};
+}
+
 int TableModel::TopCardAt(int x, int y) const {
     int top = 0;
     for (int n = 1; n <= kCardCount; ++n) {

@@ -25,6 +25,10 @@ struct CardImage {
     long ZOrder = 0;     // larger lies on top
     std::string ToolTip;
     int Cursor = 0;      // 0 default, 110/111 the drag cursors
+    // What a Joker lying face up stands for, marked on its face ("Q♥",
+    // "7" in a set); empty on every other card. Red for Hearts and Diamonds.
+    std::string Mark;
+    bool MarkRed = false;
 };
 
 struct Control {
@@ -94,6 +98,9 @@ struct TableModel {
     layout::Point Pointer;
     clsObjectFollowMouse FollowMouse{&Pointer};
     int PressedCard = 0;          // the card image that took the last press
+    // Where the carried card would go if let go now, drawn highlighted;
+    // Elsewhere while no card is carried or it lies over no target.
+    layout::Drop Highlight;
 
     std::string StatusPanel[6];   // 1..5
     bool MnuGameEnabled = true;
@@ -112,6 +119,9 @@ struct TableModel {
     // ---- what lies where -------------------------------------------------------
     // The area a card image covers as it lies (a sideways back lies across).
     static layout::Rect CardArea(const CardImage& c);
+    // Where the card image being carried would go if let go now (Elsewhere
+    // when none is carried).
+    layout::Drop CarriedTarget() const;
     // The card image on top at a point of the table: its number when it
     // takes the mouse (enabled), else 0 (nothing there, or the card on top
     // is disabled and covers what lies beneath).

@@ -1,7 +1,8 @@
 // The player's hand on the cards: a press picks a card up (or is refused
-// with a reason), the card follows the pointer, and where it is let go
-// decides what happens: the discard area, a contract column, a lay-off
-// onto any meld, or back to the hand.
+// with a reason), the card follows the pointer with the target it would go
+// to highlighted, and the target it covers most when let go decides what
+// happens: the discard area, a contract column, a lay-off onto any meld,
+// or back to the hand.
 
 #include <string>
 
@@ -118,7 +119,7 @@ void PicP_MouseUp(Game& g, int card) {
             g.SortHandP();
             return;
         }
-        const layout::Drop drop = layout::ClassifyDrop(img.Left, img.Top);
+        const layout::Drop drop = layout::DropTarget(TableModel::CardArea(img));
         if (drop.area == layout::DropArea::Discard) {
             if (ContractMeldsPartial(g)) {
                 if (IsJoker(card)) {
@@ -163,6 +164,7 @@ void PointerMoved(Game& g, layout::Point at) {
     g.ui.Pointer = at;
     if (g.ui.FollowMouse.Enabled()) {
         g.ui.FollowMouse.PointerMoved();
+        g.ui.Highlight = g.ui.CarriedTarget();
         return;
     }
     if (const int card = g.ui.CardAt(at.left, at.top)) Cds_MouseMove(g, card);
@@ -171,6 +173,7 @@ void PointerMoved(Game& g, layout::Point at) {
 void PointerReleased(Game& g, layout::Point at) {
     g.ui.Pointer = at;
     g.ui.FollowMouse.PointerMoved();
+    g.ui.Highlight = {};
     if (g.ui.FollowMouse.Panel()) {
         Panel_MouseUp(g);
         return;
@@ -182,6 +185,7 @@ void PointerReleased(Game& g, layout::Point at) {
 
 void CancelDrag(Game& g) {
     g.ui.PressedCard = 0;
+    g.ui.Highlight = {};
     if (!g.ui.FollowMouse.Enabled()) return;
     if (g.ui.FollowMouse.Panel()) {
         g.ui.FollowMouse.Enabled(false);

@@ -41,6 +41,7 @@ void JokerClick(Game& g) {
             if (IsJoker(g.JokerBeingSet)) {
                 joker.Value = g.JokerValue;
                 joker.Suit = g.JokerSuit;
+                g.MarkJokers();
             }
             ClearMarks(g);
             g.ui.FramJoker.Visible = false;
@@ -61,6 +62,7 @@ void CmdCancel_Click(Game& g) {
         if (IsJoker(g.JokerBeingSet)) {
             g.CardTable[g.JokerBeingSet].Value = kValueJoker;
             g.CardTable[g.JokerBeingSet].Suit = SuitNone;
+            g.MarkJokers();
         }
         g.JokerValue = 0;
         g.JokerSuit = SuitNone;

@@ -42,12 +42,30 @@ std::vector<int> Targets(const Game& g) {
     return targets;
 }
 
-// Where a card is let go for a target: the next free row of a column, or
-// the middle of the discard area.
-layout::Point TargetSpot(const Game& g, int target) {
-    if (target == 0) return {layout::kDiscardArea.left + 300, layout::kDiscardArea.top + 200};
-    const int rows = std::min(g.MeldTable[target].Count, 12);
+// Where a card is let go for a target: the next free row (of `rows`
+// taken) of a column, or on the discard pile in its frame.
+constexpr layout::Point Spot(int target, int rows) {
+    if (target == 0) return layout::kDiscardPile;
     return {layout::MeldColumnLeft(target) + 5, layout::kMeldCardTop + layout::kMeldCardStep * rows};
+}
+
+// Every spot lies over its own target most, so the release goes there.
+constexpr bool EverySpotLands() {
+    using layout::Drop;
+    using layout::DropArea;
+    auto lands = [](layout::Point at, Drop target) {
+        return layout::DropTarget({at.left, at.top, layout::kCardWidth, layout::kCardHeight}) == target;
+    };
+    if (!lands(Spot(0, 0), Drop{DropArea::Discard, 0})) return false;
+    for (int k = 1; k <= layout::kMeldColumns; ++k)
+        for (int rows = 0; rows <= 12; ++rows)
+            if (!lands(Spot(k, rows), Drop{DropArea::Board, k})) return false;
+    return true;
+}
+static_assert(EverySpotLands(), "a keyboard drop spot lies over another target");
+
+layout::Point TargetSpot(const Game& g, int target) {
+    return Spot(target, target == 0 ? 0 : std::min(g.MeldTable[target].Count, 12));
 }
 
 // The pointer's place for the lifted card's corner to come to `spot`.

@@ -169,6 +169,35 @@ void CardArt::paintBack(QPainter& p, const QRectF& r) {
     p.restore();
 }
 
+void CardArt::paintMark(QPainter& p, const QRectF& card, const QString& text, bool red) {
+    // The corner a card keeps in view under its neighbours: 400 twips of a
+    // fanned hand's step across, 250 of a meld column's step down.
+    const QRectF badge(card.left() + card.width() * 0.02, card.top() + card.height() * 0.008, card.width() * 0.35,
+                       card.height() * 0.16);
+    const QColor ink = red ? QColor(200, 0, 0) : Qt::black;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(ink, qMax<qreal>(1.0, card.width() / 70)));
+    p.setBrush(QColor(255, 236, 110));
+    p.drawRoundedRect(badge, badge.height() * 0.25, badge.height() * 0.25);
+    QFont font(QStringLiteral("Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(true);
+    font.setPixelSize(qMax(7, qRound(badge.height() * 0.85)));
+    p.setFont(font);
+    p.setPen(ink);
+    // A wide mark ("10" and a suit) is narrowed rather than made smaller,
+    // so it stays as tall as the badge allows.
+    const qreal room = badge.width() - 2;
+    const qreal wide = QFontMetricsF(font).horizontalAdvance(text);
+    const qreal squeeze = wide > room ? room / wide : 1.0;
+    p.translate(badge.center());
+    p.scale(squeeze, 1.0);
+    const QRectF area(-badge.width() / (2 * squeeze), -badge.height() / 2, badge.width() / squeeze, badge.height());
+    p.drawText(area, Qt::AlignCenter, text);
+    p.restore();
+}
+
 // 110: a card held for moving (a small card with a four-way arrow);
 // 111: a card about to be dropped (a small card with an arrow pointing down).
 void CardArt::paintCursor(QPainter& p, int picture, int side) {

@@ -31,6 +31,12 @@ public:
     // The pixmap has size * dpr physical pixels and carries the dpr.
     QPixmap pixmap(int picture, QSize size, qreal dpr);
 
+    // The mark of what a Joker stands for ("Q♥"), painted over its
+    // face in the top-left corner that shows in a fanned hand and in a
+    // meld column alike, on the card drawn at `card` (device-independent
+    // pixels).
+    static void paintMark(QPainter& p, const QRectF& card, const QString& text, bool red);
+
     // The mouse cursor for a card's Cursor value (110 or 111).
     QCursor cursor(int picture);
 

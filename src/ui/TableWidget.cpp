@@ -478,24 +478,28 @@ std::vector<TableWidget::SceneItem> TableWidget::buildScene() const {
     const int pen = static_cast<int>(std::ceil(g.scale)) + 1;
     if (m.ShpStock.Visible) scene.push_back({Item::Stock, 0, m.ShpStock.ZOrder, rectOf(m.ShpStock, pen), 0});
     if (m.ShapeDiscard.Visible) scene.push_back({Item::Discard, 0, m.ShapeDiscard.ZOrder, rectOf(m.ShapeDiscard, pen), 0});
-    for (int n = 1; n <= kCardCount; ++n)
-        if (m.Cds[n].Visible)
-            scene.push_back({Item::Card, n, m.Cds[n].ZOrder, cardRect(m.Cds[n]), static_cast<std::size_t>(m.Cds[n].Picture)});
+    for (int n = 1; n <= kCardCount; ++n) {
+        const CardImage& c = m.Cds[n];
+        if (c.Visible)
+            scene.push_back({Item::Card, n, c.ZOrder, cardRect(c),
+                             static_cast<std::size_t>(c.Picture) ^ (digest(c.Mark + (c.MarkRed ? "r" : "b")) << 8)});
+    }
     const std::vector<TableLabel> labels = m.TableLabels();
     for (int i = 0; i < static_cast<int>(labels.size()); ++i) {
         const Control& c = *labels[i].control;
         if (!c.Visible || c.Caption.empty()) continue;
         scene.push_back({Item::Label, i, c.ZOrder, rectOf(c, 4), digest(c.Caption)});
     }
-    // Keyboard play, above everything: the target of a carried card and the
-    // frame round the focused card.
+    // The target a carried card would go to (by mouse or keyboard), over
+    // everything but the carried card itself, and above everything the
+    // keyboard's frame round the focused card.
     constexpr long kOnTop = std::numeric_limits<long>::max();
-    if (m.Keys.Lifted) {
-        const layout::Rect area = m.Keys.Target == 0 ? layout::kDiscardArea
-                                                     : layout::Rect{layout::MeldColumnLeft(m.Keys.Target), layout::kBoard.top,
-                                                                    layout::kMeldColumnWidth, layout::kBoard.height};
-        scene.push_back({Item::Target, 0, kOnTop - 1, g.toPixelRect(area.left, area.top, area.width, area.height).adjusted(-3, -3, 3, 3),
-                         static_cast<std::size_t>(m.Keys.Target)});
+    if (m.Highlight.area != layout::DropArea::Elsewhere) {
+        const layout::Rect area = layout::TargetArea(m.Highlight);
+        const CardImage* carried = m.FollowMouse.Enabled() ? m.FollowMouse.Card() : nullptr;
+        scene.push_back({Item::Target, 0, carried ? carried->ZOrder - 1 : kOnTop - 1,
+                         g.toPixelRect(area.left, area.top, area.width, area.height).adjusted(-3, -3, 3, 3),
+                         static_cast<std::size_t>(m.Highlight.column)});
     }
     const int focus = m.Keys.FocusCard;
     if (hasFocus() && focus > 0 && focus <= kCardCount && m.Cds[focus].Visible)
@@ -610,6 +614,7 @@ void TableWidget::paintEvent(QPaintEvent* e) {
         case Item::Card: {
             const CardImage& c = m.Cds[it.index];
             p.drawPixmap(it.rect.topLeft(), art_.pixmap(c.Picture, it.rect.size(), dpr));
+            if (!c.Mark.empty()) CardArt::paintMark(p, it.rect, Q(c.Mark), c.MarkRed);
             break;
         }
         case Item::Label: {

@@ -94,7 +94,7 @@ private:
         createButton(name, [member](const TableModel& m) -> const Control& { return m.*member; }, parent);
     }
     // What lies on the painted layer, in the order it is stacked.
-    // Target: where a card carried by keyboard would go; Focus: the
+    // Target: where the carried card would go if let go now; Focus: the
     // keyboard's frame round the focused card.
     enum class Item { Melds, LatestPoints, Stock, Discard, Card, Label, Target, Focus };
     struct SceneItem {
