@@ -90,6 +90,7 @@ void Game::LblMayI() {
         if (MayIAnswered) return;
         ui.CmdPass.Visible = false;
         ui.CmdMayI.Visible = false;
+        ui.LblP.Caption.clear();  // the question is answered while the cards travel
         ShowGameText(PlayerName() + " has said 'May I?' and is taking Stock and Discard card.");
         ui.CmdPass.Caption = "Pass";
         ui.CmdMayI.Caption = "MayI?";

@@ -34,6 +34,7 @@ void CmdStock_Click(Game& g) {
         g.PlayerHasDrawn = true;
         g.ui.CmdStock.Visible = false;
         g.ui.CmdDiscard.Visible = false;
+        g.ui.LblP.Caption.clear();  // the buttons it asked for are gone
         g.ShowGameText(g.PlayerName() + " is taking Stock Card. Discard Card on offer other players.");
         g.MayIFrom(0);
         if (Halted(g)) return;
@@ -52,6 +53,7 @@ void CmdDiscard_Click(Game& g) {
         g.ui.CmdDiscard.Visible = false;
         g.ui.CmdStock.Visible = false;
         g.PlayerHasDrawn = true;
+        g.ui.LblP.Caption.clear();
         g.ShowGameText(g.PlayerName() + " is taking Discard Card - no offer to other players..");
         g.TakeDiscard(0);
         g.ui.SetFocus("Table");
