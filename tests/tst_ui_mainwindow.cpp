@@ -116,6 +116,9 @@ void TestMainWindow::startUp() {
     }
     QVERIFY(!g.GameInProgress);
     QCOMPARE(g.ui.LblNames[2].Caption, std::string("NorthBot says Hello Player"));
+    QStringList status;  // captions until the first deal
+    for (int i = 1; i <= 5; ++i) status << w.statusPanel(i)->accessibleName();
+    QCOMPARE(status, (QStringList{"Round:-", "Contract:-", "Points in Hand:-", "Cards in Hand:-", "Playing Now:-"}));
     for (int n = 1; n <= kCardCount; ++n) QVERIFY(!g.ui.Cds[n].Enabled);
     // The Options menu's speech command flips the setting.
     AnswerModals({"0"});

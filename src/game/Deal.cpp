@@ -52,7 +52,6 @@ void Game::ResetGame() {
     for (auto& seat : RoundPoints)
         for (int& points : seat) points = 0;
     for (int& total : Totals) total = 0;
-    for (int i = 1; i <= 4; ++i) ui.LblLatestPoints[i].Caption.clear();
     ui.LblP.Caption.clear();
     ui.LblBots.Caption.clear();
     ui.LblWhoWon.Caption.clear();
@@ -96,6 +95,7 @@ void Game::SetUpNewHand() {
     SetStatus(1, "Round:-  " + std::to_string(Round));
     SetStatus(4, "Cards in Hand:-  " + std::to_string(CardsInHand[0]));
     ui.FramLatestPoints.Visible = true;
+    ShowLatestPoints();  // 0 each in the first round
     ui.MnuGameEnabled = false;
     ui.LblP.Visible = true;
     ui.LblBots.Visible = true;
@@ -112,7 +112,7 @@ void Game::ClearNextRound() {
             RunCard1[s][k] = RunCard2[s][k] = RunCard3[s][k] = RunCard4[s][k] = 0;
     for (auto& row : RunFound)
         for (bool& found : row) found = false;
-    for (int p = 1; p <= 5; ++p) ui.StatusPanel[p].clear();
+    ui.ShowStatusCaptions();
     ui.LblP.Caption.clear();
     ui.LblP.Visible = true;
     // The last round's board gives way to the new deal.

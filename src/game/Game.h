@@ -170,6 +170,8 @@ public:
     void AnyWinner(int seat);
     void GetTheScores();
     void ShowRoundResult();
+    // The "Penalty Points" panel: each seat's name and total so far.
+    void ShowLatestPoints();
     void CreditGame();  // ties and the winner of a finished game
 
     // ---- start-up -----------------------------------------------------------------

@@ -109,7 +109,6 @@ void LoadSavedGame(Game& g) {
                 }
                 g.ui.LblTotal[s].Caption = std::to_string(g.Totals[s]);
                 g.ui.ScoreNames[s].Caption = g.SeatName(s);
-                g.ui.LblLatestPoints[s + 1].Caption = g.SeatName(s) + " " + std::to_string(g.Totals[s]);
                 g.IsDealer[s] = saved.IsDealer[s];
             }
             g.Round = saved.Round;

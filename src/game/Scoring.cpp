@@ -29,6 +29,7 @@ void Game::AnyWinner(int seat) {
     // the pauses below can act on it; the board's button waits until the
     // round's result is on the board.
     RoundOver = true;
+    SetStatus(5, TableModel::kStatusCaptions[5]);  // nobody is playing now
     ui.CmdStock.Visible = false;
     ui.CmdDiscard.Visible = false;
     ui.CmdMayI.Visible = false;
@@ -113,9 +114,13 @@ void Game::GetTheScores() {
     ui.BringToFront(ui.FramScore);
 }
 
-void Game::ShowRoundResult() {
+void Game::ShowLatestPoints() {
     for (int s = 0; s < 4; ++s)
         ui.LblLatestPoints[s + 1].Caption = SeatName(s) + " " + std::to_string(Totals[s]);
+}
+
+void Game::ShowRoundResult() {
+    ShowLatestPoints();
     ui.LblToRnd.Caption = "To round number " + std::to_string(Round);
     for (int seat = 1; seat <= 3; ++seat) {
         if (CardsInHand[seat] <= 0) continue;
