@@ -56,6 +56,8 @@ private slots:
     void saveAndCarryOn();
     void saveAfterTheLastRound();
     void statisticsAndOptionsAreKept();
+    void renameShowsAtOnce_data();
+    void renameShowsAtOnce();
     void leavingAndFailedWrites();
 };
 
@@ -134,7 +136,6 @@ void TestCommands::statisticsAndOptionsAreKept() {
         t.host.questionAnswers = {true, true, true, false};
         t.host.inputAnswers = {"Ann \"the\x7F Ace\"\r\n", "x" + QString(3000, QChar(0xE9)).toStdString()};
         MnuName_Click(t.g, 0);
-        QCOMPARE(t.g.ui.LblNames[0].Caption, std::string("Ann 'the Ace'"));
         MnuName_Click(t.g, 2);
         MnuName_Click(t.g, 3);  // Yes, then the input box cancelled: an empty name
         MnuName_Click(t.g, 1);  // No: nothing changes
@@ -152,6 +153,49 @@ void TestCommands::statisticsAndOptionsAreKept() {
     const std::string cut = "x" + QString(1999, QChar(0xE9)).toStdString();
     QCOMPARE(next.SeatNames, (std::array<std::string, 4>{"Ann 'the Ace'", "WestBot", cut, ""}));
     QVERIFY(next.Speed == kSpeedFast && next.NoAnimation && !next.NoSound);
+}
+
+// A rename shows at once wherever the name stands: on the welcome table, in
+// a turn, and on the board and statistics after a round.
+void TestCommands::renameShowsAtOnce_data() {
+    QTest::addColumn<int>("where");
+    QTest::addColumn<int>("texts");  // how many texts name the player there
+    QTest::newRow("welcome") << 0 << 2;
+    QTest::newRow("turn") << 1 << 5;
+    QTest::newRow("board") << 2 << 6;
+}
+
+void TestCommands::renameShowsAtOnce() {
+    QFETCH(int, where);
+    QFETCH(int, texts);
+    Table t(1, IdleRobots());
+    t.g.ShowOpeningTable();  // as the window opens
+    if (where == 1) {
+        t.g.MnuNew_Click();
+        for (int s = 0; s < 4; ++s) t.g.IsTurn[s] = s == 0;
+        t.g.MainLoop();
+    }
+    if (where == 2) {
+        EndRound(t, 2, 10);
+        MnuGStats_Click(t.g);
+    }
+    TableModel& m = t.g.ui;
+    auto naming = [&](const char* name) {
+        QStringList found;
+        for (const std::string* text : {&m.LblP.Caption, &m.LblBots.Caption, &m.LblWhoWon.Caption, &m.LblInfo.Caption})
+            found << QString::fromStdString(*text);
+        for (int s = 0; s < 4; ++s)
+            for (const Label* l : {&m.LblNames[s], &m.ScoreNames[s], &m.LblLatestPoints[s + 1], &m.Lblwon[s]})
+                found << QString::fromStdString(l->Caption);
+        for (int p = 1; p <= 5; ++p) found << QString::fromStdString(m.StatusPanel[p]);
+        return found.filter(name);
+    };
+    QCOMPARE(naming("Player").size(), texts);
+    t.host.questionAnswers = {true};
+    t.host.inputAnswers = {"Ann"};
+    MnuName_Click(t.g, 0);
+    QCOMPARE(naming("Player"), QStringList());
+    QCOMPARE(naming("Ann").size(), texts);
 }
 
 // Leaving asks only with a game under way, Return answering "No Cancel". A

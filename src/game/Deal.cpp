@@ -77,7 +77,7 @@ void Game::MoveOpeningString() {
     ui.LblDiscard.Visible = false;
     ui.ShapeDiscard.Visible = false;
     ui.LblStock.Visible = false;
-    for (int s = 0; s < 4; ++s) ui.LblNames[s].Caption = SeatName(s);
+    for (int s = 0; s < 4; ++s) SetNamedText(ui.LblNames[s].Caption, NameMark(s));
     if (!settings.NoAnimation)
         for (int c = 1; c <= kCardCount; ++c) ui.Cds[c].Visible = false;
     ui.LblBots.Visible = true;
@@ -180,7 +180,7 @@ void Game::ChooseDealer() {
     const int dealer = (k + 1) % 4;
     const int first = (dealer + 1) % 4;
     IsTurn[first] = true;
-    ShowGameText(SeatName(dealer) + " is Dealing and " + SeatName(first) + " will play first");
+    ShowGameText(NameMark(dealer) + " is Dealing and " + NameMark(first) + " will play first");
 }
 
 void Game::DealCards() {

@@ -108,7 +108,7 @@ void LoadSavedGame(Game& g) {
                     g.Totals[s] += saved.RoundPoints[s][r];
                 }
                 g.ui.LblTotal[s].Caption = std::to_string(g.Totals[s]);
-                g.ui.ScoreNames[s].Caption = g.SeatName(s);
+                g.SetNamedText(g.ui.ScoreNames[s].Caption, g.NameMark(s));
                 g.IsDealer[s] = saved.IsDealer[s];
             }
             g.Round = saved.Round;

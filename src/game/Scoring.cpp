@@ -52,9 +52,9 @@ void Game::AnyWinner(int seat) {
         ui.CmdShut.Visible = false;
         ui.BringToFront(ui.FramScore);
         ui.LblBots.Caption = "Use mouse at top or bottom of score board to move it round the screen";
-        ui.LblWhoWon.Caption = StockRenewals == 3 && everyHandHolds
-                                   ? "No outright winner on this round. See above for details."
-                                   : SeatName(seat) + " won this round. See above for details.";
+        SetNamedText(ui.LblWhoWon.Caption, StockRenewals == 3 && everyHandHolds
+                                               ? "No outright winner on this round. See above for details."
+                                               : NameMark(seat) + " won this round. See above for details.");
         ui.CmdFinished.Visible = true;
         ui.SetFocus("CmdFinished");
         return;
@@ -95,8 +95,8 @@ void Game::CreditGame() {
             if (o != s && Totals[s] >= Totals[o]) lowest = false;
         if (!lowest) continue;
         settings.GamesWon[s] += 1;
-        ui.LblWhoWon.Caption = s == 0 ? "You are the winner of the game. Congratulations"
-                                      : SeatName(s) + " is the winner of the game.";
+        SetNamedText(ui.LblWhoWon.Caption, s == 0 ? "You are the winner of the game. Congratulations"
+                                                  : NameMark(s) + " is the winner of the game.");
     }
 }
 
@@ -108,7 +108,7 @@ void Game::GetTheScores() {
         Totals[s] = 0;
         for (int r = 1; r <= 7; ++r) Totals[s] += RoundPoints[s][r];
         ui.LblTotal[s].Caption = std::to_string(Totals[s]);
-        ui.ScoreNames[s].Caption = SeatName(s);
+        SetNamedText(ui.ScoreNames[s].Caption, NameMark(s));
     }
     ui.FramScore.Visible = true;
     ui.BringToFront(ui.FramScore);
@@ -116,7 +116,7 @@ void Game::GetTheScores() {
 
 void Game::ShowLatestPoints() {
     for (int s = 0; s < 4; ++s)
-        ui.LblLatestPoints[s + 1].Caption = SeatName(s) + " " + std::to_string(Totals[s]);
+        SetNamedText(ui.LblLatestPoints[s + 1].Caption, NameMark(s) + " " + std::to_string(Totals[s]));
 }
 
 void Game::ShowRoundResult() {

@@ -20,7 +20,7 @@ void SaveStats(Game& g) {
 void PrintStats(Game& g) {
     const GamesStatistics stats = ComputeGamesStatistics(g.settings.GamesWon);
     for (int s = 0; s < 4; ++s) {
-        g.ui.Lblwon[s].Caption = "Games won " + g.SeatName(s);
+        g.SetNamedText(g.ui.Lblwon[s].Caption, "Games won " + g.NameMark(s));
         g.ui.LblNumWon[s].Caption = std::to_string(g.settings.GamesWon[s]);
         if (stats.HasPercent) g.ui.Lpercent[s].Caption = std::to_string(stats.Percent[s]) + "%";
     }
@@ -50,7 +50,7 @@ void MnuGStats_Click(Game& g) {
 
 void MnuCurrent_Click(Game& g) {
     g.RunHandler("MnuCurrent", [&] {
-        for (int s = 0; s < 4; ++s) g.ui.ScoreNames[s].Caption = g.SeatName(s);
+        for (int s = 0; s < 4; ++s) g.SetNamedText(g.ui.ScoreNames[s].Caption, g.NameMark(s));
         g.ui.CmdShut.Visible = true;
         g.ui.CmdFinished.Visible = false;
         g.ui.CmdSve.Visible = false;
@@ -112,8 +112,7 @@ void MnuName_Click(Game& g, int seat) {
         std::string name;
         if (!g.host.InputBox(a.prompt, a.inputTitle, name)) name.clear();
         g.settings.SeatNames[seat] = g.store ? g.store->CleanName(name) : name;
-        g.ui.LblNames[seat].Caption = g.SeatName(seat);
-        g.ui.ScoreNames[seat].Caption = g.SeatName(seat);
+        g.ShowNewNames();
         if (g.store) g.ReportStore(g.store->SaveNames(g.settings));
     });
 }

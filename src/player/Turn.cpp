@@ -35,7 +35,7 @@ void CmdStock_Click(Game& g) {
         g.ui.CmdStock.Visible = false;
         g.ui.CmdDiscard.Visible = false;
         g.ui.LblP.Caption.clear();  // the buttons it asked for are gone
-        g.ShowGameText(g.PlayerName() + " is taking Stock Card. Discard Card on offer other players.");
+        g.ShowGameText(Game::NameMark(0) + " is taking Stock Card. Discard Card on offer other players.");
         g.MayIFrom(0);
         if (Halted(g)) return;
         g.TakeDeckCard(0);
@@ -54,7 +54,7 @@ void CmdDiscard_Click(Game& g) {
         g.ui.CmdStock.Visible = false;
         g.PlayerHasDrawn = true;
         g.ui.LblP.Caption.clear();
-        g.ShowGameText(g.PlayerName() + " is taking Discard Card - no offer to other players..");
+        g.ShowGameText(Game::NameMark(0) + " is taking Discard Card - no offer to other players..");
         g.TakeDiscard(0);
         g.ui.SetFocus("Table");
         ShowWhatNext(g, "Make contract if you can and wish or discard a card.",
