@@ -68,6 +68,7 @@ void TestCommands::saveAndCarryOn() {
         EndRound(t, 3, 20);
         CmdSve_Click(t.g);
         QCOMPARE(t.Title(), std::string("Game Saved."));
+        QVERIFY(!t.g.ui.CmdSve.Visible);
         CmdSave_Click(t.g);  // "Save  and E&xit"
         QCOMPARE(t.host.messages.back().prompt,
                  std::string("Player your game has been saved up to round number 3 and if you choose 'Load Game' "
@@ -75,7 +76,8 @@ void TestCommands::saveAndCarryOn() {
         QVERIFY(t.host.quitRequested);
     }
     // The next start loads the game, and loads it again later, also from the
-    // board of a game just finished; a game under way is not replaced.
+    // board of a game just finished (whose winner and "Exit Game" go); a game
+    // under way is not replaced.
     for (int start = 0; start < 2; ++start) {
         Kept t(dir.path(), 9);
         if (start == 1) EndRound(t, 7, 5);
@@ -86,9 +88,12 @@ void TestCommands::saveAndCarryOn() {
         QCOMPARE(QList<int>(std::begin(t.g.Totals), std::end(t.g.Totals)), (QList<int>{40, 46, 44, 46}));
         QCOMPARE(t.g.ui.LblTotal[1].Caption, std::string("46"));
         QCOMPARE(t.CheckInvariants(), QString());
+        QCOMPARE(t.g.ui.LblWhoWon.Caption, std::string());
         LoadSavedGame(t.g);
         QCOMPARE(t.Title(), std::string("Cannot load in middle of another game."));
         QCOMPARE(t.g.Round, 4);
+        EndRound(t, 4, 5);
+        QCOMPARE(t.g.ui.CmdSave.Caption, std::string("Save  and E&xit"));
     }
 }
 
@@ -199,8 +204,8 @@ void TestCommands::renameShowsAtOnce() {
 }
 
 // Leaving asks only with a game under way, Return answering "No Cancel". A
-// save that fails is told, never as "Game Saved.", and "Save  and E&xit"
-// then stays in the game rather than losing it.
+// save that fails is told, never as "Game Saved."; "Sa&ve Only" stays
+// offered and "Save  and E&xit" stays in the game rather than losing it.
 void TestCommands::leavingAndFailedWrites() {
     Table t(1, IdleRobots());
     MnuExit_Click(t.g);
@@ -224,6 +229,7 @@ void TestCommands::leavingAndFailedWrites() {
     QCOMPARE(broken.host.messages.size(), std::size_t(2));
     QCOMPARE(broken.host.messages[0].title + broken.host.messages[1].title, std::string("MeldoraMeldora"));
     QCOMPARE(broken.host.messages[0].prompt, std::string("Scores.dat could not be saved (disk full)."));
+    QVERIFY(broken.g.ui.CmdSve.Visible);  // to try again
     QVERIFY(!broken.host.quitRequested);
 }
 

@@ -63,7 +63,6 @@ void Game::ResetGame() {
     SetCardFaces();
     ui.CmdSortSame.Visible = false;
     ui.CmdSortSuits.Visible = false;
-    ui.CmdSave.Caption = "Save  and E&xit";  // the last game's end named it "Exit Game"
     Round = 0;
     SetUpNewHand();
 }

@@ -65,9 +65,9 @@ void CmdSve_Click(Game& g) {
         const std::string& name = g.PlayerName();
         if (g.Round < 7) {
             g.GameSaved = true;
-            if (Write(g))
-                g.ShowMessage(name + " your game has been saved up to round number " + std::to_string(g.Round), "Right",
-                              "", "", "Game Saved.");
+            if (!Write(g)) return;  // still offered, to try again
+            g.ShowMessage(name + " your game has been saved up to round number " + std::to_string(g.Round), "Right",
+                          "", "", "Game Saved.");
         } else {
             g.ShowMessage(name + " there is no Round to save as  you have  finished the game. Click 'New Game' or "
                                  "'Save and Exit' to finish playing.",
@@ -112,6 +112,7 @@ void LoadSavedGame(Game& g) {
                 g.IsDealer[s] = saved.IsDealer[s];
             }
             g.Round = saved.Round;
+            g.ui.LblWhoWon.Caption.clear();  // a finished game's winner is not this game's
             g.ui.LblToRnd.Caption = "To round number " + std::to_string(g.Round);
             g.MoveOpeningString();
             g.GameInProgress = true;

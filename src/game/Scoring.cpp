@@ -44,6 +44,7 @@ void Game::AnyWinner(int seat) {
         ui.LblToRnd.Caption = "To round number " + std::to_string(Round);
         PrintStats(*this);
         ui.CmdFinished.Caption = "Round " + std::to_string(Round + 1);
+        ui.CmdSave.Caption = "Save  and E&xit";  // whatever the last game's end named it
         ShowRoundResult();
         PlayFile("\\ringout.wav");
         ui.FramScore.Visible = true;
