@@ -107,7 +107,7 @@ void TestCommands::saveAfterTheLastRound() {
         CmdSve_Click(t.g);
         QCOMPARE(t.Title(), std::string("Game Over."));
         QVERIFY(!QFile::exists(dir.filePath("Scores.dat")));
-        QCOMPARE(t.g.ui.CmdSave.Caption, std::string("&Exit Game"));
+        QCOMPARE(t.g.ui.CmdSave.Caption, std::string("E&xit Game"));
         CmdSave_Click(t.g);
         QCOMPARE(t.Title(), std::string("No ongoing round to save."));
         QVERIFY(t.host.quitRequested && QFile::exists(dir.filePath("Scores.dat")));

@@ -72,7 +72,7 @@ void Game::AnyWinner(int seat) {
     PrintStats(*this);
     ShowSeatText(seat, "");
     ui.CmdFinished.Caption = "&New Game";
-    ui.CmdSave.Caption = "&Exit Game";
+    ui.CmdSave.Caption = "E&xit Game";  // the key of its other caption: R&eset has the E
     ShowGameText("");
     PlayFile("\\ringout.wav");
     ui.FramScore.Visible = true;
