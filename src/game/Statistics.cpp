@@ -56,6 +56,7 @@ void MnuCurrent_Click(Game& g) {
         g.ui.CmdSve.Visible = false;
         g.ui.CmdSave.Visible = false;
         g.ui.FramScore.Visible = true;
+        KeepOnTable(g.ui.FramScore);  // wherever it was pushed before
         g.ui.BringToFront(g.ui.FramScore);
     });
 }
