@@ -37,6 +37,16 @@ void EndRound(Table& t, int round, int points) {
     t.g.AnyWinner(0);
 }
 
+// A data file's bytes; `bytes` written first when given.
+QByteArray Bytes(const QString& path, const QByteArray& bytes = {}) {
+    QFile f(path);
+    if (!bytes.isEmpty() && f.open(QIODevice::WriteOnly)) {
+        f.write(bytes);
+        f.close();
+    }
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 // A store whose every write fails.
 struct BrokenStore : DataStore {
     std::vector<std::string> LoadSettings(Settings&) override { return {}; }
@@ -64,6 +74,7 @@ private slots:
 void TestCommands::saveAndCarryOn() {
     QTemporaryDir dir;
     {
+        const QByteArray names = Bytes(dir.filePath("Stats2.dat"), "\"Player\",\"WestBot\",\"NorthBot\"\r\n");
         Kept t(dir.path());
         EndRound(t, 3, 20);
         CmdSve_Click(t.g);
@@ -74,6 +85,7 @@ void TestCommands::saveAndCarryOn() {
                  std::string("Player your game has been saved up to round number 3 and if you choose 'Load Game' "
                              "next session, you will carry on from round 4"));
         QVERIFY(t.host.quitRequested);
+        QCOMPARE(Bytes(dir.filePath("Stats2.dat")), names);  // read in part, and no name changed
     }
     // The next start loads the game, and loads it again later, also from the
     // board of a game just finished (whose winner and "Exit Game" go); a game
@@ -113,21 +125,31 @@ void TestCommands::saveAfterTheLastRound() {
         QVERIFY(t.host.quitRequested && QFile::exists(dir.filePath("Scores.dat")));
     }
     Kept t(dir.path());
+    QCOMPARE(t.settings.GamesWon[0], 1);  // the game's win was written
     LoadSavedGame(t.g);
     QCOMPARE(t.Title(), std::string("No game saved"));
     QVERIFY(!t.g.GameInProgress);
 }
 
-// The statistics' reset (asked first, Return answers "No Cancel") and the
-// names, speed and switches survive a restart.
+// A statistics file read in part is kept as it is until a value changes
+// (an abandoned game, a reset); the reset is asked first (Return answers
+// "No Cancel"); the names, speed and switches survive a restart.
 void TestCommands::statisticsAndOptionsAreKept() {
     QTemporaryDir dir;
     {
+        const QString stats = dir.filePath("Stats3.dat");
+        Bytes(stats, "4,1,0,x,250\r\n");
         Kept t(dir.path());
-        t.settings.GamesWon = {3, 1, 0, 0};
+        t.host.messageAnswers = {0, 1};  // the damage told, then "Use Menu"
+        Form_Load(t.g);
+        MnuGStats_Click(t.g);
+        QCOMPARE(Bytes(stats), QByteArray("4,1,0,x,250\r\n"));
+        t.g.GameInProgress = true;
+        t.g.MnuNew_Click();  // "New Game": abandoned, a win less each
+        QCOMPARE(Bytes(stats), QByteArray("3,0,0,0,250\r\n"));
         MnuGStats_Click(t.g);
         QVERIFY(t.g.ui.Framstats.Visible);
-        QCOMPARE(t.g.ui.LblNumPlayed.Caption + t.g.ui.Lpercent[0].Caption + t.g.ui.Lpercent[1].Caption, std::string("475%25%"));
+        QCOMPARE(t.g.ui.LblNumPlayed.Caption + t.g.ui.Lpercent[0].Caption + t.g.ui.Lpercent[1].Caption, std::string("3100%0%"));
         t.host.messageAnswers = {1, 0};
         CmdReset_Click(t.g);
         QCOMPARE(t.Title(), std::string("Really Reset?"));

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "game/Commands.h"
 #include "game/Game.h"
 
 namespace meldora {
@@ -40,6 +41,7 @@ void Game::StartNewGame() {
         // goes below nothing.
         for (int& won : settings.GamesWon)
             if (won > 0) --won;
+        SaveStats(*this);
         ResetGame();
     });
 }

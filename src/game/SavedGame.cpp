@@ -55,7 +55,6 @@ void CmdSave_Click(Game& g) {
                               std::to_string(g.Round + 1),
                           "Right", "", "", "Game Saved.");
         }
-        if (g.store) g.ReportStore(g.store->SaveNames(g.settings));
         Leave(g);
     }, &g.ui.FramScore);
 }

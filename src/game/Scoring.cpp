@@ -96,6 +96,7 @@ void Game::CreditGame() {
             if (o != s && Totals[s] >= Totals[o]) lowest = false;
         if (!lowest) continue;
         settings.GamesWon[s] += 1;
+        SaveStats(*this);
         SetNamedText(ui.LblWhoWon.Caption, s == 0 ? "You are the winner of the game. Congratulations"
                                                   : NameMark(s) + " is the winner of the game.");
     }

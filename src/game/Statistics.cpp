@@ -1,6 +1,6 @@
 // The games-played statistics, the score board for viewing, and the
-// Options commands: speed, names and the two switches. Each change is
-// written to its file at once.
+// Options commands: speed, names and the switches. Each change is written
+// to its file at once, and only a change.
 
 #include <string>
 
@@ -9,13 +9,9 @@
 
 namespace meldora {
 
-namespace {
-
 void SaveStats(Game& g) {
     if (g.store) g.ReportStore(g.store->SaveStats(g.settings));
 }
-
-}  // namespace
 
 void PrintStats(Game& g) {
     const GamesStatistics stats = ComputeGamesStatistics(g.settings.GamesWon);
@@ -25,7 +21,6 @@ void PrintStats(Game& g) {
         if (stats.HasPercent) g.ui.Lpercent[s].Caption = std::to_string(stats.Percent[s]) + "%";
     }
     g.ui.LblNumPlayed.Caption = std::to_string(stats.Played);
-    SaveStats(g);
 }
 
 void CmdReset_Click(Game& g) {
@@ -36,6 +31,7 @@ void CmdReset_Click(Game& g) {
         for (int& won : g.settings.GamesWon) won = 0;
         for (Label& percent : g.ui.Lpercent) percent.Caption = "0%";
         PrintStats(g);
+        SaveStats(g);
         g.ui.Framstats.Visible = false;
     }, &g.ui.Framstats);
 }
