@@ -124,9 +124,9 @@ void TestMainWindow::accessKeysAreUnique() {
     QCOMPARE_GE(byKey.size(), 18);  // menus 4, turn 7, board 3 or 4, statistics 2, Joker panel 2
 }
 
-// The start-up in a data folder holding only the speed and the switches:
-// the other settings files are made, the seats greeted, the Options menu
-// shows what was read, and each of the welcome's buttons does its part.
+// The start-up in a fresh data folder: the settings files are made, the
+// seats greeted, the Options menu shows what was read, and each of the
+// welcome's buttons does its part.
 void TestMainWindow::startUp_data() {
     QTest::addColumn<int>("answer");  // the welcome's button
     int answer = 0;
@@ -136,10 +136,6 @@ void TestMainWindow::startUp_data() {
 void TestMainWindow::startUp() {
     QFETCH(int, answer);
     QTemporaryDir data;
-    for (const auto& [file, line] : {std::pair{"Stats3.dat", "0,0,0,0,1250\r\n"}, {"Ani..dat", "#TRUE#,#FALSE#\r\n"}}) {
-        QFile f(data.filePath(file));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(line) > 0);
-    }
     MainWindow w(3, data.path());
     meldora::test::QuickWindow(w);
     w.show();
@@ -171,11 +167,12 @@ void TestMainWindow::startUp() {
             if (w.command(name)->isChecked()) on << w.command(name)->text();
         return on;
     };
-    QCOMPARE(checked(), (QStringList{"Slow", "Card sound on and off"}));
+    const QStringList read{"Medium", "Cards Animation on and off", "Card sound on and off"};
+    QCOMPARE(checked(), read);
     AnswerModals({"0"});
     w.command(QStringLiteral("MnuSpeech"))->trigger();
     QVERIFY(g.settings.Speech);
-    QCOMPARE(checked(), (QStringList{"Slow", "Card sound on and off", "Speak cards and moves on and off"}));
+    QCOMPARE(checked(), read + QStringList("Speak cards and moves on and off"));
 }
 
 void TestMainWindow::longNamesStayInTheirPlace() {
