@@ -132,19 +132,17 @@ void MainWindow::buildMenus() {
     addCommand(speed, QStringLiteral("MnuSlow"), QStringLiteral("Slow"), [](Game& g) { MnuSpeed_Click(g, kSpeedSlow); });
     addCommand(speed, QStringLiteral("MnuMed"), QStringLiteral("Medium"), [](Game& g) { MnuSpeed_Click(g, kSpeedMedium); });
     addCommand(speed, QStringLiteral("MnuFast"), QStringLiteral("Fast"), [](Game& g) { MnuSpeed_Click(g, kSpeedFast); });
-    // The speeds are one choice, each switch is checked while it is on.
-    auto* speeds = new QActionGroup(speed);
-    for (QAction* a : speed->actions()) {
-        a->setCheckable(true);
-        speeds->addAction(a);
-    }
     addCommand(options, QStringLiteral("MnuNoAnim"), QStringLiteral("Cards Animation on and off"), MnuNoAnim_Click);
     addCommand(options, QStringLiteral("MnuNoSound"), QStringLiteral("Card sound on and off"), MnuNoSound_Click);
     addCommand(options, QStringLiteral("MnuSpeech"), QStringLiteral("Speak cards and moves on and off"),
                MnuSpeech_Click);
-    for (const char* name : {"MnuNoAnim", "MnuNoSound", "MnuSpeech"}) command(QLatin1String(name))->setCheckable(true);
-    for (const char* name : {"MenuVS", "MnuSlow", "MnuMed", "MnuFast", "MnuNoAnim", "MnuNoSound", "MnuSpeech"})
+    // The speeds are one choice, each switch is checked while it is on.
+    for (const char* name : {"MenuVS", "MnuSlow", "MnuMed", "MnuFast", "MnuNoAnim", "MnuNoSound", "MnuSpeech"}) {
         optionChecks_ << command(QLatin1String(name));
+        optionChecks_.back()->setCheckable(true);
+    }
+    auto* speeds = new QActionGroup(speed);
+    for (QAction* a : speed->actions()) speeds->addAction(a);
 
     QMenu* stats = menuBar()->addMenu(QStringLiteral("Statistics"));
     stats->menuAction()->setObjectName(QStringLiteral("MnuStats"));
