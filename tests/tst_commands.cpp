@@ -37,6 +37,16 @@ void EndRound(Table& t, int round, int points) {
     t.g.AnyWinner(0);
 }
 
+// A data file's bytes; `bytes` written first when given.
+QByteArray Bytes(const QString& path, const QByteArray& bytes = {}) {
+    QFile f(path);
+    if (!bytes.isEmpty() && f.open(QIODevice::WriteOnly)) {
+        f.write(bytes);
+        f.close();
+    }
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 // A store whose every write fails.
 struct BrokenStore : DataStore {
     std::vector<std::string> LoadSettings(Settings&) override { return {}; }
@@ -56,24 +66,30 @@ private slots:
     void saveAndCarryOn();
     void saveAfterTheLastRound();
     void statisticsAndOptionsAreKept();
+    void renameShowsAtOnce_data();
+    void renameShowsAtOnce();
     void leavingAndFailedWrites();
 };
 
 void TestCommands::saveAndCarryOn() {
     QTemporaryDir dir;
     {
+        const QByteArray names = Bytes(dir.filePath("Stats2.dat"), "\"Player\",\"WestBot\",\"NorthBot\"\r\n");
         Kept t(dir.path());
         EndRound(t, 3, 20);
         CmdSve_Click(t.g);
         QCOMPARE(t.Title(), std::string("Game Saved."));
+        QVERIFY(!t.g.ui.CmdSve.Visible);
         CmdSave_Click(t.g);  // "Save  and E&xit"
         QCOMPARE(t.host.messages.back().prompt,
                  std::string("Player your game has been saved up to round number 3 and if you choose 'Load Game' "
                              "next session, you will carry on from round 4"));
         QVERIFY(t.host.quitRequested);
+        QCOMPARE(Bytes(dir.filePath("Stats2.dat")), names);  // read in part, and no name changed
     }
     // The next start loads the game, and loads it again later, also from the
-    // board of a game just finished; a game under way is not replaced.
+    // board of a game just finished (whose winner and "Exit Game" go); a game
+    // under way is not replaced.
     for (int start = 0; start < 2; ++start) {
         Kept t(dir.path(), 9);
         if (start == 1) EndRound(t, 7, 5);
@@ -84,9 +100,12 @@ void TestCommands::saveAndCarryOn() {
         QCOMPARE(QList<int>(std::begin(t.g.Totals), std::end(t.g.Totals)), (QList<int>{40, 46, 44, 46}));
         QCOMPARE(t.g.ui.LblTotal[1].Caption, std::string("46"));
         QCOMPARE(t.CheckInvariants(), QString());
+        QCOMPARE(t.g.ui.LblWhoWon.Caption, std::string());
         LoadSavedGame(t.g);
         QCOMPARE(t.Title(), std::string("Cannot load in middle of another game."));
         QCOMPARE(t.g.Round, 4);
+        EndRound(t, 4, 5);
+        QCOMPARE(t.g.ui.CmdSave.Caption, std::string("Save  and E&xit"));
     }
 }
 
@@ -100,27 +119,36 @@ void TestCommands::saveAfterTheLastRound() {
         CmdSve_Click(t.g);
         QCOMPARE(t.Title(), std::string("Game Over."));
         QVERIFY(!QFile::exists(dir.filePath("Scores.dat")));
-        QCOMPARE(t.g.ui.CmdSave.Caption, std::string("&Exit Game"));
         CmdSave_Click(t.g);
         QCOMPARE(t.Title(), std::string("No ongoing round to save."));
         QVERIFY(t.host.quitRequested && QFile::exists(dir.filePath("Scores.dat")));
     }
     Kept t(dir.path());
+    QCOMPARE(t.settings.GamesWon[0], 1);  // the game's win was written
     LoadSavedGame(t.g);
     QCOMPARE(t.Title(), std::string("No game saved"));
     QVERIFY(!t.g.GameInProgress);
 }
 
-// The statistics' reset (asked first, Return answers "No Cancel") and the
-// names, speed and switches survive a restart.
+// A statistics file read in part is kept as it is until a value changes
+// (an abandoned game, a reset); the reset is asked first (Return answers
+// "No Cancel"); the names, speed and switches survive a restart.
 void TestCommands::statisticsAndOptionsAreKept() {
     QTemporaryDir dir;
     {
+        const QString stats = dir.filePath("Stats3.dat");
+        Bytes(stats, "4,1,0,x,250\r\n");
         Kept t(dir.path());
-        t.settings.GamesWon = {3, 1, 0, 0};
+        t.host.messageAnswers = {0, 1};  // the damage told, then "Use Menu"
+        Form_Load(t.g);
+        MnuGStats_Click(t.g);
+        QCOMPARE(Bytes(stats), QByteArray("4,1,0,x,250\r\n"));
+        t.g.GameInProgress = true;
+        t.g.MnuNew_Click();  // "New Game": abandoned, a win less each
+        QCOMPARE(Bytes(stats), QByteArray("3,0,0,0,250\r\n"));
         MnuGStats_Click(t.g);
         QVERIFY(t.g.ui.Framstats.Visible);
-        QCOMPARE(t.g.ui.LblNumPlayed.Caption + t.g.ui.Lpercent[0].Caption + t.g.ui.Lpercent[1].Caption, std::string("475%25%"));
+        QCOMPARE(t.g.ui.LblNumPlayed.Caption + t.g.ui.Lpercent[0].Caption + t.g.ui.Lpercent[1].Caption, std::string("3100%0%"));
         t.host.messageAnswers = {1, 0};
         CmdReset_Click(t.g);
         QCOMPARE(t.Title(), std::string("Really Reset?"));
@@ -134,7 +162,6 @@ void TestCommands::statisticsAndOptionsAreKept() {
         t.host.questionAnswers = {true, true, true, false};
         t.host.inputAnswers = {"Ann \"the\x7F Ace\"\r\n", "x" + QString(3000, QChar(0xE9)).toStdString()};
         MnuName_Click(t.g, 0);
-        QCOMPARE(t.g.ui.LblNames[0].Caption, std::string("Ann 'the Ace'"));
         MnuName_Click(t.g, 2);
         MnuName_Click(t.g, 3);  // Yes, then the input box cancelled: an empty name
         MnuName_Click(t.g, 1);  // No: nothing changes
@@ -154,9 +181,51 @@ void TestCommands::statisticsAndOptionsAreKept() {
     QVERIFY(next.Speed == kSpeedFast && next.NoAnimation && !next.NoSound);
 }
 
+// A rename shows at once wherever the name stands: on the welcome table, in
+// a turn, and on the board and statistics after a round.
+void TestCommands::renameShowsAtOnce_data() {
+    QTest::addColumn<int>("where");
+    QTest::newRow("welcome") << 0;
+    QTest::newRow("turn") << 1;
+    QTest::newRow("board") << 2;
+}
+
+void TestCommands::renameShowsAtOnce() {
+    QFETCH(int, where);
+    Table t(1, IdleRobots());
+    t.g.ShowOpeningTable();  // as the window opens
+    if (where == 1) {
+        t.g.MnuNew_Click();
+        for (int s = 0; s < 4; ++s) t.g.IsTurn[s] = s == 0;
+        t.g.MainLoop();
+    }
+    if (where == 2) {
+        EndRound(t, 2, 10);
+        MnuGStats_Click(t.g);
+    }
+    TableModel& m = t.g.ui;
+    auto naming = [&](const char* name) {
+        QStringList found;
+        for (const std::string* text : {&m.LblP.Caption, &m.LblBots.Caption, &m.LblWhoWon.Caption, &m.LblInfo.Caption})
+            found << QString::fromStdString(*text);
+        for (int s = 0; s < 4; ++s)
+            for (const Label* l : {&m.LblNames[s], &m.ScoreNames[s], &m.LblLatestPoints[s + 1], &m.Lblwon[s]})
+                found << QString::fromStdString(l->Caption);
+        for (int p = 1; p <= 5; ++p) found << QString::fromStdString(m.StatusPanel[p]);
+        return found.filter(name);
+    };
+    const qsizetype texts = naming("Player").size();
+    QCOMPARE_GE(texts, 2);
+    t.host.questionAnswers = {true};
+    t.host.inputAnswers = {"Ann"};
+    MnuName_Click(t.g, 0);
+    QCOMPARE(naming("Player"), QStringList());
+    QCOMPARE(naming("Ann").size(), texts);
+}
+
 // Leaving asks only with a game under way, Return answering "No Cancel". A
-// save that fails is told, never as "Game Saved.", and "Save  and E&xit"
-// then stays in the game rather than losing it.
+// save that fails is told, never as "Game Saved."; "Sa&ve Only" stays
+// offered and "Save  and E&xit" stays in the game rather than losing it.
 void TestCommands::leavingAndFailedWrites() {
     Table t(1, IdleRobots());
     MnuExit_Click(t.g);
@@ -180,6 +249,7 @@ void TestCommands::leavingAndFailedWrites() {
     QCOMPARE(broken.host.messages.size(), std::size_t(2));
     QCOMPARE(broken.host.messages[0].title + broken.host.messages[1].title, std::string("MeldoraMeldora"));
     QCOMPARE(broken.host.messages[0].prompt, std::string("Scores.dat could not be saved (disk full)."));
+    QVERIFY(broken.g.ui.CmdSve.Visible);  // to try again
     QVERIFY(!broken.host.quitRequested);
 }
 

@@ -131,11 +131,12 @@ void TestFuzzFiles::damagedFiles() {
         int told[3] = {};
         for (const QString& p : problems) {
             const int f = p.startsWith(kNamesFile) ? 0 : p.startsWith(kStatsFile) ? 1 : p.startsWith(kSwitchesFile) ? 2 : -1;
-            const bool unreadable = f >= 0 && p.startsWith(QString(kFiles[f]) + " could not be read (") &&
-                                    p.endsWith("). Default values are used.");
-            QVERIFY2((unreadable || (f == 1 && p.startsWith("Stats3.dat holds the speed "))) && damaged[f] && ++told[f] == 1,
-                     qPrintable(context + ": " + p));
-            settingsRefused += unreadable;
+            const QString file = f >= 0 ? kFiles[f] : "?";
+            const bool unreadable = p.startsWith(file + " could not be read (") && p.endsWith("). Default values are used.");
+            const bool partly = p.startsWith(file + " could not be read whole (") &&
+                                p.endsWith("). What could be read is used, default values for the rest.");
+            QVERIFY2((unreadable || partly) && damaged[f] && ++told[f] == 1, qPrintable(context + ": " + p));
+            settingsRefused += 1;
         }
         settingsRead += problems.isEmpty();
         // Whatever was taken can be written back as it is: a name the names
@@ -165,10 +166,7 @@ void TestFuzzFiles::damagedFiles() {
                                             : m.title == "No game saved" && bytes[3].find("#FALSE#") != std::string::npos,
                      qPrintable(context + ": " + QString::fromStdString(m.title) + ": " + prompt));
         }
-        // Reading changes no file; the start writes the statistics back as they were taken.
-        std::string stats;
-        for (int won : s.GamesWon) stats += std::to_string(won) + ",";
-        before[1] = QByteArray::fromStdString(stats + std::to_string(s.Speed) + "\r\n");
+        // Reading changes no file, and nothing is written back before a value changes.
         for (int f = 0; f < 4; ++f) QVERIFY2(Read(dir.filePath(kFiles[f])) == before[f], qPrintable(context + ": " + kFiles[f]));
     }
     // The generator reached every outcome often.

@@ -93,7 +93,8 @@ private slots:
         QCOMPARE(t.g.CardsInHand[2], held + (claims ? 2 : 0));
     }
 
-    // A double click: both buttons pressed again while the claim pauses.
+    // A double click: both buttons pressed again while the claim pauses, when
+    // the lower line no longer asks.
     void playerClaimsOnce() {
         Table t;
         t.Set(1, kSevenOnOffer);
@@ -101,9 +102,10 @@ private slots:
         t.g.LblMayI();  // not asked yet: nothing happens
         t.g.CmdPass_Click();
         QVERIFY(t.g.DiscardCount == 1 && !t.g.MayIAnswered);
-        bool pressedAgain = false;
+        bool pressedAgain = false, asking = false;
         t.host.onMayI = [&] {
             t.host.onPause = [&] {
+                asking = asking || t.g.ui.LblP.Caption.find("click 'MayI'") != std::string::npos;
                 if (pressedAgain) return;
                 pressedAgain = true;
                 t.g.LblMayI();
@@ -114,6 +116,7 @@ private slots:
         };
         t.g.MayIFrom(3);
         QVERIFY(pressedAgain && t.g.MayIClaimed);
+        QVERIFY(!asking);
         QCOMPARE(t.g.CardsInHand[0], 5);  // the Seven and one penalty card
         QCOMPARE(t.g.CardTable[seven].Location, 0);
         QCOMPARE(t.g.CardsInHand[1], 3);  // West was not asked after the claim

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "Fixture.h"
+#include "game/Commands.h"
 #include "headless/Invariants.h"
 #include "player/Player.h"
 
@@ -154,18 +155,35 @@ void TestPlayerDrag::goesWhereItLands() {
     }
 }
 
-// The score board follows the pointer that grabbed it; "C&lose Me" closes it.
+// The score board follows the pointer that grabbed it. A panel pushed out
+// of the table keeps a part on it when let go, to be taken again; Current
+// Scores brings the whole board back. "C&lose Me" closes it.
 void TestPlayerDrag::panelsPushAside() {
     Table t;
-    t.g.ui.FramScore.Visible = t.g.ui.CmdShut.Visible = true;
-    const int left = t.g.ui.FramScore.Left, top = t.g.ui.FramScore.Top;
-    t.g.ui.Pointer = {left + 500, top + 100};
+    TableModel& m = t.g.ui;
+    m.FramScore.Visible = m.CmdShut.Visible = m.FramJoker.Visible = true;
+    const int left = m.FramScore.Left, top = m.FramScore.Top;
+    m.Pointer = {left + 500, top + 100};
     FramScore_MouseDown(t.g);
     PointerMoved(t.g, {left - 400, top + 2100});
     PointerReleased(t.g, {left - 400, top + 2100});
-    QVERIFY(t.g.ui.FramScore.Left == left - 900 && t.g.ui.FramScore.Top == top + 2000 && !t.g.ui.FollowMouse.Enabled());
+    QVERIFY(m.FramScore.Left == left - 900 && m.FramScore.Top == top + 2000 && !m.FollowMouse.Enabled());
+    auto onTable = [](const Frame& f) {
+        return QSize(std::min(f.Left + f.Width, kTableWidth) - std::max(f.Left, 0),
+                     std::min(f.Top + f.Height, kTableHeight) - std::max(f.Top, 0));
+    };
+    for (Frame* panel : {&m.FramScore, &m.FramJoker})
+        for (const int far : {-50000, 50000}) {
+            m.Pointer = {panel->Left + 100, panel->Top + 100};
+            panel == &m.FramScore ? FramScore_MouseDown(t.g) : FramJoker_MouseDown(t.g);
+            PointerReleased(t.g, {far, far});
+            QCOMPARE_GE(onTable(*panel).width(), 1000);
+            QCOMPARE_GE(onTable(*panel).height(), 1000);
+        }
+    MnuCurrent_Click(t.g);
+    QCOMPARE(onTable(m.FramScore), QSize(m.FramScore.Width, m.FramScore.Height));
     CmdShut_Click(t.g);
-    QVERIFY(!t.g.ui.FramScore.Visible && !t.g.ui.CmdShut.Visible && t.g.ui.CmdFinished.Visible);
+    QVERIFY(!m.FramScore.Visible && !m.CmdShut.Visible && m.CmdFinished.Visible);
 }
 
 QTEST_GUILESS_MAIN(TestPlayerDrag)

@@ -203,7 +203,8 @@ void TestPlayerMelds::jokerSwap() {
 }
 
 // A draw button pressed twice, or both pressed quickly, draws one card: the
-// second press lands in the first one's pauses.
+// second press lands in the first one's pauses. The lower line stops asking
+// for a draw as the buttons go.
 void TestPlayerMelds::drawButtons() {
     for (const bool stock : {true, false}) {
         Table t(3, IdleRobots());
@@ -211,7 +212,9 @@ void TestPlayerMelds::drawButtons() {
         t.g.IsTurn[0] = true;
         t.g.PlayP();
         int presses = 0;
+        bool asking = false;
         t.host.onPause = [&] {
+            asking = asking || t.g.ui.LblP.Caption.find("Take Stock button") != std::string::npos;
             if (presses++) return;
             CmdStock_Click(t.g);
             CmdDiscard_Click(t.g);
@@ -219,6 +222,7 @@ void TestPlayerMelds::drawButtons() {
         stock ? CmdStock_Click(t.g) : CmdDiscard_Click(t.g);
         t.host.onPause = nullptr;
         QVERIFY(presses > 0 && t.g.CardsInHand[0] == 3);
+        QVERIFY(!asking);
         QCOMPARE(t.g.LastDiscardTaken, stock ? 0 : t.Find(0, "7H"));
         QVERIFY(t.g.PlayerHasDrawn && !t.g.ui.CmdStock.Visible && !t.g.ui.CmdDiscard.Visible);
     }

@@ -22,8 +22,10 @@ private slots:
         t.g.AnyWinner(0);
         QVERIFY(!t.g.RoundOver && !t.g.ui.FramScore.Visible);
         t.g.StockRenewals = 3;
+        t.g.SetStatus(5, "EastBot playing now.");
         t.g.AnyWinner(0);
         QVERIFY(t.g.RoundOver);
+        QCOMPARE(t.g.ui.StatusPanel[5], std::string("Playing Now:-"));  // nobody plays any more
         QCOMPARE(t.g.ui.LblWhoWon.Caption, std::string("No outright winner on this round. See above for details."));
         for (int s = 0; s < 4; ++s) QCOMPARE(t.g.RoundPoints[s][5], 2);
     }

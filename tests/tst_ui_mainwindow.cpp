@@ -1,7 +1,7 @@
-// The main window: its menus and status bar, the start-up with each of the
-// welcome's answers, a new game played up to the player's turn through the
-// real menu command and buttons, the Help and About windows (modeless, opened
-// once), and closing while a turn is under way.
+// The main window: its menus and status bar, its access keys, the start-up
+// with each of the welcome's answers, a new game played up to the player's
+// turn through the real menu command and buttons, the Help and About windows
+// (modeless, opened once), and closing while a turn is under way.
 
 #include <QDir>
 #include <QLabel>
@@ -66,6 +66,8 @@ class TestMainWindow : public QObject {
 private slots:
     void initTestCase() { meldora::test::SilencePlatformNoise(); }
     void menusAndStatusBar();
+    void accessKeysAreUnique_data();
+    void accessKeysAreUnique();
     void startUp_data();
     void startUp();
     void longNamesStayInTheirPlace();
@@ -78,7 +80,7 @@ void TestMainWindow::menusAndStatusBar() {
     MainWindow w;
     QCOMPARE(w.windowTitle(), QStringLiteral("Meldora"));
     QCOMPARE(Texts(w.menuBar()->actions()),
-             (QStringList{"&Game", "&Help", "Op&tions", "Statistics", "&About"}));
+             (QStringList{"&Game", "&Help", "Opt&ions", "Statistics", "&About"}));
     QVERIFY(w.menuBar()->actions().at(2)->menu()->actions().contains(w.command(QStringLiteral("MnuSpeech"))));  // under Options
     // The Game menu follows the model (it is off while a round is dealt).
     w.game().ui.MnuGameEnabled = false;
@@ -86,8 +88,45 @@ void TestMainWindow::menusAndStatusBar() {
     QVERIFY(!w.menuBar()->actions().at(0)->isEnabled());
 }
 
+// Every access key that can show at once belongs to one control: the menu
+// bar's titles and the buttons of a turn, of a May I? offer, of the score
+// board (after a round, and after the last one), of the statistics and of
+// the Joker panel.
+void TestMainWindow::accessKeysAreUnique_data() {
+    QTest::addColumn<int>("round");
+    QTest::newRow("after round 3") << 3;
+    QTest::newRow("after round 7") << 7;
+}
+
+void TestMainWindow::accessKeysAreUnique() {
+    QFETCH(int, round);
+    MainWindow w;
+    meldora::test::QuickWindow(w);
+    Game& g = w.game();
+    g.Round = round;
+    g.GameInProgress = true;
+    g.AnyWinner(0);  // the player holds no cards: the round is over
+    TableModel& m = g.ui;
+    for (Control* c : {&m.CmdStock, &m.CmdDiscard, &m.CmdMayI, &m.CmdPass, &m.CmdSortSuits, &m.CmdSortSame,
+                       &m.CmdTakeBack, &m.CmdShut, &m.Framstats, &m.FramJoker})
+        c->Visible = true;
+    w.syncView();
+    QStringList texts = Texts(w.menuBar()->actions());
+    for (QPushButton* b : w.findChildren<QPushButton*>())
+        if (b->isVisibleTo(&w)) texts << b->text();
+    QMap<QString, QStringList> byKey;
+    for (const QString& t : texts)
+        if (const QKeySequence key = QKeySequence::mnemonic(t); !key.isEmpty()) byKey[key.toString()] << t;
+    QStringList clashes;
+    for (auto k = byKey.cbegin(); k != byKey.cend(); ++k)
+        if (k->size() > 1) clashes << k.key() + ": " + k->join(", ");
+    QCOMPARE(clashes, QStringList());
+    QCOMPARE_GE(byKey.size(), 18);  // menus 4, turn 7, board 3 or 4, statistics 2, Joker panel 2
+}
+
 // The start-up in a fresh data folder: the settings files are made, the
-// seats greeted, and each of the welcome's buttons does its part.
+// seats greeted, the Options menu shows what was read, and each of the
+// welcome's buttons does its part.
 void TestMainWindow::startUp_data() {
     QTest::addColumn<int>("answer");  // the welcome's button
     int answer = 0;
@@ -116,11 +155,24 @@ void TestMainWindow::startUp() {
     }
     QVERIFY(!g.GameInProgress);
     QCOMPARE(g.ui.LblNames[2].Caption, std::string("NorthBot says Hello Player"));
+    QStringList status;  // captions until the first deal
+    for (int i = 1; i <= 5; ++i) status << w.statusPanel(i)->accessibleName();
+    QCOMPARE(status, (QStringList{"Round:-", "Contract:-", "Points in Hand:-", "Cards in Hand:-", "Playing Now:-"}));
     for (int n = 1; n <= kCardCount; ++n) QVERIFY(!g.ui.Cds[n].Enabled);
-    // The Options menu's speech command flips the setting.
+    // The Options menu checks the speed and the switches that are on; its
+    // speech command flips the setting and the check.
+    auto checked = [&] {
+        QStringList on;
+        for (const char* name : {"MenuVS", "MnuSlow", "MnuMed", "MnuFast", "MnuNoAnim", "MnuNoSound", "MnuSpeech"})
+            if (w.command(name)->isChecked()) on << w.command(name)->text();
+        return on;
+    };
+    const QStringList read{"Medium", "Cards Animation on and off", "Card sound on and off"};
+    QCOMPARE(checked(), read);
     AnswerModals({"0"});
     w.command(QStringLiteral("MnuSpeech"))->trigger();
     QVERIFY(g.settings.Speech);
+    QCOMPARE(checked(), read + QStringList("Speak cards and moves on and off"));
 }
 
 void TestMainWindow::longNamesStayInTheirPlace() {

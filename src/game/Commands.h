@@ -12,7 +12,11 @@ class Game;
 void Form_Load(Game& g);
 
 // ---- statistics and settings --------------------------------------------------------
+// Fills the statistics panel.
 void PrintStats(Game& g);
+// Writes the games won and the speed, where they change: a file that could
+// not be read whole stays as it is until then.
+void SaveStats(Game& g);
 void CmdReset_Click(Game& g);
 void MnuGStats_Click(Game& g);
 void MnuCurrent_Click(Game& g);

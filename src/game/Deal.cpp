@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "game/Commands.h"
 #include "game/Game.h"
 
 namespace meldora {
@@ -40,6 +41,7 @@ void Game::StartNewGame() {
         // goes below nothing.
         for (int& won : settings.GamesWon)
             if (won > 0) --won;
+        SaveStats(*this);
         ResetGame();
     });
 }
@@ -52,7 +54,6 @@ void Game::ResetGame() {
     for (auto& seat : RoundPoints)
         for (int& points : seat) points = 0;
     for (int& total : Totals) total = 0;
-    for (int i = 1; i <= 4; ++i) ui.LblLatestPoints[i].Caption.clear();
     ui.LblP.Caption.clear();
     ui.LblBots.Caption.clear();
     ui.LblWhoWon.Caption.clear();
@@ -64,7 +65,6 @@ void Game::ResetGame() {
     SetCardFaces();
     ui.CmdSortSame.Visible = false;
     ui.CmdSortSuits.Visible = false;
-    ui.CmdSave.Caption = "Save  and E&xit";  // the last game's end named it "Exit Game"
     Round = 0;
     SetUpNewHand();
 }
@@ -78,7 +78,7 @@ void Game::MoveOpeningString() {
     ui.LblDiscard.Visible = false;
     ui.ShapeDiscard.Visible = false;
     ui.LblStock.Visible = false;
-    for (int s = 0; s < 4; ++s) ui.LblNames[s].Caption = SeatName(s);
+    for (int s = 0; s < 4; ++s) SetNamedText(ui.LblNames[s].Caption, NameMark(s));
     if (!settings.NoAnimation)
         for (int c = 1; c <= kCardCount; ++c) ui.Cds[c].Visible = false;
     ui.LblBots.Visible = true;
@@ -96,6 +96,7 @@ void Game::SetUpNewHand() {
     SetStatus(1, "Round:-  " + std::to_string(Round));
     SetStatus(4, "Cards in Hand:-  " + std::to_string(CardsInHand[0]));
     ui.FramLatestPoints.Visible = true;
+    ShowLatestPoints();  // 0 each in the first round
     ui.MnuGameEnabled = false;
     ui.LblP.Visible = true;
     ui.LblBots.Visible = true;
@@ -112,7 +113,7 @@ void Game::ClearNextRound() {
             RunCard1[s][k] = RunCard2[s][k] = RunCard3[s][k] = RunCard4[s][k] = 0;
     for (auto& row : RunFound)
         for (bool& found : row) found = false;
-    for (int p = 1; p <= 5; ++p) ui.StatusPanel[p].clear();
+    ui.ShowStatusCaptions();
     ui.LblP.Caption.clear();
     ui.LblP.Visible = true;
     // The last round's board gives way to the new deal.
@@ -180,7 +181,7 @@ void Game::ChooseDealer() {
     const int dealer = (k + 1) % 4;
     const int first = (dealer + 1) % 4;
     IsTurn[first] = true;
-    ShowGameText(SeatName(dealer) + " is Dealing and " + SeatName(first) + " will play first");
+    ShowGameText(NameMark(dealer) + " is Dealing and " + NameMark(first) + " will play first");
 }
 
 void Game::DealCards() {

@@ -1,8 +1,22 @@
 #include "game/FollowMouse.h"
 
+#include <algorithm>
+
 #include "game/TableModel.h"
 
 namespace meldora {
+
+namespace {
+// How much of a panel let go stays on the table, across and down: room
+// for the pointer to take hold of it again.
+constexpr int kPanelKept = 1500;
+}  // namespace
+
+void KeepOnTable(Control& panel, int kept) {
+    const int across = std::min(kept, panel.Width), down = std::min(kept, panel.Height);
+    panel.Left = std::clamp(panel.Left, across - panel.Width, layout::kTableWidth - across);
+    panel.Top = std::clamp(panel.Top, down - panel.Height, layout::kTableHeight - down);
+}
 
 void clsObjectFollowMouse::Object(CardImage& card) {
     enabled_ = false;
@@ -21,6 +35,7 @@ void clsObjectFollowMouse::Object(Control& panel) {
 }
 
 void clsObjectFollowMouse::Enabled(bool on) {
+    if (!on && enabled_ && panel_) KeepOnTable(*panel_, kPanelKept);
     enabled_ = on && left_ != nullptr;
     if (!enabled_) return;
     start_ = *pointer_;

@@ -5,12 +5,18 @@
 // model, and moves only when the window reports the pointer's own moves, so
 // nothing runs while the pointer rests.
 
+#include <limits>
+
 #include "game/TableLayout.h"
 
 namespace meldora {
 
 struct CardImage;
 struct Control;
+
+// Moves a panel the least way that leaves `kept` twips of its width and of
+// its height on the table; by default all of it.
+void KeepOnTable(Control& panel, int kept = std::numeric_limits<int>::max());
 
 class clsObjectFollowMouse {
 public:
@@ -22,7 +28,8 @@ public:
     void Object(Control& panel);
 
     // Enabled = on: following starts from the pointer's position now.
-    // Enabled = off: the object stays where it was last moved.
+    // Enabled = off: the object stays where it was last moved, a panel with
+    // enough of it on the table to be taken hold of again.
     void Enabled(bool on);
     bool Enabled() const { return enabled_; }
 

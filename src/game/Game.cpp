@@ -24,6 +24,45 @@ const std::string& Game::SeatName(int seat) const {
     return settings.SeatNames[seat];
 }
 
+// ---- names inside texts -----------------------------------------------------
+
+namespace {
+constexpr char kNameMark = '\x01';  // a byte the game's own texts never hold
+}  // namespace
+
+std::string Game::NameMark(int seat) { return {kNameMark, static_cast<char>('0' + seat)}; }
+
+std::string Game::PutNames(const std::string& marked) const {
+    std::string text;
+    for (std::size_t i = 0; i < marked.size(); ++i) {
+        if (marked[i] == kNameMark && i + 1 < marked.size()) {
+            text += SeatName(marked[++i] - '0');
+            continue;
+        }
+        text += marked[i];
+    }
+    return text;
+}
+
+void Game::SetNamedText(std::string& field, const std::string& text) {
+    field = PutNames(text);
+    for (NamedText& t : namedTexts_)
+        if (t.field == &field) {
+            t = {&field, text, field};
+            return;
+        }
+    namedTexts_.push_back({&field, text, field});
+}
+
+void Game::ShowNewNames() {
+    for (NamedText& t : namedTexts_) {
+        // A field set some other way since keeps what it was given.
+        if (*t.field != t.shown) continue;
+        *t.field = PutNames(t.marked);
+        t.shown = *t.field;
+    }
+}
+
 // ---- handlers and interrupted chains -------------------------------------
 
 void Game::RunHandler(const char* name, const std::function<void()>& body) {
@@ -92,17 +131,17 @@ void Game::ShowMessage(const std::string& prompt, const std::string& button0,
 }
 
 void Game::ShowPlayerText(const std::string& text) {
-    ui.LblP.Caption = PlayerName() + " " + text;
+    SetNamedText(ui.LblP.Caption, NameMark(0) + " " + text);
     Pause();
 }
 
 void Game::ShowSeatText(int seat, const std::string& text) {
-    ui.LblBots.Caption = (seat >= 0 && seat <= 3 ? SeatName(seat) : std::string()) + " " + text;
+    SetNamedText(ui.LblBots.Caption, (seat >= 0 && seat <= 3 ? NameMark(seat) : std::string()) + " " + text);
     Pause();
 }
 
 void Game::ShowGameText(const std::string& text) {
-    ui.LblBots.Caption = text;
+    SetNamedText(ui.LblBots.Caption, text);
     Pause();
 }
 
@@ -111,10 +150,10 @@ void Game::Say(const std::string& text) {
 }
 
 void Game::ShowInfo(const std::string& text) {
-    Say(text);
+    SetNamedText(ui.LblInfo.Caption, text);
+    Say(ui.LblInfo.Caption);
     ui.LblInfo.Visible = true;
     ui.BringToFront(ui.LblInfo);
-    ui.LblInfo.Caption = text;
     struct Hide {
         Label& info;
         ~Hide() { info.Visible = false; }

@@ -85,6 +85,17 @@ public:
     const std::string& SeatName(int seat) const;
     const std::string& PlayerName() const { return SeatName(0); }
 
+    // A seat's name inside a text given to SetNamedText (or to the status
+    // lines and the status bar): the text shows the name as it is, and the
+    // new one at once after a rename.
+    static std::string NameMark(int seat);
+    // Sets a text field of the table, with the seats' names put in for
+    // their marks.
+    void SetNamedText(std::string& field, const std::string& text);
+    // After a rename: each text set through SetNamedText that still shows
+    // shows the new name.
+    void ShowNewNames();
+
     // Number of cards in HandCards (its upper index).
     int HandCount() const { return static_cast<int>(HandCards.size()) - 1; }
 
@@ -107,7 +118,7 @@ public:
     void SetCardFaces();
     void ReportError(const std::string& procedure, const std::string& description,
                      int number = 0);
-    void SetStatus(int panel, const std::string& text) { ui.StatusPanel[panel] = text; }
+    void SetStatus(int panel, const std::string& text) { SetNamedText(ui.StatusPanel[panel], text); }
 
     // ---- card table primitives ---------------------------------------------
     void CollectHand(int seat);
@@ -173,6 +184,8 @@ public:
     void AnyWinner(int seat);
     void GetTheScores();
     void ShowRoundResult();
+    // The "Penalty Points" panel: each seat's name and total so far.
+    void ShowLatestPoints();
     void CreditGame();  // ties and the winner of a finished game
 
     // ---- start-up -----------------------------------------------------------------
@@ -214,6 +227,16 @@ private:
     void Wait(int ms);  // pause through the host, then unwind if aborted
     void UnwindIfAborted();
     void AnimateTo(int card, layout::Point to, int steps);
+
+    // The texts set with names in them: the field, the text with its name
+    // marks, and what the field was given.
+    struct NamedText {
+        std::string* field;
+        std::string marked;
+        std::string shown;
+    };
+    std::vector<NamedText> namedTexts_;
+    std::string PutNames(const std::string& marked) const;
 
     int handlerDepth_ = 0;
     bool abortChain_ = false;

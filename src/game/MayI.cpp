@@ -46,7 +46,7 @@ bool Game::CheckForSameValue() {
 // A robot's claim (the player claims with the May I button).
 void Game::TakeMayI(int seat) {
     Say(SeatName(seat) + " says May I?");
-    ShowGameText(SeatName(seat) + " says May I? and takes the Discard and Stock card.");
+    ShowGameText(NameMark(seat) + " says May I? and takes the Discard and Stock card.");
     PlayMayISound(seat);
     Pause();
     TakeDiscard(seat);
@@ -57,8 +57,8 @@ void Game::TakeMayI(int seat) {
 void Game::MayIRoutineP() {
     if (RoundOver || GameOver) return;
     ShowSeatText(0, " deciding if wants to say MayI?");
-    ui.LblP.Caption = PlayerName() +
-                      "  if you wish to say MayI? and take two cards click 'MayI' else click 'Pass'.";
+    SetNamedText(ui.LblP.Caption,
+                 NameMark(0) + "  if you wish to say MayI? and take two cards click 'MayI' else click 'Pass'.");
     ui.CmdSortSuits.Visible = true;
     ui.CmdSortSame.Visible = true;
     ui.CmdPass.Visible = true;
@@ -90,7 +90,8 @@ void Game::LblMayI() {
         if (MayIAnswered) return;
         ui.CmdPass.Visible = false;
         ui.CmdMayI.Visible = false;
-        ShowGameText(PlayerName() + " has said 'May I?' and is taking Stock and Discard card.");
+        ui.LblP.Caption.clear();  // the question is answered while the cards travel
+        ShowGameText(NameMark(0) + " has said 'May I?' and is taking Stock and Discard card.");
         ui.CmdPass.Caption = "Pass";
         ui.CmdMayI.Caption = "MayI?";
         TakeDiscard(0);

@@ -55,7 +55,6 @@ void CmdSave_Click(Game& g) {
                               std::to_string(g.Round + 1),
                           "Right", "", "", "Game Saved.");
         }
-        if (g.store) g.ReportStore(g.store->SaveNames(g.settings));
         Leave(g);
     }, &g.ui.FramScore);
 }
@@ -65,9 +64,9 @@ void CmdSve_Click(Game& g) {
         const std::string& name = g.PlayerName();
         if (g.Round < 7) {
             g.GameSaved = true;
-            if (Write(g))
-                g.ShowMessage(name + " your game has been saved up to round number " + std::to_string(g.Round), "Right",
-                              "", "", "Game Saved.");
+            if (!Write(g)) return;  // still offered, to try again
+            g.ShowMessage(name + " your game has been saved up to round number " + std::to_string(g.Round), "Right",
+                          "", "", "Game Saved.");
         } else {
             g.ShowMessage(name + " there is no Round to save as  you have  finished the game. Click 'New Game' or "
                                  "'Save and Exit' to finish playing.",
@@ -108,11 +107,11 @@ void LoadSavedGame(Game& g) {
                     g.Totals[s] += saved.RoundPoints[s][r];
                 }
                 g.ui.LblTotal[s].Caption = std::to_string(g.Totals[s]);
-                g.ui.ScoreNames[s].Caption = g.SeatName(s);
-                g.ui.LblLatestPoints[s + 1].Caption = g.SeatName(s) + " " + std::to_string(g.Totals[s]);
+                g.SetNamedText(g.ui.ScoreNames[s].Caption, g.NameMark(s));
                 g.IsDealer[s] = saved.IsDealer[s];
             }
             g.Round = saved.Round;
+            g.ui.LblWhoWon.Caption.clear();  // a finished game's winner is not this game's
             g.ui.LblToRnd.Caption = "To round number " + std::to_string(g.Round);
             g.MoveOpeningString();
             g.GameInProgress = true;

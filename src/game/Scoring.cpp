@@ -29,6 +29,7 @@ void Game::AnyWinner(int seat) {
     // the pauses below can act on it; the board's button waits until the
     // round's result is on the board.
     RoundOver = true;
+    SetStatus(5, TableModel::kStatusCaptions[5]);  // nobody is playing now
     ui.CmdStock.Visible = false;
     ui.CmdDiscard.Visible = false;
     ui.CmdMayI.Visible = false;
@@ -43,6 +44,7 @@ void Game::AnyWinner(int seat) {
         ui.LblToRnd.Caption = "To round number " + std::to_string(Round);
         PrintStats(*this);
         ui.CmdFinished.Caption = "Round " + std::to_string(Round + 1);
+        ui.CmdSave.Caption = "Save  and E&xit";  // whatever the last game's end named it
         ShowRoundResult();
         PlayFile("\\ringout.wav");
         ui.FramScore.Visible = true;
@@ -51,9 +53,9 @@ void Game::AnyWinner(int seat) {
         ui.CmdShut.Visible = false;
         ui.BringToFront(ui.FramScore);
         ui.LblBots.Caption = "Use mouse at top or bottom of score board to move it round the screen";
-        ui.LblWhoWon.Caption = StockRenewals == 3 && everyHandHolds
-                                   ? "No outright winner on this round. See above for details."
-                                   : SeatName(seat) + " won this round. See above for details.";
+        SetNamedText(ui.LblWhoWon.Caption, StockRenewals == 3 && everyHandHolds
+                                               ? "No outright winner on this round. See above for details."
+                                               : NameMark(seat) + " won this round. See above for details.");
         ui.CmdFinished.Visible = true;
         ui.SetFocus("CmdFinished");
         return;
@@ -70,7 +72,7 @@ void Game::AnyWinner(int seat) {
     PrintStats(*this);
     ShowSeatText(seat, "");
     ui.CmdFinished.Caption = "&New Game";
-    ui.CmdSave.Caption = "&Exit Game";
+    ui.CmdSave.Caption = "E&xit Game";  // the key of its other caption: R&eset has the E
     ShowGameText("");
     PlayFile("\\ringout.wav");
     ui.FramScore.Visible = true;
@@ -94,8 +96,9 @@ void Game::CreditGame() {
             if (o != s && Totals[s] >= Totals[o]) lowest = false;
         if (!lowest) continue;
         settings.GamesWon[s] += 1;
-        ui.LblWhoWon.Caption = s == 0 ? "You are the winner of the game. Congratulations"
-                                      : SeatName(s) + " is the winner of the game.";
+        SaveStats(*this);
+        SetNamedText(ui.LblWhoWon.Caption, s == 0 ? "You are the winner of the game. Congratulations"
+                                                  : NameMark(s) + " is the winner of the game.");
     }
 }
 
@@ -107,15 +110,19 @@ void Game::GetTheScores() {
         Totals[s] = 0;
         for (int r = 1; r <= 7; ++r) Totals[s] += RoundPoints[s][r];
         ui.LblTotal[s].Caption = std::to_string(Totals[s]);
-        ui.ScoreNames[s].Caption = SeatName(s);
+        SetNamedText(ui.ScoreNames[s].Caption, NameMark(s));
     }
     ui.FramScore.Visible = true;
     ui.BringToFront(ui.FramScore);
 }
 
-void Game::ShowRoundResult() {
+void Game::ShowLatestPoints() {
     for (int s = 0; s < 4; ++s)
-        ui.LblLatestPoints[s + 1].Caption = SeatName(s) + " " + std::to_string(Totals[s]);
+        SetNamedText(ui.LblLatestPoints[s + 1].Caption, NameMark(s) + " " + std::to_string(Totals[s]));
+}
+
+void Game::ShowRoundResult() {
+    ShowLatestPoints();
     ui.LblToRnd.Caption = "To round number " + std::to_string(Round);
     for (int seat = 1; seat <= 3; ++seat) {
         if (CardsInHand[seat] <= 0) continue;

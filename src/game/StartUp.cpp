@@ -34,10 +34,10 @@ void OpeningShow(Game& g) {
 
 void Game::ShowOpeningTable() {
     ui.lblTitle.Visible = true;
-    ui.LblNames[0].Caption = SeatName(0);
-    ui.LblNames[1].Caption = SeatName(1);
-    ui.LblNames[2].Caption = SeatName(2) + " says Hello " + PlayerName();
-    ui.LblNames[3].Caption = SeatName(3) + " Hi ";
+    SetNamedText(ui.LblNames[0].Caption, NameMark(0));
+    SetNamedText(ui.LblNames[1].Caption, NameMark(1));
+    SetNamedText(ui.LblNames[2].Caption, NameMark(2) + " says Hello " + NameMark(0));
+    SetNamedText(ui.LblNames[3].Caption, NameMark(3) + " Hi ");
     // No card reacts to the mouse before a deal.
     for (int c = 1; c <= kCardCount; ++c) ui.Cds[c].Enabled = false;
 }

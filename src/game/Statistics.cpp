@@ -1,6 +1,6 @@
 // The games-played statistics, the score board for viewing, and the
-// Options commands: speed, names and the two switches. Each change is
-// written to its file at once.
+// Options commands: speed, names and the switches. Each change is written
+// to its file at once, and only a change.
 
 #include <string>
 
@@ -9,23 +9,18 @@
 
 namespace meldora {
 
-namespace {
-
 void SaveStats(Game& g) {
     if (g.store) g.ReportStore(g.store->SaveStats(g.settings));
 }
 
-}  // namespace
-
 void PrintStats(Game& g) {
     const GamesStatistics stats = ComputeGamesStatistics(g.settings.GamesWon);
     for (int s = 0; s < 4; ++s) {
-        g.ui.Lblwon[s].Caption = "Games won " + g.SeatName(s);
+        g.SetNamedText(g.ui.Lblwon[s].Caption, "Games won " + g.NameMark(s));
         g.ui.LblNumWon[s].Caption = std::to_string(g.settings.GamesWon[s]);
         if (stats.HasPercent) g.ui.Lpercent[s].Caption = std::to_string(stats.Percent[s]) + "%";
     }
     g.ui.LblNumPlayed.Caption = std::to_string(stats.Played);
-    SaveStats(g);
 }
 
 void CmdReset_Click(Game& g) {
@@ -36,6 +31,7 @@ void CmdReset_Click(Game& g) {
         for (int& won : g.settings.GamesWon) won = 0;
         for (Label& percent : g.ui.Lpercent) percent.Caption = "0%";
         PrintStats(g);
+        SaveStats(g);
         g.ui.Framstats.Visible = false;
     }, &g.ui.Framstats);
 }
@@ -50,12 +46,13 @@ void MnuGStats_Click(Game& g) {
 
 void MnuCurrent_Click(Game& g) {
     g.RunHandler("MnuCurrent", [&] {
-        for (int s = 0; s < 4; ++s) g.ui.ScoreNames[s].Caption = g.SeatName(s);
+        for (int s = 0; s < 4; ++s) g.SetNamedText(g.ui.ScoreNames[s].Caption, g.NameMark(s));
         g.ui.CmdShut.Visible = true;
         g.ui.CmdFinished.Visible = false;
         g.ui.CmdSve.Visible = false;
         g.ui.CmdSave.Visible = false;
         g.ui.FramScore.Visible = true;
+        KeepOnTable(g.ui.FramScore);  // wherever it was pushed before
         g.ui.BringToFront(g.ui.FramScore);
     });
 }
@@ -112,8 +109,7 @@ void MnuName_Click(Game& g, int seat) {
         std::string name;
         if (!g.host.InputBox(a.prompt, a.inputTitle, name)) name.clear();
         g.settings.SeatNames[seat] = g.store ? g.store->CleanName(name) : name;
-        g.ui.LblNames[seat].Caption = g.SeatName(seat);
-        g.ui.ScoreNames[seat].Caption = g.SeatName(seat);
+        g.ShowNewNames();
         if (g.store) g.ReportStore(g.store->SaveNames(g.settings));
     });
 }

@@ -176,6 +176,8 @@ TableModel::TableModel() {
 
     Make(lblTitle, "Welcome to Meldora", "", false);
     Place(lblTitle, kLblTitle);
+
+    ShowStatusCaptions();
 }
 
 layout::Rect TableModel::CardArea(const CardImage& c) {

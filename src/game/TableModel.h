@@ -103,6 +103,12 @@ struct TableModel {
     layout::Drop Highlight;
 
     std::string StatusPanel[6];   // 1..5
+    // Each status panel's caption, what it shows while it has no value.
+    static constexpr const char* kStatusCaptions[6] = {"", "Round:-", "Contract:-", "Points in Hand:-",
+                                                      "Cards in Hand:-", "Playing Now:-"};
+    void ShowStatusCaptions() {
+        for (int p = 1; p <= 5; ++p) StatusPanel[p] = kStatusCaptions[p];
+    }
     bool MnuGameEnabled = true;
     std::string Focus;            // name of the button with the keyboard focus
     int FocusRequests = 0;        // how often the game has asked for it

@@ -12,7 +12,7 @@ namespace meldora {
 void Game::MainLoop() {
     for (int s = 0; s < 4; ++s) {
         if (!IsTurn[s]) continue;
-        SetStatus(5, SeatName(s) + " playing now.");
+        SetStatus(5, NameMark(s) + " playing now.");
         if (s == 0)
             PlayP();
         else
@@ -23,7 +23,7 @@ void Game::MainLoop() {
 
 void Game::PlayP() {
     if (RoundOver || GameOver) return;
-    ShowGameText(PlayerName() + " turn to play.");
+    ShowGameText(NameMark(0) + " turn to play.");
     ui.CmdStock.Visible = true;
     ui.CmdDiscard.Visible = true;
     ui.SetFocus("CmdStock");
@@ -188,17 +188,17 @@ void Game::WhoPlaysNext(int seat) {
     switch (seat) {
         case 1:
             IsTurn[2] = true;
-            ShowGameText(SeatName(2) + " will now take turn");
+            ShowGameText(NameMark(2) + " will now take turn");
             IsTurn[1] = false;
             break;
         case 2:
             IsTurn[3] = true;
-            ShowGameText(SeatName(3) + " will now take turn");
+            ShowGameText(NameMark(3) + " will now take turn");
             IsTurn[2] = false;
             break;
         case 3:
             IsTurn[0] = true;
-            ShowGameText(PlayerName() + " it's now your turn");
+            ShowGameText(NameMark(0) + " it's now your turn");
             ShowPlayerText("it's now your turn to play");
             IsTurn[3] = false;
             break;

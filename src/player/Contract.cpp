@@ -20,8 +20,8 @@ bool AllContractSlotsComplete(const Game& g) {
 }
 
 // What the player hears when a card does not fit a started meld, by slot.
-std::string Refusal(const Game& g, int slot, bool run) {
-    const std::string& name = g.PlayerName();
+std::string Refusal(int slot, bool run) {
+    const std::string name = Game::NameMark(0);
     switch (slot) {
         case 7: return name + (run ? " card right value or not same suit. " : " card not of right value for this meld. ");
         case 8: return run ? name + " card not of right value for this meld. " : std::string();
@@ -68,7 +68,7 @@ void GeneralContractRoutineP(Game& g, int slot, int card) {
             const bool refused = run ? NotSameSuitRightVal(g, card, slot) : c.Value != m.SetValue;
             if (refused) {
                 g.BackYouGo(card);
-                const std::string text = Refusal(g, slot, run);
+                const std::string text = Refusal(slot, run);
                 if (!text.empty()) g.ShowInfo(text);
                 return;
             }

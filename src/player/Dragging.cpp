@@ -26,7 +26,7 @@ bool Unfinished(const Game& g, int slot) {
 // A refusal of the press: a text starting with a blank follows the
 // player's name.
 void Refuse(Game& g, const std::string& text) {
-    g.ShowInfo(!text.empty() && text[0] == ' ' ? g.PlayerName() + text : text);
+    g.ShowInfo(!text.empty() && text[0] == ' ' ? Game::NameMark(0) + text : text);
 }
 
 bool Following(const Game& g, int card) {

@@ -73,7 +73,7 @@ void CmdCancel_Click(Game& g) {
 
 void JokerSwap(Game& g, int joker) {
     Guarded(g, "JokerSwap", [&] {
-        const std::string& name = g.PlayerName();
+        const std::string name = Game::NameMark(0);
         if (!g.IsTurn[0]) {
             g.ShowInfo(name + " it must be your turn and card taken before you can swap Joker.");
             return;

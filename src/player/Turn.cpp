@@ -34,7 +34,8 @@ void CmdStock_Click(Game& g) {
         g.PlayerHasDrawn = true;
         g.ui.CmdStock.Visible = false;
         g.ui.CmdDiscard.Visible = false;
-        g.ShowGameText(g.PlayerName() + " is taking Stock Card. Discard Card on offer other players.");
+        g.ui.LblP.Caption.clear();  // the buttons it asked for are gone
+        g.ShowGameText(Game::NameMark(0) + " is taking Stock Card. Discard Card on offer other players.");
         g.MayIFrom(0);
         if (Halted(g)) return;
         g.TakeDeckCard(0);
@@ -52,7 +53,8 @@ void CmdDiscard_Click(Game& g) {
         g.ui.CmdDiscard.Visible = false;
         g.ui.CmdStock.Visible = false;
         g.PlayerHasDrawn = true;
-        g.ShowGameText(g.PlayerName() + " is taking Discard Card - no offer to other players..");
+        g.ui.LblP.Caption.clear();
+        g.ShowGameText(Game::NameMark(0) + " is taking Discard Card - no offer to other players..");
         g.TakeDiscard(0);
         g.ui.SetFocus("Table");
         ShowWhatNext(g, "Make contract if you can and wish or discard a card.",

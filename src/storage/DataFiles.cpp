@@ -11,14 +11,15 @@ namespace fs = std::filesystem;
 namespace {
 
 // Field kinds per line: T text, I integer, B Boolean.
-const std::vector<std::string_view> kNamesShape{"TTTT"};
-const std::vector<std::string_view> kStatsShape{"IIIII"};
-const std::vector<std::string_view> kSwitchesShape{"BB"};
 const std::vector<std::string_view> kSpeechShape{"B"};
 const std::vector<std::string_view> kSavedGameShape{"IIII", "IIII", "IIII", "IIII",
                                                     "IIII", "IIII", "IIII", "BIBBBB"};
 
 const char* const kSeatWords[4] = {"the player", "West", "North", "East"};
+
+Field::Kind KindOf(char kind) {
+    return kind == 'T' ? Field::Text : kind == 'I' ? Field::Integer : Field::Boolean;
+}
 
 std::string KindWord(char kind) {
     return kind == 'T' ? "a quoted name" : kind == 'I' ? "a number" : "#TRUE# or #FALSE#";
@@ -59,10 +60,7 @@ ReadStatus ReadRecords(const fs::path& file, const std::vector<std::string_view>
             return ReadStatus::Failed;
         }
         for (std::size_t f = 0; f < shape.size(); ++f) {
-            const Field::Kind want = shape[f] == 'T'   ? Field::Text
-                                     : shape[f] == 'I' ? Field::Integer
-                                                       : Field::Boolean;
-            if (r[f].kind != want) {
+            if (r[f].kind != KindOf(shape[f])) {
                 why = line + ", field " + std::to_string(f + 1) + " is not " + KindWord(shape[f]);
                 return ReadStatus::Failed;
             }
@@ -88,37 +86,34 @@ SaveResult SaveRecords(const fs::path& folder, const char* name, const std::vect
 
 // ---- the three settings files --------------------------------------------
 
-bool TakeNames(const Record& r, Settings& s, std::vector<std::string>&, std::string&) {
-    for (int i = 0; i < 4; ++i) s.SeatNames[i] = r[i].text;
+// Each takes field i of its file into the settings; false with a reason
+// when the value is out of range.
+bool TakeName(std::size_t i, const Field& f, Settings& s, std::string&) {
+    s.SeatNames[i] = f.text;
     return true;
 }
 
-bool TakeStats(const Record& r, Settings& s, std::vector<std::string>& messages, std::string& why) {
-    for (int i = 0; i < 4; ++i) {
-        if (r[i].number < 0 || r[i].number > kMaxGamesWon) {
-            why = "the games won by " + std::string(kSeatWords[i]) + " (" +
-                  std::to_string(r[i].number) + ") are not between 0 and " +
-                  std::to_string(kMaxGamesWon);
+bool TakeStat(std::size_t i, const Field& f, Settings& s, std::string& why) {
+    if (i < 4) {
+        if (f.number < 0 || f.number > kMaxGamesWon) {
+            why = "the games won by " + std::string(kSeatWords[i]) + " (" + std::to_string(f.number) +
+                  ") are not between 0 and " + std::to_string(kMaxGamesWon);
             return false;
         }
-        s.GamesWon[i] = static_cast<int>(r[i].number);
+        s.GamesWon[i] = static_cast<int>(f.number);
+        return true;
     }
-    const long long speed = r[4].number;
-    if (speed == kSpeedVerySlow || speed == kSpeedSlow || speed == kSpeedMedium ||
-        speed == kSpeedFast) {
-        s.Speed = static_cast<int>(speed);
-    } else {
-        s.Speed = Settings{}.Speed;
-        messages.push_back(std::string(kStatsFile) + " holds the speed " + std::to_string(speed) +
-                           ", which is none of 3000, 1250, 250 and 150. The speed " +
-                           std::to_string(s.Speed) + " is used.");
+    if (f.number != kSpeedVerySlow && f.number != kSpeedSlow && f.number != kSpeedMedium &&
+        f.number != kSpeedFast) {
+        why = "the speed " + std::to_string(f.number) + " is none of 3000, 1250, 250 and 150";
+        return false;
     }
+    s.Speed = static_cast<int>(f.number);
     return true;
 }
 
-bool TakeSwitches(const Record& r, Settings& s, std::vector<std::string>&, std::string&) {
-    s.NoAnimation = r[0].flag;
-    s.NoSound = r[1].flag;
+bool TakeSwitch(std::size_t i, const Field& f, Settings& s, std::string&) {
+    (i == 0 ? s.NoAnimation : s.NoSound) = f.flag;
     return true;
 }
 
@@ -140,25 +135,72 @@ Record SwitchesRecord(const Settings& s) {
     return {Field::OfBoolean(s.NoAnimation), Field::OfBoolean(s.NoSound)};
 }
 
-void ResetNames(Settings& s) { s.SeatNames = Settings{}.SeatNames; }
-void ResetStats(Settings& s) {
-    s.GamesWon = Settings{}.GamesWon;
-    s.Speed = Settings{}.Speed;
-}
-void ResetSwitches(Settings& s) {
-    s.NoAnimation = Settings{}.NoAnimation;
-    s.NoSound = Settings{}.NoSound;
-}
-
 struct SettingsFile {
     const char* name;
-    const std::vector<std::string_view>& shape;
-    // Copies the record into the settings; false with a reason when a value
-    // is out of range (the file's values are then reset).
-    bool (*take)(const Record&, Settings&, std::vector<std::string>& messages, std::string& why);
-    void (*reset)(Settings&);
+    std::string_view shape;  // one line
+    bool (*take)(std::size_t, const Field&, Settings&, std::string& why);
     Record (*record)(const Settings&);
 };
+
+// Reads one settings file into `settings` field by field: each field that
+// reads is taken, the others get their defaults. A file that exists is
+// never written here. Returns the message for the player, empty when the
+// file was read whole.
+std::string LoadSettingsFile(const fs::path& folder, const SettingsFile& file, Settings& settings) {
+    const Record defaults = file.record(Settings{});
+    const auto useDefault = [&](std::size_t i) {
+        std::string unused;
+        file.take(i, defaults[i], settings, unused);
+    };
+    const std::string name = file.name;
+    std::string contents, why;
+    std::vector<std::string> lines;
+    switch (ReadSmallFile(folder / file.name, contents, why)) {
+    case ReadStatus::Missing:
+        for (std::size_t i = 0; i < defaults.size(); ++i) useDefault(i);
+        if (WriteRecords(folder, file.name, {defaults}, nullptr, why)) return {};
+        return name + " is missing and could not be created (" + why + "). Default values are used.";
+    case ReadStatus::Failed: break;
+    case ReadStatus::Ok:
+        if (!SplitLines(contents, lines, why)) break;
+        if (lines.empty() || lines[0].find_first_not_of(" \t") == std::string::npos) {
+            why = lines.empty() ? "it is empty" : "line 1 is empty";
+            break;
+        }
+        std::vector<std::string> faults;
+        if (lines.size() > 1) faults.push_back("it has " + Count(lines.size(), "line") + " instead of 1 line");
+        const std::vector<FieldRead> fields = ReadFields(lines[0]);
+        std::size_t taken = 0;
+        for (std::size_t i = 0; i < file.shape.size(); ++i) {
+            std::string fault;
+            const std::string field = "field " + std::to_string(i + 1);
+            if (i >= fields.size())
+                fault = field + " is missing";
+            else if (!fields[i].error.empty())
+                fault = fields[i].error;
+            else if (fields[i].field.kind != KindOf(file.shape[i]))
+                fault = field + " is not " + KindWord(file.shape[i]);
+            if (fault.empty() && file.take(i, fields[i].field, settings, fault)) {
+                ++taken;
+                continue;
+            }
+            useDefault(i);
+            faults.push_back(fault);
+        }
+        if (fields.size() > file.shape.size())
+            faults.push_back("it has " + Count(fields.size(), "field") + " instead of " +
+                             Count(file.shape.size(), "field"));
+        if (faults.empty()) return {};
+        why = faults[0];
+        for (std::size_t k = 1; k < faults.size(); ++k) why += "; " + faults[k];
+        if (taken > 0)
+            return name + " could not be read whole (" + why +
+                   "). What could be read is used, default values for the rest.";
+        return name + " could not be read (" + why + "). Default values are used.";
+    }
+    for (std::size_t i = 0; i < defaults.size(); ++i) useDefault(i);
+    return name + " could not be read (" + why + "). Default values are used.";
+}
 
 }  // namespace
 
@@ -181,31 +223,13 @@ std::string CleanName(std::string_view typed) {
 
 std::vector<std::string> LoadSettings(const fs::path& folder, Settings& settings) {
     const SettingsFile files[] = {
-        {kNamesFile, kNamesShape, TakeNames, ResetNames, NamesRecord},
-        {kStatsFile, kStatsShape, TakeStats, ResetStats, StatsRecord},
-        {kSwitchesFile, kSwitchesShape, TakeSwitches, ResetSwitches, SwitchesRecord},
+        {kNamesFile, "TTTT", TakeName, NamesRecord},
+        {kStatsFile, "IIIII", TakeStat, StatsRecord},
+        {kSwitchesFile, "BB", TakeSwitch, SwitchesRecord},
     };
     std::vector<std::string> messages;
-    for (const SettingsFile& file : files) {
-        std::vector<Record> records;
-        std::string why;
-        switch (ReadRecords(folder / file.name, file.shape, records, why)) {
-        case ReadStatus::Ok:
-            if (file.take(records[0], settings, messages, why)) continue;
-            break;
-        case ReadStatus::Missing: {
-            file.reset(settings);
-            if (!WriteRecords(folder, file.name, {file.record(settings)}, nullptr, why))
-                messages.push_back(std::string(file.name) + " is missing and could not be created (" +
-                                   why + "). Default values are used.");
-            continue;
-        }
-        case ReadStatus::Failed: break;
-        }
-        file.reset(settings);
-        messages.push_back(std::string(file.name) + " could not be read (" + why +
-                           "). Default values are used.");
-    }
+    for (const SettingsFile& file : files)
+        if (std::string m = LoadSettingsFile(folder, file, settings); !m.empty()) messages.push_back(m);
     return messages;
 }
 

@@ -43,9 +43,11 @@ struct SaveResult {
 std::string CleanName(std::string_view typed);
 
 // Reads Stats2.dat, Stats3.dat and Ani..dat in that order into `settings`.
-// A missing file is created with the defaults; a file that cannot be read
-// leaves its values at their defaults and is not touched. Returns the
-// messages for the player, empty when all went well.
+// A missing file is created with the defaults. Of a file that cannot be
+// read whole every field that reads is taken and the others get their
+// defaults, and the file is left as it is (until a command writes a value
+// the player changed). Returns the messages for the player, one per file
+// not read whole, empty when all went well.
 std::vector<std::string> LoadSettings(const std::filesystem::path& folder, Settings& settings);
 
 // Each writes its file from `settings`; `sink` replaces the disk in tests.

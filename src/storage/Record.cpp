@@ -85,41 +85,50 @@ bool ParseBare(std::string_view s, Field& f) {
 
 }  // namespace
 
+std::vector<FieldRead> ReadFields(std::string_view line) {
+    std::vector<FieldRead> fields;
+    std::size_t pos = 0;
+    while (true) {
+        const std::string where = "field " + std::to_string(fields.size() + 1);
+        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
+        FieldRead f;
+        std::size_t next;  // index of the comma after the field, or npos
+        if (pos < line.size() && line[pos] == '"') {
+            const std::size_t close = line.find('"', pos + 1);
+            if (close == std::string_view::npos) {
+                f.error = where + " has no closing quote";
+                next = std::string_view::npos;
+            } else {
+                f.field = Field::OfText(std::string(line.substr(pos + 1, close - pos - 1)));
+                next = line.find(',', close + 1);
+                if (!Trim(line.substr(close + 1, next - close - 1)).empty())
+                    f.error = where + " has text after its closing quote";
+            }
+        } else {
+            next = line.find(',', pos);
+            if (!ParseBare(Trim(line.substr(pos, next - pos)), f.field))
+                f.error = where + " is not a quoted text, a number, #TRUE# or #FALSE#";
+        }
+        fields.push_back(std::move(f));
+        if (next == std::string_view::npos) return fields;
+        pos = next + 1;
+    }
+}
+
 bool SplitRecord(std::string_view line, Record& fields, std::string& error) {
     fields.clear();
     if (Trim(line).empty()) {
         error = "the line is empty";
         return false;
     }
-    std::size_t pos = 0;
-    while (true) {
-        const std::string where = "field " + std::to_string(fields.size() + 1);
-        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
-        Field f;
-        std::size_t next;  // index of the comma after the field, or npos
-        if (pos < line.size() && line[pos] == '"') {
-            const std::size_t close = line.find('"', pos + 1);
-            if (close == std::string_view::npos) {
-                error = where + " has no closing quote";
-                return false;
-            }
-            f = Field::OfText(std::string(line.substr(pos + 1, close - pos - 1)));
-            next = line.find(',', close + 1);
-            if (!Trim(line.substr(close + 1, next - close - 1)).empty()) {
-                error = where + " has text after its closing quote";
-                return false;
-            }
-        } else {
-            next = line.find(',', pos);
-            if (!ParseBare(Trim(line.substr(pos, next - pos)), f)) {
-                error = where + " is not a quoted text, a number, #TRUE# or #FALSE#";
-                return false;
-            }
+    for (FieldRead& f : ReadFields(line)) {
+        if (!f.error.empty()) {
+            error = f.error;
+            return false;
         }
-        fields.push_back(std::move(f));
-        if (next == std::string_view::npos) return true;
-        pos = next + 1;
+        fields.push_back(std::move(f.field));
     }
+    return true;
 }
 
 }  // namespace meldora

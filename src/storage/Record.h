@@ -39,4 +39,16 @@ bool SplitLines(std::string_view contents, std::vector<std::string>& lines, std:
 // that is not a well-formed record.
 bool SplitRecord(std::string_view line, Record& fields, std::string& error);
 
+// One field of a line as read on its own: its value, or why it could not
+// be read ("field 2 is not ...").
+struct FieldRead {
+    Field field;
+    std::string error;  // empty when read
+};
+
+// Splits a line into its fields and reads each on its own, so a field
+// that cannot be read leaves the others readable. A text whose closing
+// quote is missing runs to the end of the line.
+std::vector<FieldRead> ReadFields(std::string_view line);
+
 }  // namespace meldora

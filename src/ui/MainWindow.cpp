@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -115,7 +116,8 @@ void MainWindow::buildMenus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     addCommand(help, QStringLiteral("MnuHG"), QStringLiteral("General Help"), [this](Game&) { HelpWindow::showFor(this); });
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("Op&tions"));
+    // "I": the T of "Options" belongs to "Sor&t Suits".
+    QMenu* options = menuBar()->addMenu(QStringLiteral("Opt&ions"));
     addCommand(options, QStringLiteral("MnuName"), QStringLiteral("Enter Your Name"), [](Game& g) { MnuName_Click(g, 0); });
     addCommand(options, QStringLiteral("MnuWestBot"), QStringLiteral("Enter Name of West Bot"),
                [](Game& g) { MnuName_Click(g, 1); });
@@ -134,6 +136,13 @@ void MainWindow::buildMenus() {
     addCommand(options, QStringLiteral("MnuNoSound"), QStringLiteral("Card sound on and off"), MnuNoSound_Click);
     addCommand(options, QStringLiteral("MnuSpeech"), QStringLiteral("Speak cards and moves on and off"),
                MnuSpeech_Click);
+    // The speeds are one choice, each switch is checked while it is on.
+    for (const char* name : {"MenuVS", "MnuSlow", "MnuMed", "MnuFast", "MnuNoAnim", "MnuNoSound", "MnuSpeech"}) {
+        optionChecks_ << command(QLatin1String(name));
+        optionChecks_.back()->setCheckable(true);
+    }
+    auto* speeds = new QActionGroup(speed);
+    for (QAction* a : speed->actions()) speeds->addAction(a);
 
     QMenu* stats = menuBar()->addMenu(QStringLiteral("Statistics"));
     stats->menuAction()->setObjectName(QStringLiteral("MnuStats"));
@@ -180,6 +189,16 @@ void MainWindow::syncView() {
     }
     gameMenu_->setEnabled(m.MnuGameEnabled);
     gameMenu_->menuAction()->setEnabled(m.MnuGameEnabled);
+    syncOptions();
+}
+
+// The Options menu's check marks follow the settings, however they changed.
+void MainWindow::syncOptions() {
+    const Settings& s = game_.settings;
+    const bool on[] = {s.Speed == kSpeedVerySlow, s.Speed == kSpeedSlow, s.Speed == kSpeedMedium,
+                       s.Speed == kSpeedFast,     !s.NoAnimation,         !s.NoSound,
+                       s.Speech};
+    for (int i = 0; i < optionChecks_.size(); ++i) optionChecks_[i]->setChecked(on[i]);
 }
 
 void MainWindow::run(const std::function<void()>& handler) {

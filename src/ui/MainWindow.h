@@ -54,6 +54,7 @@ protected:
 private:
     void buildMenus();
     void buildStatusBar();
+    void syncOptions();
     void fitToScreen();
     QAction* addCommand(QMenu* menu, const QString& name, const QString& text, std::function<void(Game&)> handler);
     // Calls a handler of the game, then shows the result.
@@ -68,6 +69,7 @@ private:
     TableWidget* table_ = nullptr;
     QLabel* status_[6] = {};
     QMenu* gameMenu_ = nullptr;
+    QList<QAction*> optionChecks_;  // the four speeds, then animation, sound and speech
     bool closing_ = false;
     bool quitting_ = false;  // the program ends itself: no question
     bool asking_ = false;    // the "Really leave game?" question is up

@@ -172,6 +172,15 @@ std::string CheckTableLayout(const Game& g) {
     return {};
 }
 
+namespace {
+// The "Penalty Points" panel's line of a seat, against its total.
+std::string LatestPointsFault(const Game& g, int s, int total) {
+    const std::string& shown = g.ui.LblLatestPoints[s + 1].Caption;
+    if (shown == g.SeatName(s) + " " + std::to_string(total)) return {};
+    return "latest points of seat " + std::to_string(s) + " show '" + shown + "'";
+}
+}  // namespace
+
 std::string CheckFreshRound(const Game& g) {
     const int dealt = g.Round <= 3 ? 10 : 12;
     for (int s = 0; s < 4; ++s) {
@@ -201,6 +210,7 @@ std::string CheckFreshRound(const Game& g) {
             if (r < g.Round) sum += g.RoundPoints[s][r];
         }
         if (g.Totals[s] != sum) return "seat " + std::to_string(s) + " starts with total " + std::to_string(g.Totals[s]) + ", not " + std::to_string(sum);
+        if (std::string fault = LatestPointsFault(g, s, sum); !fault.empty()) return fault;
     }
     int turns = 0;
     for (bool t : g.IsTurn) turns += t ? 1 : 0;
@@ -221,8 +231,7 @@ std::string CheckRoundScores(const Game& g) {
         }
         if (g.Totals[s] != sum || g.ui.LblTotal[s].Caption != std::to_string(sum))
             return "seat " + std::to_string(s) + " totals " + std::to_string(g.Totals[s]) + " (shown '" + g.ui.LblTotal[s].Caption + "'), not " + std::to_string(sum);
-        if (g.ui.LblLatestPoints[s + 1].Caption != g.SeatName(s) + " " + std::to_string(sum))
-            return "latest points of seat " + std::to_string(s) + " show '" + g.ui.LblLatestPoints[s + 1].Caption + "'";
+        if (std::string fault = LatestPointsFault(g, s, sum); !fault.empty()) return fault;
     }
     if (!g.ui.FramScore.Visible || !g.ui.CmdFinished.Visible) return "the board or its button is not up";
     return {};

@@ -27,7 +27,8 @@ std::string CheckTableLayout(const Game& g);
 
 // Empty when a round just dealt starts clean: nothing of the last round
 // (melds, contracts, renewals, turn flags, Jokers laid, the board) is left,
-// every hand holds the deal, and the points so far add up to the totals.
+// every hand holds the deal, and the points so far add up to the totals
+// shown in the "Penalty Points" panel.
 std::string CheckFreshRound(const Game& g);
 
 // Empty when a round just scored shows on the board what it holds: each
