@@ -12,7 +12,7 @@ void ReportGuardedError(Game& g, const char* routine, const std::exception& e) {
 }
 
 Game::Game(Host& h, Random& r, Settings& s, RobotSeats& robotSeats)
-    : host(h), rng(r), settings(s), robots(robotSeats) {
+    : host(h), rng(r), settings(s), robots_(&robotSeats), nextRobots_(&robotSeats) {
     PauseLength = settings.Speed;
     SetCardFaces();
     for (int c = 1; c <= kCardCount; ++c) CardTable[c].Location = LocStock;
