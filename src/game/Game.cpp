@@ -161,12 +161,12 @@ void Game::SetCardFaces() {
         if (IsJoker(n)) {
             c.ValueName = "Joker  ";
             c.Value = kValueJoker;
-            c.Points = 15;
+            c.Points = NaturalPoints(n);
         } else {
             const int v = NaturalValue(n);
             c.ValueName = valueNames[v];
             c.Value = v;
-            c.Points = v == 1 ? 15 : (v >= 10 ? 10 : v);
+            c.Points = NaturalPoints(n);
             c.SuitName = suitNames[(n - 1) / 26];
             c.Suit = NaturalSuit(n);
         }

@@ -1,0 +1,222 @@
+#include "robots/ExpertPlan.h"
+
+#include <algorithm>
+
+#include "game/Rules.h"
+
+namespace meldora {
+
+namespace {
+
+// A missing card of which no copy can still come.
+constexpr double kDeadCard = 40.0;
+// A contract slot with nothing in the hand to build it from.
+constexpr double kEmptyCardCost = 3.0;
+// Melds tried per slot, the cheapest first.
+constexpr int kTriedPerSlot = 6;
+// A card left over that goes onto a meld later weighs this share of its points.
+constexpr double kLayableShare = 0.25;
+
+double CardCost(int copies) { return copies <= 0 ? kDeadCard : 2.0 / copies; }
+
+double SetCost(const PlanInputs& in, int value, int missing) {
+    const int copies = in.live.OfValue(value);
+    double cost = 0;
+    for (int i = 0; i < missing; ++i) cost += CardCost(copies - i);
+    return cost;
+}
+
+void AddSets(const CardCounts& pool, const PlanInputs& in, int fromValue, std::vector<PlanMeld>& out) {
+    for (int v = std::max(1, fromValue); v <= 13; ++v) {
+        const int naturals = std::min(pool.OfValue(v), 3);
+        if (naturals == 0) continue;
+        PlanMeld m;
+        m.kind = kKindSet;
+        m.value = v;
+        m.missing = 3 - naturals;
+        m.cost = SetCost(in, v, m.missing);
+        out.push_back(m);
+        if (m.missing > 0 && pool.jokers > 0) {
+            m.jokerAt = 1;
+            m.missing -= 1;
+            m.cost = SetCost(in, v, m.missing);
+            out.push_back(m);
+        }
+    }
+}
+
+void AddRuns(const CardCounts& pool, const PlanInputs& in, int fromKey, std::vector<PlanMeld>& out) {
+    for (int s = 0; s < 4; ++s)
+        for (int low = 1; low <= 11; ++low) {
+            if (s * 16 + low < fromKey) continue;
+            int present = 0, worstGap = 0;
+            double cost = 0, worst = -1;
+            for (int p = low; p < low + 4; ++p) {
+                const int v = ValueAt(p);
+                if (pool.n[s][v] > 0) {
+                    ++present;
+                    continue;
+                }
+                const double c = CardCost(in.live.n[s][v]);
+                cost += c;
+                if (c > worst) {
+                    worst = c;
+                    worstGap = p;
+                }
+            }
+            if (present == 0) continue;
+            PlanMeld m;
+            m.kind = kKindRun;
+            m.suit = s;
+            m.low = low;
+            m.missing = 4 - present;
+            m.cost = cost;
+            out.push_back(m);
+            if (m.missing > 0 && pool.jokers > 0) {
+                m.jokerAt = worstGap;
+                m.missing -= 1;
+                m.cost = cost - worst;
+                out.push_back(m);
+            }
+        }
+}
+
+void Take(CardCounts& pool, const PlanMeld& m) {
+    if (m.jokerAt != 0) --pool.jokers;
+    if (m.kind == kKindSet) {
+        int left = 3 - m.missing - (m.jokerAt != 0 ? 1 : 0);
+        for (int s = 0; s < 4 && left > 0; ++s) {
+            const int k = std::min(left, pool.n[s][m.value]);
+            pool.n[s][m.value] -= k;
+            left -= k;
+        }
+        return;
+    }
+    for (int p = m.low; p < m.low + 4; ++p)
+        if (pool.n[m.suit][ValueAt(p)] > 0) --pool.n[m.suit][ValueAt(p)];
+}
+
+int Key(const PlanMeld& m) { return m.kind == kKindSet ? m.value : m.suit * 16 + m.low; }
+
+// The points the cards left over would cost, the cards that will go onto
+// the table or onto the plan's own melds counting only a share.
+double LeftOver(const CardCounts& pool, const std::vector<PlanMeld>& melds, const PlanInputs& in) {
+    bool later[4][14] = {};
+    for (const PlanMeld& m : melds) {
+        if (m.kind == kKindSet && m.value > 0) {
+            for (int s = 0; s < 4; ++s) later[s][m.value] = true;
+        } else if (m.kind == kKindRun && m.suit >= 0) {
+            if (m.low > 1) later[m.suit][ValueAt(m.low - 1)] = true;
+            if (m.low + 4 <= kHighAcePosition) later[m.suit][ValueAt(m.low + 4)] = true;
+        }
+    }
+    double points = 0;
+    for (int s = 0; s < 4; ++s)
+        for (int v = 1; v <= 13; ++v) {
+            if (pool.n[s][v] == 0) continue;
+            const bool layable = later[s][v] || in.tableTakes[s][v];
+            points += pool.n[s][v] * ValuePoints(v) * (layable ? kLayableShare : 1.0);
+        }
+    points += pool.jokers * 15 * kLayableShare;
+    return points * in.pointWeight;
+}
+
+struct Search {
+    const PlanInputs& in;
+    const Contract& contract;
+    std::vector<PlanMeld> chosen;
+    Plan best;
+    bool found = false;
+
+    void Run(const CardCounts& pool, int slot, double cost) {
+        if (slot == contract.meldCount) {
+            const double total = cost + LeftOver(pool, chosen, in);
+            if (found && total >= best.cost) return;
+            found = true;
+            best.melds = chosen;
+            best.cost = total;
+            best.missing = 0;
+            for (const PlanMeld& m : chosen) best.missing += m.missing;
+            return;
+        }
+        const int kind = contract.kinds[slot];
+        // Two slots of one kind take their melds in key order, so a pair
+        // of melds is tried once.
+        int fromKey = 0;
+        if (slot > 0 && contract.kinds[slot - 1] == kind && chosen[slot - 1].missing < MeldSize(kind))
+            fromKey = Key(chosen[slot - 1]);
+        std::vector<PlanMeld> options;
+        if (kind == kKindSet)
+            AddSets(pool, in, fromKey, options);
+        else
+            AddRuns(pool, in, fromKey, options);
+        std::stable_sort(options.begin(), options.end(),
+                         [](const PlanMeld& a, const PlanMeld& b) { return a.cost < b.cost; });
+        int tried = 0;
+        for (const PlanMeld& m : options) {
+            if (++tried > kTriedPerSlot) break;
+            if (found && cost + m.cost >= best.cost) break;
+            CardCounts next = pool;
+            Take(next, m);
+            chosen.push_back(m);
+            Run(next, slot + 1, cost + m.cost);
+            chosen.pop_back();
+        }
+        // Nothing to build the slot from: every card of it is missing.
+        PlanMeld empty;
+        empty.kind = kind;
+        empty.missing = MeldSize(kind);
+        empty.cost = MeldSize(kind) * kEmptyCardCost;
+        if (found && cost + empty.cost >= best.cost) return;
+        chosen.push_back(empty);
+        Run(pool, slot + 1, cost + empty.cost);
+        chosen.pop_back();
+    }
+};
+
+}  // namespace
+
+int ValuePoints(int value) { return value == 1 ? 15 : (value >= 10 ? 10 : value); }
+
+Plan BestPlan(const CardCounts& hand, const PlanInputs& in) {
+    Search search{in, ContractForRound(in.round), {}, {}, false};
+    search.Run(hand, 0, 0);
+    return search.best;
+}
+
+std::vector<std::vector<LaidCard>> CardsForPlan(const std::vector<int>& hand, const Plan& plan) {
+    std::vector<int> free(hand);
+    auto take = [&](auto wanted) {
+        for (int& c : free)
+            if (c != 0 && wanted(c)) {
+                const int card = c;
+                c = 0;
+                return card;
+            }
+        return 0;
+    };
+    auto natural = [&](int value, int suit) {
+        return take([&](int c) {
+            return !IsJoker(c) && NaturalValue(c) == value && (suit == SuitNone || NaturalSuit(c) == suit);
+        });
+    };
+    std::vector<std::vector<LaidCard>> out;
+    for (const PlanMeld& m : plan.melds) {
+        std::vector<LaidCard> cards;
+        if (m.kind == kKindSet) {
+            for (int i = 0; i < 3 - (m.jokerAt != 0 ? 1 : 0); ++i)
+                if (const int c = natural(m.value, SuitNone)) cards.push_back({c, m.value, SuitNone});
+            if (m.jokerAt != 0) cards.push_back({take(IsJoker), m.value, SuitNone});
+        } else {
+            const int suit = SuitCode(m.suit);
+            for (int p = m.low; p < m.low + 4; ++p) {
+                const int c = p == m.jokerAt ? take(IsJoker) : natural(ValueAt(p), suit);
+                if (c != 0) cards.push_back({c, ValueAt(p), suit});
+            }
+        }
+        out.push_back(cards);
+    }
+    return out;
+}
+
+}  // namespace meldora
