@@ -1,6 +1,7 @@
 #include "robots/ExpertPlan.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "game/Rules.h"
 
@@ -14,8 +15,29 @@ constexpr double kDeadCard = 40.0;
 constexpr double kEmptyCardCost = 3.0;
 // Melds tried per slot, the cheapest first.
 constexpr int kTriedPerSlot = 6;
-// A card left over that goes onto a meld later weighs this share of its points.
-constexpr double kLayableShare = 0.25;
+// The plans near the best count too: a hand with several ways to its
+// contract is nearer it than one with a single way. Plans within
+// kNearMargin of the best are weighed in, each by exp(-extra / kSpread).
+constexpr double kSpread = 0.5;
+constexpr double kNearMargin = 3 * kSpread;
+
+// The cheapest melds offered for a slot, cheapest first; of equal costs the
+// one offered first.
+struct Options {
+    PlanMeld best[kTriedPerSlot];
+    int count = 0;
+
+    void Offer(const PlanMeld& m) {
+        int i = count < kTriedPerSlot ? count++ : kTriedPerSlot;
+        if (i == kTriedPerSlot && !(m.cost < best[kTriedPerSlot - 1].cost)) return;
+        if (i == kTriedPerSlot) i = kTriedPerSlot - 1;
+        while (i > 0 && m.cost < best[i - 1].cost) {
+            best[i] = best[i - 1];
+            --i;
+        }
+        best[i] = m;
+    }
+};
 
 double CardCost(int copies) { return copies <= 0 ? kDeadCard : 2.0 / copies; }
 
@@ -26,7 +48,7 @@ double SetCost(const PlanInputs& in, int value, int missing) {
     return cost;
 }
 
-void AddSets(const CardCounts& pool, const PlanInputs& in, int fromValue, std::vector<PlanMeld>& out) {
+void AddSets(const CardCounts& pool, const PlanInputs& in, int fromValue, Options& out) {
     for (int v = std::max(1, fromValue); v <= 13; ++v) {
         const int naturals = std::min(pool.OfValue(v), 3);
         if (naturals == 0) continue;
@@ -35,17 +57,17 @@ void AddSets(const CardCounts& pool, const PlanInputs& in, int fromValue, std::v
         m.value = v;
         m.missing = 3 - naturals;
         m.cost = SetCost(in, v, m.missing);
-        out.push_back(m);
+        out.Offer(m);
         if (m.missing > 0 && pool.jokers > 0) {
             m.jokerAt = 1;
             m.missing -= 1;
             m.cost = SetCost(in, v, m.missing);
-            out.push_back(m);
+            out.Offer(m);
         }
     }
 }
 
-void AddRuns(const CardCounts& pool, const PlanInputs& in, int fromKey, std::vector<PlanMeld>& out) {
+void AddRuns(const CardCounts& pool, const PlanInputs& in, int fromKey, Options& out) {
     for (int s = 0; s < 4; ++s)
         for (int low = 1; low <= 11; ++low) {
             if (s * 16 + low < fromKey) continue;
@@ -71,12 +93,12 @@ void AddRuns(const CardCounts& pool, const PlanInputs& in, int fromKey, std::vec
             m.low = low;
             m.missing = 4 - present;
             m.cost = cost;
-            out.push_back(m);
+            out.Offer(m);
             if (m.missing > 0 && pool.jokers > 0) {
                 m.jokerAt = worstGap;
                 m.missing -= 1;
                 m.cost = cost - worst;
-                out.push_back(m);
+                out.Offer(m);
             }
         }
 }
@@ -98,26 +120,11 @@ void Take(CardCounts& pool, const PlanMeld& m) {
 
 int Key(const PlanMeld& m) { return m.kind == kKindSet ? m.value : m.suit * 16 + m.low; }
 
-// The points the cards left over would cost, the cards that will go onto
-// the table or onto the plan's own melds counting only a share.
-double LeftOver(const CardCounts& pool, const std::vector<PlanMeld>& melds, const PlanInputs& in) {
-    bool later[4][14] = {};
-    for (const PlanMeld& m : melds) {
-        if (m.kind == kKindSet && m.value > 0) {
-            for (int s = 0; s < 4; ++s) later[s][m.value] = true;
-        } else if (m.kind == kKindRun && m.suit >= 0) {
-            if (m.low > 1) later[m.suit][ValueAt(m.low - 1)] = true;
-            if (m.low + 4 <= kHighAcePosition) later[m.suit][ValueAt(m.low + 4)] = true;
-        }
-    }
-    double points = 0;
+// What the points of the cards left over weigh.
+double LeftOver(const CardCounts& pool, const PlanInputs& in) {
+    int points = 15 * pool.jokers;
     for (int s = 0; s < 4; ++s)
-        for (int v = 1; v <= 13; ++v) {
-            if (pool.n[s][v] == 0) continue;
-            const bool layable = later[s][v] || in.tableTakes[s][v];
-            points += pool.n[s][v] * ValuePoints(v) * (layable ? kLayableShare : 1.0);
-        }
-    points += pool.jokers * 15 * kLayableShare;
+        for (int v = 1; v <= 13; ++v) points += pool.n[s][v] * ValuePoints(v);
     return points * in.pointWeight;
 }
 
@@ -127,10 +134,12 @@ struct Search {
     std::vector<PlanMeld> chosen;
     Plan best;
     bool found = false;
+    std::vector<double> near;  // the costs of the plans found near the best
 
     void Run(const CardCounts& pool, int slot, double cost) {
         if (slot == contract.meldCount) {
-            const double total = cost + LeftOver(pool, chosen, in);
+            const double total = cost + LeftOver(pool, in);
+            if (!found || total < best.cost + kNearMargin) near.push_back(total);
             if (found && total >= best.cost) return;
             found = true;
             best.melds = chosen;
@@ -145,17 +154,14 @@ struct Search {
         int fromKey = 0;
         if (slot > 0 && contract.kinds[slot - 1] == kind && chosen[slot - 1].missing < MeldSize(kind))
             fromKey = Key(chosen[slot - 1]);
-        std::vector<PlanMeld> options;
+        Options options;
         if (kind == kKindSet)
             AddSets(pool, in, fromKey, options);
         else
             AddRuns(pool, in, fromKey, options);
-        std::stable_sort(options.begin(), options.end(),
-                         [](const PlanMeld& a, const PlanMeld& b) { return a.cost < b.cost; });
-        int tried = 0;
-        for (const PlanMeld& m : options) {
-            if (++tried > kTriedPerSlot) break;
-            if (found && cost + m.cost >= best.cost) break;
+        for (int k = 0; k < options.count; ++k) {
+            const PlanMeld& m = options.best[k];
+            if (found && cost + m.cost >= best.cost + kNearMargin) break;
             CardCounts next = pool;
             Take(next, m);
             chosen.push_back(m);
@@ -167,7 +173,7 @@ struct Search {
         empty.kind = kind;
         empty.missing = MeldSize(kind);
         empty.cost = MeldSize(kind) * kEmptyCardCost;
-        if (found && cost + empty.cost >= best.cost) return;
+        if (found && cost + empty.cost >= best.cost + kNearMargin) return;
         chosen.push_back(empty);
         Run(pool, slot + 1, cost + empty.cost);
         chosen.pop_back();
@@ -179,8 +185,12 @@ struct Search {
 int ValuePoints(int value) { return value == 1 ? 15 : (value >= 10 ? 10 : value); }
 
 Plan BestPlan(const CardCounts& hand, const PlanInputs& in) {
-    Search search{in, ContractForRound(in.round), {}, {}, false};
+    Search search{in, ContractForRound(in.round), {}, {}, false, {}};
     search.Run(hand, 0, 0);
+    double weight = 0;
+    for (double c : search.near)
+        if (c < search.best.cost + kNearMargin) weight += std::exp(-(c - search.best.cost) / kSpread);
+    if (weight > 0) search.best.cost -= kSpread * std::log(weight);
     return search.best;
 }
 

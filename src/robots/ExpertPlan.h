@@ -3,6 +3,10 @@
 // contract from a hand, counting each missing card by how many copies of it
 // are still to be had, and what the cards left over would cost. A pure
 // function of counts; it reads nothing of the game.
+//
+// A missing card of which k copies may still come weighs 2 / k (so a card
+// with both copies about weighs 1, one with none a dead 40); a set's
+// missing card counts the copies of its value in every suit.
 
 #include <vector>
 
@@ -30,15 +34,16 @@ struct PlanMeld {
 struct PlanInputs {
     int round = 0;
     CardCounts live;               // copies that may still come to the hand
-    bool tableTakes[4][14] = {};   // natural cards the table's complete melds take now
-    bool tableTakesJoker = false;
     double pointWeight = 0.01;     // weight of a point left in the hand
 };
 
 struct Plan {
-    std::vector<PlanMeld> melds;   // in the contract's slot order
-    double cost = 0;               // missing cards weighed, plus the points left over
-    int missing = 0;
+    std::vector<PlanMeld> melds;   // the best plan, in the contract's slot order
+    // How far the hand is from its contract: the best plan's missing cards
+    // weighed, and the points it leaves over, less a credit for other
+    // plans nearly as good.
+    double cost = 0;
+    int missing = 0;               // the best plan's missing cards
     bool Complete() const { return !melds.empty() && missing == 0; }
 };
 
