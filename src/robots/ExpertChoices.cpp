@@ -151,7 +151,10 @@ std::vector<std::vector<LaidCard>> ExpertContract(const SeatView& v) {
     if (v.hasContract[v.seat]) return {};
     const Plan plan = BestPlan(v.own, InputsFor(v));
     if (!plan.Complete()) return {};
-    return CardsForPlan(v.hand, plan);
+    const auto melds = CardsForPlan(v.hand, plan);
+    for (std::size_t i = 0; i < melds.size(); ++i)
+        if (static_cast<int>(melds[i].size()) != MeldSize(plan.melds[i].kind)) return {};
+    return melds;
 }
 
 TableMove ExpertTableMove(const SeatView& v) {
