@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "game/Rules.h"
+#include "robots/CardPicker.h"
 
 namespace meldora {
 
@@ -195,32 +196,18 @@ Plan BestPlan(const CardCounts& hand, const PlanInputs& in) {
 }
 
 std::vector<std::vector<LaidCard>> CardsForPlan(const std::vector<int>& hand, const Plan& plan) {
-    std::vector<int> free(hand);
-    auto take = [&](auto wanted) {
-        for (int& c : free)
-            if (c != 0 && wanted(c)) {
-                const int card = c;
-                c = 0;
-                return card;
-            }
-        return 0;
-    };
-    auto natural = [&](int value, int suit) {
-        return take([&](int c) {
-            return !IsJoker(c) && NaturalValue(c) == value && (suit == SuitNone || NaturalSuit(c) == suit);
-        });
-    };
+    CardPicker pick(hand);
     std::vector<std::vector<LaidCard>> out;
     for (const PlanMeld& m : plan.melds) {
         std::vector<LaidCard> cards;
         if (m.kind == kKindSet) {
             for (int i = 0; i < 3 - (m.jokerAt != 0 ? 1 : 0); ++i)
-                if (const int c = natural(m.value, SuitNone)) cards.push_back({c, m.value, SuitNone});
-            if (m.jokerAt != 0) cards.push_back({take(IsJoker), m.value, SuitNone});
+                if (const int c = pick.TakeNatural(m.value, SuitNone)) cards.push_back({c, m.value, SuitNone});
+            if (m.jokerAt != 0) cards.push_back({pick.TakeJoker(), m.value, SuitNone});
         } else {
             const int suit = SuitCode(m.suit);
             for (int p = m.low; p < m.low + 4; ++p) {
-                const int c = p == m.jokerAt ? take(IsJoker) : natural(ValueAt(p), suit);
+                const int c = p == m.jokerAt ? pick.TakeJoker() : pick.TakeNatural(ValueAt(p), suit);
                 if (c != 0) cards.push_back({c, ValueAt(p), suit});
             }
         }
