@@ -2,8 +2,13 @@
 // the autopilot in the player's seat did, and how long a game and a robot
 // turn take.
 //
-//   meldora_selfplay [--games N] [--seed S] [--check] [--keys]
+//   meldora_selfplay [--games N] [--seed S] [--check] [--keys] [--robots standard|expert]
 //
+// --robots chooses who plays West, North and East: the designed robots
+// (standard, the default) or the Expert robots. Beside what the robots and
+// the autopilot did, it prints each seat's mean points per game and share
+// of the games won (a lowest total shared by k seats gives each 1/k of the
+// game), and the contract rates per round of the autopilot and the robots.
 // With --keys the autopilot moves the player's cards with the keyboard
 // alone (focus, pick up, carry, let go), never with the pointer.
 // With --check the card table, its layout and the score board are checked
@@ -18,12 +23,15 @@
 #include <vector>
 
 #include "headless/SelfPlay.h"
+#include "robots/Expert.h"
+#include "robots/Robots.h"
 
 int main(int argc, char** argv) {
     int games = 200;
     unsigned long long firstSeed = 1;
     bool check = false;
     bool keys = false;
+    bool expert = false;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--games") && i + 1 < argc) {
             games = std::atoi(argv[++i]);
@@ -33,8 +41,12 @@ int main(int argc, char** argv) {
             check = true;
         } else if (!std::strcmp(argv[i], "--keys")) {
             keys = true;
+        } else if (!std::strcmp(argv[i], "--robots") && i + 1 < argc &&
+                   (!std::strcmp(argv[i + 1], "standard") || !std::strcmp(argv[i + 1], "expert"))) {
+            expert = !std::strcmp(argv[++i], "expert");
         } else {
-            std::fprintf(stderr, "usage: %s [--games N] [--seed S] [--check] [--keys]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--games N] [--seed S] [--check] [--keys] [--robots standard|expert]\n",
+                         argv[0]);
             return 2;
         }
     }
@@ -43,7 +55,7 @@ int main(int argc, char** argv) {
     std::vector<double> turnUs;
     int violations = 0;
     for (int i = 0; i < games; ++i) {
-        meldora::SelfPlay play(firstSeed + i, check);
+        meldora::SelfPlay play(firstSeed + i, check, expert ? meldora::ExpertRobots() : meldora::TheRobots());
         if (keys) play.UseKeys();
         const auto start = std::chrono::steady_clock::now();
         play.PlayGame();
@@ -78,6 +90,22 @@ int main(int argc, char** argv) {
                 total.goOuts, total.exhaustedRounds, total.renewals);
     std::printf("median per game %.3f ms, median per robot turn %.2f us\n", median(gameMs),
                 median(turnUs));
+    const double played = games > 0 ? games : 1;
+    static const char* kSeats[4] = {"South", "West", "North", "East"};
+    std::printf("robots: %s\n", expert ? "expert" : "standard");
+    std::printf("points per game and wins:");
+    for (int s = 0; s < 4; ++s)
+        std::printf(" %s %.1f (%.1f%%)%s", kSeats[s], total.points[s] / played, 100.0 * total.wins[s] / played,
+                    s < 3 ? "," : "");
+    std::printf("\nrobots' mean points per game %.1f\n",
+                (total.points[1] + total.points[2] + total.points[3]) / (3 * played));
+    std::printf("contract rate by round, autopilot:");
+    for (int r = 1; r <= 7; ++r) std::printf(" %.2f", total.player.contractsByRound[r] / played);
+    std::printf("\ncontract rate by round, robots:   ");
+    for (int r = 1; r <= 7; ++r)
+        std::printf(" %.2f", (total.contractsBySeat[1][r] + total.contractsBySeat[2][r] + total.contractsBySeat[3][r]) /
+                                 (3 * played));
+    std::printf("\n");
     std::printf("violations=%d\n", violations);
     return violations == 0 ? 0 : 1;
 }

@@ -61,6 +61,8 @@ void Game::GiveCardToSeat(int seat, int card) {
 void Game::DiscardCard(int card) {
     if (card < 1 || card > kCardCount) return;
     ShowFace(card);
+    const int from = CardTable[card].Location;
+    PileRecord.Discarded(from >= 0 && from <= 3 ? from : -1, card);
     DiscardCount += 1;
     ui.LblDiscard.Caption = "In Discard:-  " + std::to_string(DiscardCount);
     CardTable[card].Location = LocDiscard;

@@ -54,6 +54,14 @@ inline int NaturalSuit(int n) {
     return IsJoker(n) ? SuitNone : bySuitBlock[(n - 1) / 26];
 }
 
+// Penalty points of card n left in a hand: Ace 15, Two..Ten their face
+// value, Jack, Queen and King 10, Joker 15.
+inline int NaturalPoints(int n) {
+    if (IsJoker(n)) return 15;
+    const int v = NaturalValue(n);
+    return v == 1 ? 15 : (v >= 10 ? 10 : v);
+}
+
 struct CardRecord {
     int CardNo = 0;
     bool InRun = false;

@@ -105,6 +105,8 @@ void Game::SetUpNewHand() {
 }
 
 void Game::ClearNextRound() {
+    robots_ = nextRobots_;
+    PileRecord.Clear();
     ContractThisTurn = false;
     LastDiscardTaken = 0;
     // The robots' working marks go with the cards below; their run slots here.

@@ -12,7 +12,7 @@ void ReportGuardedError(Game& g, const char* routine, const std::exception& e) {
 }
 
 Game::Game(Host& h, Random& r, Settings& s, RobotSeats& robotSeats)
-    : host(h), rng(r), settings(s), robots(robotSeats) {
+    : host(h), rng(r), settings(s), robots_(&robotSeats), nextRobots_(&robotSeats) {
     PauseLength = settings.Speed;
     SetCardFaces();
     for (int c = 1; c <= kCardCount; ++c) CardTable[c].Location = LocStock;
@@ -200,12 +200,12 @@ void Game::SetCardFaces() {
         if (IsJoker(n)) {
             c.ValueName = "Joker  ";
             c.Value = kValueJoker;
-            c.Points = 15;
+            c.Points = NaturalPoints(n);
         } else {
             const int v = NaturalValue(n);
             c.ValueName = valueNames[v];
             c.Value = v;
-            c.Points = v == 1 ? 15 : (v >= 10 ? 10 : v);
+            c.Points = NaturalPoints(n);
             c.SuitName = suitNames[(n - 1) / 26];
             c.Suit = NaturalSuit(n);
         }

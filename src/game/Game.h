@@ -15,6 +15,7 @@
 #include "game/RobotSeats.h"
 #include "game/Settings.h"
 #include "game/TableModel.h"
+#include "game/TableRecord.h"
 
 namespace meldora {
 
@@ -30,7 +31,6 @@ public:
     Host& host;
     Random& rng;
     Settings& settings;
-    RobotSeats& robots;
     DataStore* store = nullptr;  // the data files; none: nothing is kept
     TableModel ui;  // the table's controls
 
@@ -70,6 +70,8 @@ public:
     int JokerBeingSet = 0;
     int JokerValue = 0;
     int JokerSuit = 0;
+    // The discard pile's story this round, as every seat saw it.
+    TableRecord PileRecord;
 
     // Robots' run slots and meld slots (cleared each round).
     int RunCard1[4][4] = {}, RunCard2[4][4] = {}, RunCard3[4][4] = {}, RunCard4[4][4] = {};
@@ -95,6 +97,12 @@ public:
     // After a rename: each text set through SetNamedText that still shows
     // shows the new name.
     void ShowNewNames();
+
+    // ---- the robots ------------------------------------------------------------
+    // The robots playing this deal.
+    RobotSeats& Robots() const { return *robots_; }
+    // The robots that play from the next deal on; the deal in play keeps its own.
+    void ChooseRobots(RobotSeats& robots) { nextRobots_ = &robots; }
 
     // Number of cards in HandCards (its upper index).
     int HandCount() const { return static_cast<int>(HandCards.size()) - 1; }
@@ -238,6 +246,9 @@ private:
     std::vector<NamedText> namedTexts_;
     std::string PutNames(const std::string& marked) const;
 
+
+    RobotSeats* robots_;
+    RobotSeats* nextRobots_;
     int handlerDepth_ = 0;
     bool abortChain_ = false;
     std::function<void()> pending_;

@@ -25,7 +25,7 @@ void Game::MayIFrom(int drawer) {
             MayIRoutineP();
         } else {
             if (HasContract[seat]) continue;
-            robots.MayIWho(*this, seat);
+            Robots().MayIWho(*this, seat);
         }
         if (MayIClaimed) {
             CollectHand(drawer);

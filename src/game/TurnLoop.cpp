@@ -16,7 +16,7 @@ void Game::MainLoop() {
         if (s == 0)
             PlayP();
         else
-            robots.PlayBots(*this, s);
+            Robots().PlayBots(*this, s);
         return;
     }
 }
@@ -57,6 +57,7 @@ void Game::TakeDiscard(int seat) {
     ShowSeatText(seat, " taking Discard " + CardTable[t].FullName +
                            " card so not on offer other players.");
     LastDiscardTaken = t;
+    PileRecord.Taken(seat, t);
     MoveDiscardTo(seat);
     GiveCardToSeat(seat, t);
     DiscardCount -= 1;
@@ -103,6 +104,7 @@ void Game::RenewStock() {
                   " times. Game will now finish and penalty points given as currently in hands.";
     ShowMessage(prompt, "Right", "", "", "Stock empty");
     if (lastTime) return;
+    PileRecord.Renewed();
     const int top = TopDiscard();
     for (int c = 1; c <= kCardCount; ++c) {
         if (CardTable[c].Location != LocDiscard || c == top) continue;

@@ -256,6 +256,38 @@ bool ContractLaysCleanly(const Game& g, int seat, const PlannedMeld* melds, int 
 
 // ---- laying ----------------------------------------------------------------------
 
+namespace {
+
+// Lays the cards as contract meld `meldSlot`, one by one with their
+// animation; a set of `setValue`, or a run of the first card's suit.
+void LayMeld(Game& g, int seat, int meldSlot, const std::vector<int>& cards, int setValue) {
+    MeldRecord& meld = g.MeldTable[meldSlot];
+    const bool run = meld.Kind == kKindRun;
+    g.ShowSeatText(seat, run ? " is making Run of Contract." : " is making Set of Contract");
+    meld.Started = true;
+    if (run)
+        meld.RunSuit = g.CardTable[cards[0]].Suit;
+    else
+        meld.SetValue = setValue;
+    for (int card : cards) {
+        MeldOneCard(g, seat, meldSlot, card);
+        if (!run) {
+            g.SortMeldsSet(meldSlot);
+            continue;
+        }
+        // On the table an Ace above a King carries the high-Ace value,
+        // as every other way of laying it does.
+        CardRecord& c = g.CardTable[card];
+        if (!IsJoker(card) && NaturalValue(card) == 1 && c.Value == kValueJoker) {
+            c.Value = kValueHighAce;
+        }
+        g.SortMeldsRun(meldSlot);
+    }
+    FinishContractMeld(g, seat, meldSlot, static_cast<int>(cards.size()));
+}
+
+}  // namespace
+
 void MakeContractSet(Game& g, int seat, int meldSlot, int value, int naturalsToLeave) {
     Guarded(g, "MakeContractSet", [&] {
         if (!ValidSeat(seat) || !ValidMeldSlot(meldSlot)) return;
@@ -266,15 +298,7 @@ void MakeContractSet(Game& g, int seat, int meldSlot, int value, int naturalsToL
                           "fewer than three cards of value " + std::to_string(value));
             return;
         }
-        MeldRecord& meld = g.MeldTable[meldSlot];
-        meld.Started = true;
-        meld.SetValue = value;
-        g.ShowSeatText(seat, " is making Set of Contract");
-        for (int card : cards) {
-            MeldOneCard(g, seat, meldSlot, card);
-            g.SortMeldsSet(meldSlot);
-        }
-        FinishContractMeld(g, seat, meldSlot, 3);
+        LayMeld(g, seat, meldSlot, cards, value);
     });
 }
 
@@ -295,22 +319,14 @@ void MakeContractRun(Game& g, int seat, int meldSlot, int runSlot) {
                 return;
             }
         }
+        LayMeld(g, seat, meldSlot, cards, 0);
+    });
+}
 
-        g.ShowSeatText(seat, " is making Run of Contract.");
-        MeldRecord& meld = g.MeldTable[meldSlot];
-        meld.RunSuit = g.CardTable[cards[0]].Suit;
-        meld.Started = true;
-        for (int card : cards) {
-            MeldOneCard(g, seat, meldSlot, card);
-            // On the table an Ace above a King carries the high-Ace value,
-            // as every other way of laying it does.
-            CardRecord& c = g.CardTable[card];
-            if (!IsJoker(card) && NaturalValue(card) == 1 && c.Value == kValueJoker) {
-                c.Value = kValueHighAce;
-            }
-            g.SortMeldsRun(meldSlot);
-        }
-        FinishContractMeld(g, seat, meldSlot, 4);
+void LayContractMeld(Game& g, int seat, int meldSlot, const std::vector<int>& cards) {
+    Guarded(g, "LayContractMeld", [&] {
+        if (!ValidSeat(seat) || !ValidMeldSlot(meldSlot) || cards.empty()) return;
+        LayMeld(g, seat, meldSlot, cards, g.CardTable[cards[0]].Value);
     });
 }
 

@@ -315,8 +315,7 @@ void MakeContract(Game& g, int seat, int round) {
             return;
         }
 
-        g.Say(g.SeatName(seat) + " lays the contract");
-        g.ShowSeatText(seat, c.announcement);
+        AnnounceContract(g, seat, round);
         const int slots[3] = {g.MeldSlotA, g.MeldSlotB, g.MeldSlotC};
         for (int i = 0; i < c.meldCount; ++i) {
             if (plan[i].kind == kKindRun) {
@@ -331,6 +330,12 @@ void MakeContract(Game& g, int seat, int round) {
 }
 
 }  // namespace
+
+void AnnounceContract(Game& g, int seat, int round) {
+    if (round < 1 || round > 7) return;
+    g.Say(g.SeatName(seat) + " lays the contract");
+    g.ShowSeatText(seat, kContracts[round].announcement);
+}
 
 void MakeContract1(Game& g, int seat) { MakeContract(g, seat, 1); }
 void MakeContract2(Game& g, int seat) { MakeContract(g, seat, 2); }

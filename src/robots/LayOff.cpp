@@ -135,6 +135,41 @@ void LayOffCardBots(Game& g, int seat) {
     });
 }
 
+bool LayOffCard(Game& g, int seat, int slot, int card, int value, int suit) {
+    const MeldRecord& meld = g.MeldTable[slot];
+    CardRecord& c = g.CardTable[card];
+    const bool highAce = meld.Kind == kKindRun && value == 1 && meld.High == 13;
+    c.Value = highAce ? kValueHighAce : value;
+    c.Suit = suit;
+    if (!IsJoker(card)) return LayOn(g, seat, slot, card);
+    if (meld.Kind == kKindSet) return LayOn(g, seat, slot, card, " is Laying Off  " + std::to_string(value));
+    return LayOn(g, seat, slot, card, "is Laying Off Joker.");
+}
+
+void ExchangeJoker(Game& g, int seat, int joker, int slot, int card) {
+    CardRecord& j = g.CardTable[joker];
+    const int value = j.Value;
+    j.InMeld[slot] = false;
+    j.Location = seat;
+    j.Value = kValueJoker;
+    j.Suit = SuitNone;
+    g.ShowSeatText(seat, " is exchanging card in hand with Joker melded same value.");
+    g.MoveCardToHand(seat, joker);
+
+    CardRecord& c = g.CardTable[card];
+    c.Value = value;  // a high Ace stays above the King
+    c.InMeld[slot] = true;
+    c.Location = LocMeld;
+    g.MoveCardToMeld(seat, slot, card);
+    g.SortMeldsRun(slot);
+    g.SortHandAll(seat);  // the Joker joins the face-down hand
+
+    // The work list must follow the hand: the card given to the run
+    // is gone and the Joker is in, so no later rule (nor another
+    // exchange) can pick a card that lies on the table.
+    g.CollectHand(seat);
+}
+
 void CheckSwapJoker(Game& g, int seat) {
     Guarded(g, "CheckSwapJoker", [&] {
         for (int attempt = 0; attempt < 4; ++attempt) {
@@ -165,26 +200,7 @@ void CheckSwapJoker(Game& g, int seat) {
                 if (!IsJoker(h) && c.Location == seat && c.Suit == suit && c.Value == value) card = h;
             }
             if (card == 0) return;  // nothing changed: later attempts would find the same
-
-            CardRecord& j = g.CardTable[joker];
-            j.InMeld[slot] = false;
-            j.Location = seat;
-            j.Value = kValueJoker;
-            j.Suit = SuitNone;
-            g.ShowSeatText(seat, " is exchanging card in hand with Joker melded same value.");
-            g.MoveCardToHand(seat, joker);
-
-            CardRecord& c = g.CardTable[card];
-            c.InMeld[slot] = true;
-            c.Location = LocMeld;
-            g.MoveCardToMeld(seat, slot, card);
-            g.SortMeldsRun(slot);
-            g.SortHandAll(seat);  // the Joker joins the face-down hand
-
-            // The work list must follow the hand: the card given to the run
-            // is gone and the Joker is in, so no later rule (nor another
-            // exchange) can pick a card that lies on the table.
-            g.CollectHand(seat);
+            ExchangeJoker(g, seat, joker, slot, card);
         }
     });
 }

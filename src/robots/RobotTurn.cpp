@@ -34,24 +34,40 @@ void MakeContract(Game& g, int seat) {
 
 }  // namespace
 
+void AnnounceDiscard(Game& g, int seat) { g.ShowSeatText(seat, "will now discard a card."); }
+
 RobotSeats& TheRobots() {
     static Robots robots;
     return robots;
 }
 
-void TakingDeck(Game& g, int seat) {
+void AnnounceDraw(Game& g, int seat) {
+    g.ui.LblInfo.Visible = false;
+    g.CollectHand(seat);
+    g.ShowSeatText(seat, "will now take Discard or Stock card. If Stock then Discard will be offered.");
+}
+
+bool DrawFromStock(Game& g, int seat) {
     g.ShowSeatText(seat, "wants Stock card so Discard card on offer to others.");
     g.MayIFrom(seat);
-    if (Halted(g)) return;
+    if (Halted(g)) return false;
     g.CollectHand(seat);
     g.ui.LblP.Caption = " ";
     g.TakeDeckCard(seat);
-    CardTakenBotsAction(g, seat);
+    return true;
+}
+
+void DrawDiscard(Game& g, int seat) {
+    g.ShowSeatText(seat, " is taking the Discard card so not on offer to other players.");
+    g.TakeDiscard(seat);
+}
+
+void TakingDeck(Game& g, int seat) {
+    if (DrawFromStock(g, seat)) CardTakenBotsAction(g, seat);
 }
 
 void TakingDiscard(Game& g, int seat) {
-    g.ShowSeatText(seat, " is taking the Discard card so not on offer to other players.");
-    g.TakeDiscard(seat);
+    DrawDiscard(g, seat);
     CardTakenBotsAction(g, seat);
 }
 
@@ -69,7 +85,7 @@ void CardTakenBotsAction(Game& g, int seat) {
         else
             MakeContract(g, seat);
         if (Halted(g)) return;
-        g.ShowSeatText(seat, "will now discard a card.");
+        AnnounceDiscard(g, seat);
         if (!g.HasContract[seat]) {
             DiscardBotsNoContract(g, seat);
             g.WhoPlaysNext(seat);

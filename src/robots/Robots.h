@@ -3,6 +3,8 @@
 // off, Joker stealing and the discard choice. Every routine works on the
 // shared game state; seats 1..3 are robots.
 
+#include <vector>
+
 #include "game/RobotSeats.h"
 
 namespace meldora {
@@ -41,6 +43,12 @@ bool CheckSetNotInRuns(Game& g, int value, int seat);
 // value for a later set of the same value in the contract.
 void MakeContractSet(Game& g, int seat, int meldSlot, int value, int naturalsToLeave = 0);
 void MakeContractRun(Game& g, int seat, int meldSlot, int runSlot);
+// What a robot says as it lays the contract of the round.
+void AnnounceContract(Game& g, int seat, int round);
+// Lays the cards from the seat's hand as contract meld `meldSlot`, in the
+// order given (a set's value and a run's suit from the first card), each
+// card with its value for the meld already set; the meld is then complete.
+void LayContractMeld(Game& g, int seat, int meldSlot, const std::vector<int>& cards);
 
 // ---- a robot's turn -------------------------------------------------------------
 // The robots as the turn loop reaches them.
@@ -50,6 +58,14 @@ void TakingDeck(Game& g, int seat);
 void TakingDiscard(Game& g, int seat);
 void CardTakenBotsAction(Game& g, int seat);
 void MayIWho(Game& g, int seat);
+// The parts of a turn every robot plays the same way: the words before the
+// draw; the stock draw after the discard was offered to the others (false
+// when the round ended during the offer); the discard draw; the words
+// before the discard.
+void AnnounceDraw(Game& g, int seat);
+bool DrawFromStock(Game& g, int seat);
+void DrawDiscard(Game& g, int seat);
+void AnnounceDiscard(Game& g, int seat);
 
 // ---- the take decision -------------------------------------------------------
 bool CheckWantDCRun(Game& g, int seat);
@@ -60,6 +76,11 @@ bool CheckHasRunsContract(Game& g, int seat);
 // ---- laying off and Joker stealing ---------------------------------------------
 void LayOffCardBots(Game& g, int seat);
 void CheckSwapJoker(Game& g, int seat);
+// Lays one card off onto a complete meld, standing for `value` (1..13, an
+// Ace above a King as 1) and `suit` there. True when that ended the round.
+bool LayOffCard(Game& g, int seat, int slot, int card, int value, int suit);
+// The seat gives `card` from its hand for the Joker lying in run `slot`.
+void ExchangeJoker(Game& g, int seat, int joker, int slot, int card);
 
 // ---- the discard choice -------------------------------------------------------------
 void DiscardBotsWithContract(Game& g, int seat);

@@ -104,10 +104,7 @@ void MarkInRun(Game& g, int a, int b, int c) {
 void PlayBots(Game& g, int seat) {
     Guarded(g, "PlayBots", [&] {
         if (g.CardsInHand[seat] == 0) return;
-        g.ui.LblInfo.Visible = false;
-        g.CollectHand(seat);
-        g.ShowSeatText(seat,
-                       "will now take Discard or Stock card. If Stock then Discard will be offered.");
+        AnnounceDraw(g, seat);
 
         const int top = g.TopDiscard();
         if (top == 0) {  // nothing to take: draw

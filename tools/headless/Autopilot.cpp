@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "game/Game.h"
+#include "game/Rules.h"
 #include "headless/HandPlan.h"
 #include "player/Player.h"
 
@@ -67,39 +68,11 @@ int Autopilot::Gain(int card) const {
     return PlanContract(hand, g_.Round).score - before;
 }
 
-bool Autopilot::Fits(const MeldRecord& m, int value, int suit) {
-    if (!m.Complete) return false;
-    if (m.Kind == kKindSet) return value == m.SetValue;
-    if (m.Kind != kKindRun || suit != m.RunSuit) return false;
-    return value == m.High + 1 || (m.High == 13 && value == 1) || value == m.Low - 1;
-}
-
-bool Autopilot::JokerFits(const MeldRecord& m, int& value, int& suit) {
-    if (!m.Complete) return false;
-    if (m.Kind == kKindSet) {
-        value = m.SetValue;
-        suit = SuitNone;
-        return value >= 1 && value <= 13;
-    }
-    if (m.Kind != kKindRun) return false;
-    suit = m.RunSuit;
-    if (m.High >= 1 && m.High <= 12) {
-        value = m.High + 1;
-    } else if (m.High == 13) {
-        value = 1;  // the high Ace
-    } else if (m.Low >= 2) {
-        value = m.Low - 1;
-    } else {
-        return false;
-    }
-    return true;
-}
-
 bool Autopilot::FitsTable(int card) const {
     for (int slot = 1; slot <= kMeldSlots; ++slot) {
         const MeldRecord& m = g_.MeldTable[slot];
         int value = 0, suit = 0;
-        if (IsJoker(card) ? JokerFits(m, value, suit) : Fits(m, NaturalValue(card), NaturalSuit(card)))
+        if (IsJoker(card) ? JokerLayOffValue(m, value, suit) : MayLayOff(m, NaturalValue(card), NaturalSuit(card)))
             return true;
     }
     return false;
@@ -245,7 +218,7 @@ bool Autopilot::LayOffOne() {
             if (WasRefused(c, slot)) continue;
             const MeldRecord& m = g_.MeldTable[slot];
             PlannedCard card{c, NaturalValue(c), NaturalSuit(c)};
-            if (IsJoker(c) ? !JokerFits(m, card.value, card.suit) : !Fits(m, card.value, card.suit)) continue;
+            if (IsJoker(c) ? !JokerLayOffValue(m, card.value, card.suit) : !MayLayOff(m, card.value, card.suit)) continue;
             if (!LayOnColumn(card, slot)) continue;
             ++counts_.layOffs;
             return true;

@@ -18,7 +18,6 @@ namespace meldora {
 
 class Game;
 enum class Key;
-struct MeldRecord;
 struct PlannedCard;
 
 struct AutopilotCounts {
@@ -80,10 +79,6 @@ private:
     // ---- deciding ------------------------------------------------------------------
     // How much the card would bring the hand nearer the contract.
     int Gain(int card) const;
-    // A card standing for (value, suit) would be taken by the meld as a lay-off.
-    static bool Fits(const MeldRecord& m, int value, int suit);
-    // The value and suit a Joker takes to be laid off onto the meld.
-    static bool JokerFits(const MeldRecord& m, int& value, int& suit);
     bool FitsTable(int card) const;
     int ChooseDiscard() const;
 

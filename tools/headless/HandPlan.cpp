@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "robots/CardPicker.h"
+
 namespace meldora {
 
 namespace {
@@ -116,22 +118,9 @@ struct Search {
 
 // The cards of the chosen melds, taken from the hand in card-number order.
 std::vector<PlannedMeld> Materialise(const std::vector<int>& hand, const std::vector<Candidate>& melds) {
-    std::vector<int> free(hand);
-    std::sort(free.begin(), free.end());
-    // The first free card that `wanted` accepts, taken out of the hand.
-    auto take = [&](auto wanted) {
-        for (int& c : free)
-            if (c != 0 && wanted(c)) {
-                const int card = c;
-                c = 0;
-                return card;
-            }
-        return 0;
-    };
-    auto takeNatural = [&](int value, int suit) {
-        return take([&](int c) { return !IsJoker(c) && NaturalValue(c) == value && (suit == 0 || NaturalSuit(c) == suit); });
-    };
-    auto takeJoker = [&] { return take(IsJoker); };
+    std::vector<int> sorted(hand);
+    std::sort(sorted.begin(), sorted.end());
+    CardPicker pick(sorted);
     std::vector<PlannedMeld> out;
     for (const Candidate& m : melds) {
         PlannedMeld pm{m.kind, m.missing, {}};
@@ -141,16 +130,16 @@ std::vector<PlannedMeld> Materialise(const std::vector<int>& hand, const std::ve
         }
         if (m.kind == kKindSet) {
             for (int i = 0; i < 3 - (m.joker ? 1 : 0); ++i)
-                if (const int c = takeNatural(m.key, 0)) pm.cards.push_back({c, m.key, NaturalSuit(c)});
-            if (m.joker) pm.cards.push_back({takeJoker(), m.key, SuitNone});
+                if (const int c = pick.TakeNatural(m.key, SuitNone)) pm.cards.push_back({c, m.key, NaturalSuit(c)});
+            if (m.joker) pm.cards.push_back({pick.TakeJoker(), m.key, SuitNone});
         } else {
             const int suit = kSuitCodes[m.key / 16], start = m.key % 16;
             bool jokerLeft = m.joker;
             for (int pos = start; pos < start + 4; ++pos) {
-                if (const int c = takeNatural(NaturalAt(pos), suit)) {
+                if (const int c = pick.TakeNatural(NaturalAt(pos), suit)) {
                     pm.cards.push_back({c, NaturalAt(pos), suit});
                 } else if (jokerLeft) {  // the Joker fills the first gap
-                    pm.cards.push_back({takeJoker(), NaturalAt(pos), suit});
+                    pm.cards.push_back({pick.TakeJoker(), NaturalAt(pos), suit});
                     jokerLeft = false;
                 }
             }

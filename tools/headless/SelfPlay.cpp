@@ -1,5 +1,7 @@
 #include "headless/SelfPlay.h"
 
+#include <algorithm>
+
 #include "headless/Invariants.h"
 #include "headless/Notation.h"
 #include "robots/Robots.h"
@@ -18,6 +20,11 @@ void SelfPlayCounts::Add(const SelfPlayCounts& o) {
     renewals += o.renewals;
     exhaustedRounds += o.exhaustedRounds;
     for (int r = 1; r <= 7; ++r) player.contractsByRound[r] += o.player.contractsByRound[r];
+    for (int s = 0; s < 4; ++s) {
+        points[s] += o.points[s];
+        wins[s] += o.wins[s];
+        for (int r = 1; r <= 7; ++r) contractsBySeat[s][r] += o.contractsBySeat[s][r];
+    }
     player.layOffs += o.player.layOffs;
     player.jokerSwaps += o.player.jokerSwaps;
     player.discardsTaken += o.player.discardsTaken;
@@ -29,8 +36,10 @@ void SelfPlayCounts::Add(const SelfPlayCounts& o) {
     faults.insert(faults.end(), o.faults.begin(), o.faults.end());
 }
 
-SelfPlay::SelfPlay(std::uint64_t seed, bool check)
-    : rng_(seed), g_(host_, rng_, settings_, TheRobots()), check_(check) {
+SelfPlay::SelfPlay(std::uint64_t seed, bool check) : SelfPlay(seed, check, TheRobots()) {}
+
+SelfPlay::SelfPlay(std::uint64_t seed, bool check, RobotSeats& robots)
+    : rng_(seed), g_(host_, rng_, settings_, robots), check_(check) {
     settings_.NoAnimation = true;
     settings_.NoSound = true;
     g_.onTurnDone = [this](int seat) { Observe(seat); };
@@ -93,6 +102,8 @@ void SelfPlay::EndOfRound() {
     ++counts_.rounds;
     for (int s = 1; s <= 3; ++s)
         if (g_.HasContract[s]) ++counts_.contractsByRound[g_.Round];
+    for (int s = 0; s < 4; ++s)
+        if (g_.HasContract[s]) ++counts_.contractsBySeat[s][g_.Round];
     counts_.renewals += g_.StockRenewals;
     bool emptyHand = false;
     for (int s = 0; s < 4; ++s)
@@ -133,6 +144,15 @@ void SelfPlay::PlayGame() {
         }
     }
     counts_.player = pilot_.counts();
+    if (g_.GameOver) {
+        int lowest = g_.Totals[0], sharing = 0;
+        for (int s = 0; s < 4; ++s) lowest = std::min(lowest, g_.Totals[s]);
+        for (int s = 0; s < 4; ++s) sharing += g_.Totals[s] == lowest ? 1 : 0;
+        for (int s = 0; s < 4; ++s) {
+            counts_.points[s] += g_.Totals[s];
+            if (g_.Totals[s] == lowest) counts_.wins[s] += 1.0 / sharing;
+        }
+    }
     for (const std::string& s : host_.sounds)
         if (s == "\\MayID.wav" || s == "\\MayIC.wav" || s == "\\MayIJ.wav") ++counts_.robotClaims;
     for (const std::string& m : host_.systemMessages) counts_.faults.push_back("error: " + m);

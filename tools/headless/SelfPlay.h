@@ -25,6 +25,9 @@ struct SelfPlayCounts {
     int renewals = 0;              // stock renewals
     int exhaustedRounds = 0;       // rounds ended by the third renewal
     AutopilotCounts player;        // what the autopilot did in the player's seat
+    long long points[4] = {};      // each seat's game totals, added up
+    double wins[4] = {};           // games won; a shared lowest total shares the game
+    int contractsBySeat[4][8] = {};  // contracts on the table when each round ended
     std::vector<std::string> faults;  // broken invariants, with where
 
     void Add(const SelfPlayCounts& other);
@@ -35,7 +38,9 @@ public:
     // With `check`, the table, its layout and the board are checked after
     // every turn and at every deal; broken rules land in counts().faults.
     // Errors the game reports always count.
+    // `robots` play West, North and East (the designed robots unless told).
     explicit SelfPlay(std::uint64_t seed, bool check = true);
+    SelfPlay(std::uint64_t seed, bool check, RobotSeats& robots);
 
     // The player's cards are moved with the keys alone from now on.
     void UseKeys() { pilot_.useKeys(); }
