@@ -247,9 +247,10 @@ constexpr Rect kLblP{120, 10680, 15360, 360};
 constexpr Rect kLblInfo{4200, 6600, 7200, 480};
 constexpr Rect kLblTitle{2400, 3600, 10800, 1200};
 
-// The opening show before the welcome: two columns of card faces.
-constexpr Point kOpeningLeftColumn{1000, 1800};
-constexpr Point kOpeningRightColumn{12450, 1950};
+// The opening show before the welcome: two columns of card faces, below
+// the West and East names so that both stay readable.
+constexpr Point kOpeningLeftColumn{1000, 2700};
+constexpr Point kOpeningRightColumn{12450, 2850};
 constexpr int kOpeningStep = 450;
 
 }  // namespace meldora::layout
