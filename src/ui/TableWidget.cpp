@@ -51,6 +51,13 @@ LabelStyle StyleOf(const QString& name) {
 
 bool IsPlayerMeldLabel(int m) { return m >= 7 && m <= 9; }  // the player's slots
 
+// The pixels an item of the table may touch. At a fractional scale an
+// edge falls inside a device pixel, which smoothing shares with the
+// neighbour, and a region is rounded to device pixels on its way to the
+// painter: one more pixel all round covers both, so that repainting part
+// of the table gives the same pixels as repainting all of it.
+QRect Reach(const QRect& r) { return r.adjusted(-2, -2, 2, 2); }
+
 }  // namespace
 
 TableWidget::TableWidget(CardArt& art, QWidget* parent) : QWidget(parent), art_(art) {
@@ -563,13 +570,13 @@ void TableWidget::updateChanged() {
     std::size_t i = 0, j = 0;
     while (i < before.size() || j < after.size()) {
         if (j == after.size() || (i < before.size() && byItem(before[i], after[j]))) {
-            dirty += before[i++].rect;
+            dirty += Reach(before[i++].rect);
         } else if (i == before.size() || byItem(after[j], before[i])) {
-            dirty += after[j++].rect;
+            dirty += Reach(after[j++].rect);
         } else {
             const SceneItem& a = before[i++];
             const SceneItem& b = after[j++];
-            if (a.rect != b.rect || a.look != b.look || a.z != b.z) dirty += QRegion(a.rect) + b.rect;
+            if (a.rect != b.rect || a.look != b.look || a.z != b.z) dirty += QRegion(Reach(a.rect)) + Reach(b.rect);
         }
     }
     scene_ = std::move(now);
@@ -589,10 +596,12 @@ const QPixmap& TableWidget::cloth() {
     }
     if (key == clothKey_) return cloth_;
     clothKey_ = key;
-    cloth_ = QPixmap(size() * dpr);
+    // A device pixel more each way than the widget may cover once it lies
+    // on whole device pixels.
+    cloth_ = QPixmap(static_cast<int>(std::ceil(width() * dpr)) + 1, static_cast<int>(std::ceil(height() * dpr)) + 1);
     cloth_.setDevicePixelRatio(dpr);
     QPainter p(&cloth_);
-    p.fillRect(rect(), kFeltDark);
+    p.fillRect(QRectF(QPointF(), QSizeF(cloth_.size()) / dpr), kFeltDark);
     const TableGeometry g = mapping();
     const QRectF table = g.tableRect();
     QRadialGradient gradient(table.center(), std::max(table.width(), table.height()) * 0.7);
@@ -623,15 +632,28 @@ void TableWidget::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     const QRegion& region = e->region();
     const qreal dpr = devicePixelRatioF();
-    for (const QRect& r : region)
-        p.drawPixmap(r.topLeft(), cloth(), QRect(r.topLeft() * dpr, r.size() * dpr));
+    // Pixmaps are copied pixel for pixel onto whole device pixels. Scaled to
+    // a fractional place, the painter samples them one way under a simple
+    // clip and another under a region, and a partial repaint would not
+    // match a whole one. The cloth is drawn whole, cut to the region.
+    const QTransform logical = p.worldTransform();
+    const QTransform toDevice = p.deviceTransform();
+    const QTransform devicePixels = toDevice.inverted() * logical;
+    const auto drawPixels = [&](QPointF at, const QPixmap& pixmap) {
+        const QPointF d = toDevice.map(at);
+        p.setWorldTransform(devicePixels);
+        p.drawPixmap(QRectF(QPointF(std::round(d.x()), std::round(d.y())), QSizeF(pixmap.size())), pixmap,
+                     QRectF(pixmap.rect()));
+        p.setWorldTransform(logical);
+    };
+    drawPixels(QPointF(0, 0), cloth());
     if (!model_) return;
     const TableModel& m = *model_;
     const TableGeometry g = mapping();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     for (const SceneItem& it : scene_) {
-        if (!region.intersects(it.rect)) continue;
+        if (!region.intersects(Reach(it.rect))) continue;
         switch (it.kind) {
         case Item::Melds:
             paintFramMelds(p);
@@ -650,7 +672,7 @@ void TableWidget::paintEvent(QPaintEvent* e) {
         }
         case Item::Card: {
             const CardImage& c = m.Cds[it.index];
-            p.drawPixmap(it.rect.topLeft(), art_.pixmap(c.Picture, it.rect.size(), dpr));
+            drawPixels(it.rect.topLeft(), art_.pixmap(c.Picture, it.rect.size(), dpr));
             break;
         }
         case Item::Label:
