@@ -53,13 +53,9 @@ public:
     // tip and accessible name.
     void text(const QString& where, const QString& full, const QString& shown, const QFont& font, QSize need,
               QSize room, const QString& tip, const QString& accessible) {
+        const auto size = [](QSize z) { return QStringLiteral("%1x%2").arg(z.width()).arg(z.height()); };
         if (need.width() > room.width() || need.height() > room.height())
-            note(QStringLiteral("%1 \"%2\" needs %3x%4 pixels, has %5x%6")
-                     .arg(where, shown)
-                     .arg(need.width())
-                     .arg(need.height())
-                     .arg(room.width())
-                     .arg(room.height()));
+            note(QStringLiteral("%1 \"%2\" needs %3 pixels, has %4").arg(where, shown, size(need), size(room)));
         if (QFontInfo(font).pixelSize() < kReadablePixels)
             note(QStringLiteral("%1 \"%2\" is %3 pixels high").arg(where, shown).arg(QFontInfo(font).pixelSize()));
         if (shown == full) return;
@@ -85,10 +81,7 @@ public:
     // A control lies whole inside what holds it, and status panels side by side.
     void whole(const QWidget* w) {
         const QWidget* holder = w->parentWidget();
-        if (!holder->rect().contains(w->geometry()))
-            note(QStringLiteral("%1 at %2,%3 %4x%5 runs out of %6 (%7x%8)")
-                     .arg(w->objectName()).arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())
-                     .arg(holder->objectName()).arg(holder->width()).arg(holder->height()));
+        if (!holder->rect().contains(w->geometry())) note(w->objectName() + " runs out of " + holder->objectName());
         if (qobject_cast<const QStatusBar*>(holder))
             for (const QLabel* other : holder->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
                 if (other != w && other->isVisible() && other->geometry().intersects(w->geometry()))
@@ -156,8 +149,7 @@ public:
             const QRect drawn = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
                                                     QSize(fm.horizontalAdvance(text), fm.height()), caption->geometry());
             if (!p->focusFrame().adjusted(1, 1, -1, -1).contains(drawn))
-                note(QStringLiteral("%1 \"%2\" at %3,%4 %5x%6 crosses its focus frame").arg(p->objectName(), text)
-                         .arg(drawn.x()).arg(drawn.y()).arg(drawn.width()).arg(drawn.height()));
+                note(QStringLiteral("%1 \"%2\" crosses its focus frame").arg(p->objectName(), text));
         }
     }
 
@@ -337,29 +329,21 @@ void TestTextFit::partialRepaintIsWhole() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    QStringList faults;
     int step = 0;
+    QImage partial, whole;  // at the first step where they differ
     const auto shown = [&] { return window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32); };
     t.host.onPause = [&] {
         const int before = paints;
         table.sync(t.g.ui);
         if (!QTest::qWaitFor([&] { return paints != before; }, 50)) return;  // nothing changed
-        if (++step % 8 != 0 || !faults.isEmpty()) return;
-        const QImage partial = shown();
+        if (++step % 8 != 0 || partial != whole) return;
+        partial = shown();
         table.repaint();
-        const QImage whole = shown();
-        if (partial != whole) {
-            int x = 0, y = 0;
-            for (y = 0; y < whole.height(); ++y) {
-                for (x = 0; x < whole.width() && partial.pixel(x, y) == whole.pixel(x, y); ++x) {}
-                if (x < whole.width()) break;
-            }
-            faults << QStringLiteral("step %1: first differing pixel at %2,%3").arg(step).arg(x).arg(y);
-        }
+        whole = shown();
     };
     t.g.RunHandler("Deal", [&] { t.g.StartNewGame(); });
     QCOMPARE_GT(step, 100);
-    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    QCOMPARE(partial, whole);
 }
 
 int main(int argc, char** argv) {
