@@ -172,7 +172,7 @@ void TestTable::controlsFollowTheModel() {
     model->LblRnd[3][2].Caption = "15";
     table->sync(*model);
     QVERIFY(board->isVisibleTo(table));
-    QCOMPARE(board->geometry(), QRect(280, 200, 1520, 613));
+    QCOMPARE(board->geometry(), QRect(213, 200, 1654, 613));
     QCOMPARE(board->findChild<QLabel*>(QStringLiteral("LblRnd3_2"))->text(), QStringLiteral("15"));
     // The board's buttons sit relative to the board: CmdFinished at (240, 3900).
     QPushButton* next = table->button(QStringLiteral("CmdFinished"));

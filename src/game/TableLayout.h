@@ -177,18 +177,18 @@ constexpr Rect kCmdSortSuits{10920, 9780, 1400, 420};
 constexpr Rect kCmdSortSame{12400, 9780, 1400, 420};
 
 // The score board; what lies on it is placed relative to its corner.
-constexpr Rect kFramScore{2100, 1500, 11400, 4600};
+constexpr Rect kFramScore{1600, 1500, 12400, 4600};
 constexpr Rect kScoreButtonRow{240, 3900, 1900, 450};  // CmdFinished; the others follow
 constexpr int kScoreButtonGap = 160;
-constexpr int kCmdShutLeft = 9100;
+constexpr int kCmdShutLeft = 10100;
 constexpr Rect kScoreName{120, 840, 2100, 360};   // seat 0; each next seat lower
 constexpr int kScoreRowStep = 480;
-constexpr Rect kScoreRound{2280, 840, 960, 360};  // round 1 of seat 0
-constexpr int kScoreRoundStep = 1020;
-constexpr Rect kScoreTotal{9420, 840, 1500, 360};
+constexpr Rect kScoreRound{2280, 840, 1090, 360};  // round 1 of seat 0
+constexpr int kScoreRoundStep = 1150;
+constexpr Rect kScoreTotal{10370, 840, 1500, 360};
 constexpr int kScoreHeadingRise = 390;  // column heads above the first row
 constexpr int kScoreHeadingHeight = 330;
-constexpr Rect kLblWhoWon{120, 3000, 11100, 720};
+constexpr Rect kLblWhoWon{120, 3000, 12100, 720};
 
 // The statistics panel: a line per seat, then the games played.
 constexpr Rect kFramstats{3600, 1800, 8400, 4200};
