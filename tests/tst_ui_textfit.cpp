@@ -38,11 +38,13 @@ namespace {
 
 const QChar kEllipsis(0x2026);
 
-QString LongName(const char* first) {
-    return QString::fromLatin1(first) + QStringLiteral(" Maximiliane Konstanze von Hohenberg-Wittelsbach");
+// Long names; one of hundreds of letters with no space to break a line at.
+QString LongName(const char* first, const QString& gap = QStringLiteral(" ")) {
+    return QStringList{QString::fromLatin1(first), "Maximiliane", "Konstanze", "von", "Hohenberg", "und", "Wittelsbach"}
+        .join(gap);
 }
 
-bool HasLongName(const QString& text) { return text.contains(QLatin1String(" Konstanze von ")); }
+bool HasLongName(const QString& text) { return text.contains(QLatin1String("Konstanze")); }
 
 class Judge {
 public:
@@ -212,7 +214,7 @@ void TestTextFit::textsFit() {
     Game& g = w.game();
     g.settings.NoAnimation = false;  // the opening show
     if (longNames)
-        g.settings.SeatNames = {LongName("Alexandra").toStdString(), LongName("Bernadette").toStdString(),
+        g.settings.SeatNames = {LongName("Alexandra", "").repeated(5).toStdString(), LongName("Bernadette").toStdString(),
                                 LongName("Cornelia").toStdString(), LongName("Dorothea").toStdString()};
     w.show();
     w.activateWindow();

@@ -130,9 +130,10 @@ void TablePanel::sync(const TableModel& model, const TableGeometry& g, const QSt
         // A one-line label too long for its place shows its names shortened,
         // and the whole line as its tool tip.
         const QString text = Q(c.Caption);
+        const QFontMetrics fm = cell.widget->fontMetrics();
         const QString shown = cell.widget->wordWrap()
-                                  ? text
-                                  : ElideNames(cell.widget->fontMetrics(), text, names, TextRoom(cell.widget));
+                                  ? FitWrapped(fm, text, names, {TextRoom(cell.widget), cell.widget->contentsRect().height()})
+                                  : ElideNames(fm, text, names, TextRoom(cell.widget));
         cell.widget->setText(shown);
         cell.widget->setToolTip(shown == text ? Q(c.ToolTip) : text);
         cell.widget->setAccessibleName(text);

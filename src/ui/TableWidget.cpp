@@ -329,15 +329,20 @@ void TableWidget::placeChildren() {
         b.widget->setVisible(c.Visible);
     }
 
-    // The yellow pop-up grows about its middle when its text needs more lines.
+    // The yellow pop-up grows about its middle when its text needs more
+    // lines, up to four times its height; past that its names are shortened.
     const Control& info = m.LblInfo;
     QRect place = g.toPixelRect(info.Left, info.Top, info.Width, info.Height);
     info_->setFont(TableFont(info.FontSize > 0 ? info.FontSize : 10, g.scale, true));
-    info_->setText(Q(info.Caption));
+    const QString text = Q(info.Caption);
+    const int frame = 2 * info_->frameWidth();
+    const QString shown = FitWrapped(info_->fontMetrics(), text, names_, QSize(place.width(), 4 * place.height()) - QSize(frame, frame));
+    info_->setText(shown);
+    info_->setToolTip(shown == text ? Q(info.ToolTip) : text);
+    info_->setAccessibleName(text);
     const int needed = info_->heightForWidth(place.width());
     if (needed > place.height()) place.adjust(0, -(needed - place.height()) / 2, 0, (needed - place.height() + 1) / 2);
     info_->setGeometry(place);
-    info_->setToolTip(Q(info.ToolTip));
     info_->setVisible(info.Visible);
 
     // Child windows above the painted table, in the model's stacking order.

@@ -79,6 +79,12 @@ QString ElideNames(const QFontMetrics& fm, const QString& text, const QStringLis
     return fm.elidedText(text, Qt::ElideRight, width);
 }
 
+QString FitWrapped(const QFontMetrics& fm, const QString& text, const QStringList& names, QSize room) {
+    const QRect need = fm.boundingRect(QRect(QPoint(), room), Qt::TextWordWrap, text);
+    if (need.width() <= room.width() && need.height() <= room.height()) return text;
+    return ElideNames(fm, text, names, room.width());
+}
+
 int TextRoom(const QLabel* label) {
     int room = label->contentsRect().width() - 2 * label->margin();
     // A framed label keeps its text half an x from the side it is aligned to.

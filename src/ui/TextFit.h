@@ -19,6 +19,11 @@ namespace meldora::ui {
 // of the line leaves. A line with no name in it is cut at its end.
 QString ElideNames(const QFontMetrics& metrics, const QString& text, const QStringList& names, int width);
 
+// A word-wrapped text as it fits `room`: unchanged when its lines fit,
+// else (a name too long for a line, or too many lines) on one line with
+// its names shortened.
+QString FitWrapped(const QFontMetrics& metrics, const QString& text, const QStringList& names, QSize room);
+
 // The width a label's text may take: inside its frame, margin and indent.
 int TextRoom(const QLabel* label);
 
