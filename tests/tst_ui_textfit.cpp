@@ -127,11 +127,19 @@ public:
         QList<const QPushButton*> buttons;
         const std::vector<TableWidget::PaintedText> texts = w.table()->paintedTexts();
         QString look;
-        const auto place = [](const QRect& r) { return QStringLiteral("@%1,%2,%3,%4|").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); };
-        for (const QLabel* l : w.findChildren<QLabel*>())
-            if (l->isVisible() && !l->text().isEmpty()) labels << l, look += l->text() + l->styleSheet() + place(l->geometry());
-        for (const QPushButton* b : w.findChildren<QPushButton*>())
-            if (b->isVisible()) buttons << b, look += b->text() + place(b->geometry());
+        const auto place = [](const QRect& r) {
+            return QStringLiteral("@%1,%2,%3,%4|").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+        };
+        for (const QLabel* l : w.findChildren<QLabel*>()) {
+            if (!l->isVisible() || l->text().isEmpty()) continue;
+            labels << l;
+            look += l->text() + l->styleSheet() + place(l->geometry());
+        }
+        for (const QPushButton* b : w.findChildren<QPushButton*>()) {
+            if (!b->isVisible()) continue;
+            buttons << b;
+            look += b->text() + place(b->geometry());
+        }
         for (const TableWidget::PaintedText& t : texts) look += t.shown + place(t.rect);
         if (look == look_) return;
         look_ = look;
@@ -333,7 +341,9 @@ void TestTextFit::partialRepaintIsWhole() {
 
     int step = 0;
     QImage partial, whole;  // at the first step where they differ
-    const auto shown = [&] { return window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32); };
+    const auto shown = [&] {
+        return window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    };
     t.host.onPause = [&] {
         const int before = paints;
         table.sync(t.g.ui);

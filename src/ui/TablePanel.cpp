@@ -131,9 +131,9 @@ void TablePanel::sync(const TableModel& model, const TableGeometry& g, const QSt
         // and the whole line as its tool tip.
         const QString text = Q(c.Caption);
         const QFontMetrics fm = cell.widget->fontMetrics();
-        const QString shown = cell.widget->wordWrap()
-                                  ? FitWrapped(fm, text, names, {TextRoom(cell.widget), cell.widget->contentsRect().height()})
-                                  : ElideNames(fm, text, names, TextRoom(cell.widget));
+        const QSize room(TextRoom(cell.widget), cell.widget->contentsRect().height());
+        const QString shown =
+            cell.widget->wordWrap() ? FitWrapped(fm, text, names, room) : ElideNames(fm, text, names, room.width());
         cell.widget->setText(shown);
         cell.widget->setToolTip(shown == text ? Q(c.ToolTip) : text);
         cell.widget->setAccessibleName(text);

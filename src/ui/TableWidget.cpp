@@ -54,7 +54,7 @@ bool IsPlayerMeldLabel(int m) { return m >= 7 && m <= 9; }  // the player's slot
 // The pixels an item of the table may touch. At a fractional scale an
 // edge falls inside a device pixel, which smoothing shares with the
 // neighbour, and a region is rounded to device pixels on its way to the
-// painter: one more pixel all round covers both, so that repainting part
+// painter: two more pixels all round cover both, so that repainting part
 // of the table gives the same pixels as repainting all of it.
 QRect Reach(const QRect& r) { return r.adjusted(-2, -2, 2, 2); }
 
@@ -336,7 +336,8 @@ void TableWidget::placeChildren() {
     info_->setFont(TableFont(info.FontSize > 0 ? info.FontSize : 10, g.scale, true));
     const QString text = Q(info.Caption);
     const int frame = 2 * info_->frameWidth();
-    const QString shown = FitWrapped(info_->fontMetrics(), text, names_, QSize(place.width(), 4 * place.height()) - QSize(frame, frame));
+    const QString shown =
+        FitWrapped(info_->fontMetrics(), text, names_, QSize(place.width() - frame, 4 * place.height() - frame));
     info_->setText(shown);
     info_->setToolTip(shown == text ? Q(info.ToolTip) : text);
     info_->setAccessibleName(text);
@@ -435,12 +436,16 @@ std::vector<TableWidget::PaintedText> TableWidget::textsOf(const SceneItem& item
         const Control& f = m.FramLatestPoints;
         const QRect frame = g.toPixelRect(f.Left, f.Top, f.Width, f.Height);
         const int captionTop = 45;
-        add(QStringLiteral("FramLatestPoints"), f,
-            TablePanel::childRect({"", "", true, true, 120, captionTop, f.Width - 120, layout::kLatestPointsLine.top - captionTop}, g)
-                .translated(frame.topLeft()),
+        Control caption;
+        caption.Left = 120;
+        caption.Top = captionTop;
+        caption.Width = f.Width - 120;
+        caption.Height = layout::kLatestPointsLine.top - captionTop;
+        add(QStringLiteral("FramLatestPoints"), f, TablePanel::childRect(caption, g).translated(frame.topLeft()),
             tableFont(f, 9, true), QColor(0, 0, 120), Qt::AlignLeft | Qt::AlignTop);
         auto cell = [&](const QString& name, const Control& c, bool bold) {
-            add(name, c, TablePanel::childRect(c, g).translated(frame.topLeft()), tableFont(c, 9, bold), Qt::black, kLine);
+            add(name, c, TablePanel::childRect(c, g).translated(frame.topLeft()), tableFont(c, 9, bold), Qt::black,
+                kLine);
         };
         for (int i = 1; i <= 4; ++i) cell(QStringLiteral("LblLatestPoints%1").arg(i), m.LblLatestPoints[i], false);
         cell(QStringLiteral("LblToRnd"), m.LblToRnd, true);
