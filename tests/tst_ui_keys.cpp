@@ -36,13 +36,13 @@ int FindCard(const Game& g, const char* text, bool inHand) {
     return 0;
 }
 
-// Where the keyboard lets a card go for a target, as the player's mouse
-// would: the card's corner onto the column's next free row, or onto the
-// discard area.
+// Where the player's mouse lets a card go for a target: the card's corner
+// onto the column's next free row, far enough inside the column that a
+// pixel's rounding on a small table keeps it there, or onto the discard area.
 QPointF DropSpot(const Game& g, int target) {
     if (target == 0) return {layout::kDiscardArea.left + 300.0, layout::kDiscardArea.top + 200.0};
     const int rows = std::min(g.MeldTable[target].Count, 12);
-    return {layout::MeldColumnLeft(target) + 5.0, layout::kMeldCardTop + layout::kMeldCardStep * rows + 0.0};
+    return {layout::MeldColumnLeft(target) + 100.0, layout::kMeldCardTop + layout::kMeldCardStep * rows + 0.0};
 }
 
 class Session {

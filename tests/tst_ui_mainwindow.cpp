@@ -70,7 +70,6 @@ private slots:
     void accessKeysAreUnique();
     void startUp_data();
     void startUp();
-    void longNamesStayInTheirPlace();
     void helpAndAboutOpenModelessOnce();
     void closing_data();
     void closing();
@@ -173,24 +172,6 @@ void TestMainWindow::startUp() {
     w.command(QStringLiteral("MnuSpeech"))->trigger();
     QVERIFY(g.settings.Speech);
     QCOMPARE(checked(), read + QStringList("Speak cards and moves on and off"));
-}
-
-void TestMainWindow::longNamesStayInTheirPlace() {
-    MainWindow w;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QSize size = w.size();
-    const std::string name(400, 'W');
-    w.game().settings.SeatNames[1] = name;
-    w.game().ui.StatusPanel[5] = name + " playing now.";
-    w.game().ui.ScoreNames[1].Caption = name;
-    w.game().ui.FramScore.Visible = true;
-    w.syncView();
-    QCOMPARE(w.size(), size);
-    QVERIFY(w.statusPanel(5)->text().endsWith(QChar(0x2026)));  // cut short, in full in its tool tip
-    QCOMPARE(w.statusPanel(5)->toolTip().size(), int(name.size()) + 13);
-    auto* cell = w.table()->panel(QStringLiteral("FramScore"))->findChild<QLabel*>(QStringLiteral("ScoreNames1"));
-    QVERIFY(cell->fontMetrics().horizontalAdvance(cell->text()) <= cell->width());
 }
 
 void TestMainWindow::helpAndAboutOpenModelessOnce() {

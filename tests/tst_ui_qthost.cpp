@@ -152,10 +152,10 @@ private slots:
         // Panels 0, 1, 2 for one, two (either side of the centre line 2250, 23
         // twips off it) and three buttons; with only the third caption it stays
         // where it was drawn and panel 0 is centred. -1 is hidden.
-        const QList<std::tuple<bool, bool, QList<int>>> rows{{false, false, {1545, -1, -1}},
-                                                             {true, false, {817, 2273, -1}},
-                                                             {true, true, {90, 1545, 3000}},
-                                                             {false, true, {1545, -1, 3000}}};
+        const QList<std::tuple<bool, bool, QList<int>>> rows{{false, false, {1530, -1, -1}},
+                                                             {true, false, {787, 2273, -1}},
+                                                             {true, true, {45, 1530, 3015}},
+                                                             {false, true, {1530, -1, 3015}}};
         for (const auto& [button1, button2, lefts] : rows) {
             MessageLayoutIn in;
             in.promptHeight = 600;
@@ -190,7 +190,7 @@ private slots:
         const MessageLayout& l = form.layout();
         QCOMPARE(l.height, l.prompt.height + 1140);  // grown with the prompt, the panels under it
         QVERIFY(l.prompt.height >= 2 * 15 * form.promptLabel()->fontMetrics().height());
-        QCOMPARE(form.Pic1(0)->geometry(), QRect(54, l.panel[0].top / 15, 94, 25));  // 817 twips is 54 pixels
+        QCOMPARE(form.Pic1(0)->geometry(), QRect(52, l.panel[0].top / 15, 96, 25));  // 787 twips is 52 pixels
         QVERIFY(form.Pic1(1)->isVisibleTo(&form) && !form.Pic1(2)->isVisibleTo(&form));
     }
 

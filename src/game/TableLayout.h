@@ -157,27 +157,27 @@ constexpr Path DiscardPath(int seat) {
 
 // ---- controls ----------------------------------------------------------------------
 // Buttons under the player's hand.
-constexpr Rect kCmdStock{2120, 9780, 1900, 420};
-constexpr Rect kCmdDiscard{4100, 9780, 1900, 420};
-constexpr Rect kCmdMayI{6080, 9780, 1300, 420};
-constexpr Rect kCmdPass{7460, 9780, 1300, 420};
-constexpr Rect kCmdTakeBack{8840, 9780, 1500, 420};
-constexpr Rect kCmdSortSuits{10420, 9780, 1400, 420};
-constexpr Rect kCmdSortSame{11900, 9780, 1400, 420};
+constexpr Rect kCmdStock{2120, 9780, 2150, 420};
+constexpr Rect kCmdDiscard{4350, 9780, 2150, 420};
+constexpr Rect kCmdMayI{6580, 9780, 1300, 420};
+constexpr Rect kCmdPass{7960, 9780, 1300, 420};
+constexpr Rect kCmdTakeBack{9340, 9780, 1500, 420};
+constexpr Rect kCmdSortSuits{10920, 9780, 1400, 420};
+constexpr Rect kCmdSortSame{12400, 9780, 1400, 420};
 
 // The score board; what lies on it is placed relative to its corner.
-constexpr Rect kFramScore{2100, 1500, 11400, 4600};
+constexpr Rect kFramScore{1600, 1500, 12400, 4600};
 constexpr Rect kScoreButtonRow{240, 3900, 1900, 450};  // CmdFinished; the others follow
 constexpr int kScoreButtonGap = 160;
-constexpr int kCmdShutLeft = 9100;
+constexpr int kCmdShutLeft = 10100;
 constexpr Rect kScoreName{120, 840, 2100, 360};   // seat 0; each next seat lower
 constexpr int kScoreRowStep = 480;
-constexpr Rect kScoreRound{2280, 840, 960, 360};  // round 1 of seat 0
-constexpr int kScoreRoundStep = 1020;
-constexpr Rect kScoreTotal{9420, 840, 1500, 360};
+constexpr Rect kScoreRound{2280, 840, 1090, 360};  // round 1 of seat 0
+constexpr int kScoreRoundStep = 1150;
+constexpr Rect kScoreTotal{10370, 840, 1500, 360};
 constexpr int kScoreHeadingRise = 390;  // column heads above the first row
 constexpr int kScoreHeadingHeight = 330;
-constexpr Rect kLblWhoWon{120, 3000, 11100, 720};
+constexpr Rect kLblWhoWon{120, 3000, 12100, 720};
 
 // The statistics panel: a line per seat, then the games played.
 constexpr Rect kFramstats{3600, 1800, 8400, 4200};
@@ -191,18 +191,20 @@ constexpr Rect kCmdReset{1200, 3500, 1800, 450};
 constexpr Rect kCmdSet{5400, 3500, 1800, 450};
 
 // The Joker panel: a row of the thirteen values, a row of the four suits
-// and "No Suit", each under its caption.
-constexpr Rect kFramJoker{3900, 2400, 7800, 3600};
-constexpr Rect kLblJoker{120, 360, 7560, 300};
-constexpr Rect kJokerValue{120, 720, 540, 420};  // Ace; each next value further right
-constexpr int kJokerValueStep = 580;
-constexpr Rect kLblSuitRun{120, 1260, 5000, 600};
-constexpr Rect kLblSuitSet{5400, 1260, 2280, 600};
-constexpr Rect kJokerSuit{120, 1980, 1200, 420};  // Diamonds; each next suit further right
-constexpr int kJokerSuitStep = 1260;
-constexpr Rect kJokerNoSuit{5400, 1980, 1500, 420};
-constexpr Rect kCmdJoker{1800, 3000, 1500, 420};
-constexpr Rect kCmdCancel{4500, 3000, 1500, 420};
+// and "No Suit", each under its caption. A choice is wide enough for
+// "Queen" in the table's smallest text with the two-pixel frame of the
+// keyboard's choice round it, on the smallest table.
+constexpr Rect kFramJoker{2550, 2400, 10500, 3600};
+constexpr Rect kLblJoker{120, 360, 10260, 300};
+constexpr Rect kJokerValue{120, 720, 750, 420};  // Ace; each next value further right
+constexpr int kJokerValueStep = 780;
+constexpr Rect kLblSuitRun{120, 1260, 6240, 600};
+constexpr Rect kLblSuitSet{6600, 1260, 3780, 600};
+constexpr Rect kJokerSuit{120, 1980, 1380, 420};  // Diamonds; each next suit further right
+constexpr int kJokerSuitStep = 1500;
+constexpr Rect kJokerNoSuit{6600, 1980, 1500, 420};
+constexpr Rect kCmdJoker{3000, 3000, 1500, 420};
+constexpr Rect kCmdCancel{6000, 3000, 1500, 420};
 
 // The meld table behind the board, with a label at the head of each column.
 constexpr Rect kFramMelds{1140, 2070, 13040, 5640};
@@ -234,9 +236,10 @@ constexpr Rect kLblP{120, 10680, 15360, 360};
 constexpr Rect kLblInfo{4200, 6600, 7200, 480};
 constexpr Rect kLblTitle{2400, 3600, 10800, 1200};
 
-// The opening show before the welcome: two columns of card faces.
-constexpr Point kOpeningLeftColumn{1000, 1800};
-constexpr Point kOpeningRightColumn{12450, 1950};
+// The opening show before the welcome: two columns of card faces, below
+// the West and East names so that both stay readable.
+constexpr Point kOpeningLeftColumn{1000, 2700};
+constexpr Point kOpeningRightColumn{12450, 2850};
 constexpr int kOpeningStep = 450;
 
 // ---- where a released card goes ------------------------------------------------

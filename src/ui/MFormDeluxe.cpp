@@ -86,7 +86,7 @@ void BevelPanel::paintEvent(QPaintEvent*) {
         QPen pen(Qt::black);
         pen.setStyle(Qt::DotLine);
         p.setPen(pen);
-        p.drawRect(rect().adjusted(3, 3, -4, -4));
+        p.drawRect(focusFrame());
     }
 }
 

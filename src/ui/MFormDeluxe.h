@@ -24,6 +24,9 @@ public:
     void setSunken(bool sunken);
     bool sunken() const { return sunken_; }
     int index() const { return index_; }
+    // The dotted frame drawn while the button has the keyboard focus, just
+    // inside the bevel and clear of the caption.
+    QRect focusFrame() const { return rect().adjusted(2, 2, -3, -3); }
 
 signals:
     void clicked(int index);

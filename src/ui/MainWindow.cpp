@@ -18,6 +18,7 @@
 #include "ui/AppResources.h"
 #include "ui/HelpWindow.h"
 #include "ui/TableWidget.h"
+#include "ui/TextFit.h"
 
 namespace meldora::ui {
 
@@ -77,17 +78,22 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed, std::optional<QString>
 }
 
 // Opens at the table's own size, or smaller with the same proportions when
-// the screen's free area (at its scale factor) has no room for it.
+// the screen's free area (at its scale factor) has no room for it. Never
+// narrower than the status bar's panels: when they need more width the
+// table grows with it, as far as the screen's height allows.
 void MainWindow::fitToScreen() {
+    // The main window's layout leaves the status bar out of its least width.
+    setMinimumWidth(std::max(minimumSizeHint().width(), statusBar()->minimumSizeHint().width()));
     const int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     QSize table = table_->sizeHint();
+    if (table.width() < minimumWidth()) table = table.scaled(minimumWidth(), QWIDGETSIZE_MAX, Qt::KeepAspectRatio);
     if (const QScreen* s = screen()) {
         // Room for the window's frame, which is not known before it is shown.
         constexpr int kFrameAllowance = 48;
         const QSize room = s->availableGeometry().size() - QSize(kFrameAllowance / 2, kFrameAllowance + bars);
         table = table.scaled(room.boundedTo(table), Qt::KeepAspectRatio);
     }
-    resize(table.width(), table.height() + bars);
+    resize(std::max(table.width(), minimumWidth()), table.height() + bars);
 }
 
 MainWindow::~MainWindow() {
@@ -161,29 +167,70 @@ const char* const kStatusTips[6] = {"",
                                     "The points in your hand",
                                     "Number  cards in your hand",
                                     "Playing Now"};
+
+// The longest texts each status panel shows: the game's own lines with the
+// widest numbers they reach, every round's contract, and the robots' turns
+// under their first names; a longer name is shortened to fit.
+QStringList LongestStatusTexts(int panel) {
+    QStringList texts;
+    switch (panel) {
+    case 1: texts << QStringLiteral("Round:-  7"); break;
+    case 2:
+        for (int round = 1; round <= 7; ++round) texts << QString::fromStdString(ContractForRound(round).text);
+        break;
+    case 3: texts << QStringLiteral("Points in Hand:- 999"); break;
+    case 4: texts << QStringLiteral("Cards in Hand:-  99"); break;
+    case 5:
+        texts << QString::fromLatin1(QtHost::kNoSpeech);
+        for (const std::string& name : Settings{}.SeatNames) texts << QString::fromStdString(name) + " playing now.";
+        break;
+    }
+    return texts;
+}
+
+QStringList SeatNames(const Game& g) {
+    QStringList names;
+    for (int s = 0; s < 4; ++s) names << QString::fromStdString(g.SeatName(s));
+    return names;
+}
 }  // namespace
 
+// Each panel is as wide as the longest text it shows; the contract's panel
+// takes what the bar has over.
 void MainWindow::buildStatusBar() {
-    static const int kStretch[6] = {0, 2, 6, 3, 3, 3};
+    // The window's frame resizes it; a grip in the corner would take room
+    // the bar does not count in its least width.
+    statusBar()->setSizeGripEnabled(false);
     for (int i = 1; i <= 5; ++i) {
-        status_[i] = new QLabel(this);
-        status_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        status_[i]->setToolTip(QString::fromLatin1(kStatusTips[i]));
-        status_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        // The panels share the bar by their stretch, whatever their text.
-        status_[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        statusBar()->addWidget(status_[i], kStretch[i]);
+        QLabel* panel = new QLabel(this);
+        status_[i] = panel;
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panel->setToolTip(QString::fromLatin1(kStatusTips[i]));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        int width = 0;
+        for (const QString& text : LongestStatusTexts(i)) {
+            panel->setText(text);
+            width = std::max(width, panel->sizeHint().width());
+        }
+        panel->clear();
+        panel->setMinimumWidth(width);
+        panel->setSizePolicy(i == 2 ? QSizePolicy::Expanding : QSizePolicy::Fixed, QSizePolicy::Preferred);
+        if (i != 2) panel->setFixedWidth(width);
+        statusBar()->addWidget(panel, i == 2 ? 1 : 0);
     }
 }
 
 void MainWindow::syncView() {
     const TableModel& m = game_.ui;
+    const QStringList names = SeatNames(game_);
+    table_->setSeatNames(names);
     table_->sync(m);
     for (int i = 1; i <= 5; ++i) {
         QLabel* panel = status_[i];
         const QString text = QString::fromStdString(m.StatusPanel[i]);
-        panel->setText(panel->fontMetrics().elidedText(text, Qt::ElideRight, panel->contentsRect().width()));
-        panel->setToolTip(panel->text() == text ? QString::fromLatin1(kStatusTips[i]) : text);
+        const QString shown = ElideNames(panel->fontMetrics(), text, names, TextRoom(panel));
+        if (panel->text() != shown) panel->setText(shown);
+        panel->setToolTip(shown == text ? QString::fromLatin1(kStatusTips[i]) : text);
         // A screen reader reads the whole line, told when it changes.
         if (panel->accessibleName() != text) panel->setAccessibleName(text);
     }

@@ -27,7 +27,7 @@ struct MessageLayout {
 // Design sizes of the message window's parts.
 constexpr int kMessageWidth = 4500;
 constexpr int kMessageExtraHeight = 1140;   // window height = prompt height + this
-constexpr int kMessagePanelWidth = 1410;
+constexpr int kMessagePanelWidth = 1440;
 constexpr int kMessagePanelHeight = 375;
 constexpr int kMessagePanelBottomGap = 90;
 constexpr int kMessageIconSize = 480;

@@ -141,7 +141,7 @@ void QtHost::speechUnavailable() {
         speech_->deleteLater();  // may be inside its own signal
         speech_ = nullptr;
     }
-    if (onSpeechUnavailable) onSpeechUnavailable("Speech is not available on this computer.");
+    if (onSpeechUnavailable) onSpeechUnavailable(kNoSpeech);
 }
 
 int QtHost::ShowMessage(const std::string& prompt, const std::string& button0,

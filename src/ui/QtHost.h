@@ -35,9 +35,10 @@ public:
     std::function<void()> beforeModal;
     // Closes the program (Quit); without it the application quits.
     std::function<void()> onQuit;
-    // Called once, with the text for the status line, when there is no
-    // speech engine or it fails.
+    // Called once, with the text for the status line (kNoSpeech), when
+    // there is no speech engine or it fails.
     std::function<void(const std::string&)> onSpeechUnavailable;
+    static constexpr const char* kNoSpeech = "Speech is not available on this computer.";
 
     void Pause(int ms) override;
     void PlaySound(const std::string& file) override;

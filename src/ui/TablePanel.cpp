@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/TextFit.h"
+
 namespace meldora::ui {
 
 namespace {
@@ -20,8 +22,9 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 QFont TableFont(double points, double scale, bool bold) {
     QFont f(QStringLiteral("Serif"));
     f.setStyleHint(QFont::Serif);
-    // A point is 20 twips; at 100% a pixel is 15 twips.
-    f.setPixelSize(std::max(6, static_cast<int>(std::lround(points * 20.0 / kTwipsPerPixel * scale))));
+    // A point is 20 twips; at 100% a pixel is 15 twips. A table shrunk to
+    // fit a small screen keeps its texts readable.
+    f.setPixelSize(std::max(kReadablePixels, static_cast<int>(std::lround(points * 20.0 / kTwipsPerPixel * scale))));
     f.setBold(bold);
     return f;
 }
@@ -35,6 +38,14 @@ TablePanel::TablePanel(const QString& name, ControlOf frame, QWidget* parent)
     pal.setColor(QPalette::WindowText, Qt::black);
     pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 150, 150));
     setPalette(pal);
+    // The caption along the top; a press on it moves the panel.
+    caption_ = new QLabel(this);
+    caption_->setObjectName(QStringLiteral("Caption"));
+    caption_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    caption_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette cp = caption_->palette();
+    cp.setColor(QPalette::WindowText, QColor(0, 0, 120));
+    caption_->setPalette(cp);
     hide();
 }
 
@@ -83,12 +94,16 @@ QRect TablePanel::childRect(const Control& c, const TableGeometry& g) {
     return QRect(px(c.Left), px(c.Top), px(c.Left + c.Width) - px(c.Left), px(c.Top + c.Height) - px(c.Top));
 }
 
-void TablePanel::sync(const TableModel& model, const TableGeometry& g) {
+void TablePanel::sync(const TableModel& model, const TableGeometry& g, const QStringList& names) {
     const Control& f = frame_(model);
-    scale_ = g.scale;
-    caption_ = Q(f.Caption);
+    setVisible(f.Visible);
+    if (!f.Visible) return;
     setToolTip(Q(f.ToolTip));
     setGeometry(g.toPixelRect(f.Left, f.Top, f.Width, f.Height));
+    const int pad = static_cast<int>(std::lround(6 * g.scale));
+    caption_->setFont(TableFont(kLabelPoints, g.scale, true));
+    caption_->setText(Q(f.Caption));
+    caption_->setGeometry(pad * 2, pad, width() - pad * 3, caption_->fontMetrics().height());
     for (Cell& cell : cells_) {
         if (cell.place) {
             const QRect r = cell.place(model);
@@ -103,14 +118,8 @@ void TablePanel::sync(const TableModel& model, const TableGeometry& g) {
         }
         const Control& c = cell.control(model);
         const QRect r = childRect(c, g);
-        cell.widget->setToolTip(Q(c.ToolTip));
         cell.widget->setGeometry(r);
         cell.widget->setFont(TableFont(c.FontSize > 0 ? c.FontSize : kLabelPoints, g.scale, cell.bold));
-        // A one-line label is cut short rather than running past its place.
-        const QString text = Q(c.Caption);
-        cell.widget->setText(cell.widget->wordWrap() ? text
-                                                     : cell.widget->fontMetrics().elidedText(text, Qt::ElideRight, r.width()));
-        cell.widget->setEnabled(c.Enabled);
         if (cell.clickable) {
             // Chosen: a single line; the keyboard's choice: a dotted blue one.
             const QString style = c.Focused ? QStringLiteral("border: 2px %1 rgb(0, 90, 200);").arg(c.Marked ? "solid" : "dotted")
@@ -118,9 +127,19 @@ void TablePanel::sync(const TableModel& model, const TableGeometry& g) {
                                              : QString();
             if (cell.widget->styleSheet() != style) cell.widget->setStyleSheet(style);
         }
+        // A one-line label too long for its place shows its names shortened,
+        // and the whole line as its tool tip.
+        const QString text = Q(c.Caption);
+        const QFontMetrics fm = cell.widget->fontMetrics();
+        const QSize room(TextRoom(cell.widget), cell.widget->contentsRect().height());
+        const QString shown =
+            cell.widget->wordWrap() ? FitWrapped(fm, text, names, room) : ElideNames(fm, text, names, room.width());
+        cell.widget->setText(shown);
+        cell.widget->setToolTip(shown == text ? Q(c.ToolTip) : text);
+        cell.widget->setAccessibleName(text);
+        cell.widget->setEnabled(c.Enabled);
         cell.widget->setVisible(c.Visible && c.Width > 0 && c.Height > 0);
     }
-    setVisible(f.Visible);
     update();
 }
 
@@ -137,12 +156,6 @@ void TablePanel::paintEvent(QPaintEvent*) {
     p.setPen(kDark);
     p.drawLine(b.bottomLeft(), b.bottomRight());
     p.drawLine(b.topRight(), b.bottomRight());
-    if (!caption_.isEmpty()) {
-        p.setFont(TableFont(kLabelPoints, scale_, true));
-        p.setPen(QColor(0, 0, 120));
-        const int pad = static_cast<int>(std::lround(6 * scale_));
-        p.drawText(rect().adjusted(pad * 2, pad, -pad, 0), Qt::AlignTop | Qt::AlignLeft, caption_);
-    }
 }
 
 void TablePanel::mousePressEvent(QMouseEvent* e) {

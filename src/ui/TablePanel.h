@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -31,8 +32,9 @@ public:
     // A fixed heading at a place (twips, relative to the panel).
     void addHeading(const QString& text, RectOf place);
 
-    // Shows, places and captions the panel and its labels.
-    void sync(const TableModel& model, const TableGeometry& g);
+    // Shows, places and captions the panel and its labels; a one-line label
+    // too long for its place is shortened in the seat names only.
+    void sync(const TableModel& model, const TableGeometry& g, const QStringList& names);
 
     const Control& frame(const TableModel& model) const { return frame_(model); }
     QLabel* label(const QString& name) const;
@@ -64,11 +66,12 @@ private:
 
     ControlOf frame_;
     std::vector<Cell> cells_;
-    QString caption_;
-    double scale_ = 1.0;
+    QLabel* caption_;
 };
 
-// The serif face used all over the table, at a point size scaled with the table.
+// The serif face used all over the table, at a point size scaled with the
+// table but never below kReadablePixels.
+constexpr int kReadablePixels = 12;
 QFont TableFont(double points, double scale, bool bold = false);
 
 }  // namespace meldora::ui

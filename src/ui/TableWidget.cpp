@@ -19,6 +19,7 @@
 #include "player/Player.h"
 #include "ui/CardArt.h"
 #include "ui/TablePanel.h"
+#include "ui/TextFit.h"
 
 namespace meldora::ui {
 
@@ -50,6 +51,13 @@ LabelStyle StyleOf(const QString& name) {
 
 bool IsPlayerMeldLabel(int m) { return m >= 7 && m <= 9; }  // the player's slots
 
+// The pixels an item of the table may touch. At a fractional scale an
+// edge falls inside a device pixel, which smoothing shares with the
+// neighbour, and a region is rounded to device pixels on its way to the
+// painter: two more pixels all round cover both, so that repainting part
+// of the table gives the same pixels as repainting all of it.
+QRect Reach(const QRect& r) { return r.adjusted(-2, -2, 2, 2); }
+
 }  // namespace
 
 TableWidget::TableWidget(CardArt& art, QWidget* parent) : QWidget(parent), art_(art) {
@@ -75,9 +83,12 @@ TableWidget::TableWidget(CardArt& art, QWidget* parent) : QWidget(parent), art_(
     score_ = new TablePanel(QStringLiteral("FramScore"),
                             [](const TableModel& m) -> const Control& { return m.FramScore; }, this);
     for (int r = 1; r <= 7; ++r) {
+        // A heading may take the gaps beside its column.
         score_->addHeading(QStringLiteral("Round %1").arg(r), [r](const TableModel& m) {
             const Control& c = m.LblRnd[r][0];
-            return QRect(c.Left, c.Top - layout::kScoreHeadingRise, c.Width, layout::kScoreHeadingHeight);
+            const int gap = layout::kScoreRoundStep - c.Width;
+            return QRect(c.Left - gap / 2, c.Top - layout::kScoreHeadingRise, c.Width + gap,
+                         layout::kScoreHeadingHeight);
         });
     }
     score_->addHeading(QStringLiteral("Total"), [](const TableModel& m) {
@@ -304,7 +315,7 @@ void TableWidget::placeChildren() {
     const TableModel& m = *model_;
     const TableGeometry g = mapping();
 
-    for (TablePanel* p : {score_, stats_, joker_}) p->sync(m, g);
+    for (TablePanel* p : {score_, stats_, joker_}) p->sync(m, g, names_);
 
     const QFont buttonFont = TableFont(kButtonPoints, g.scale);
     for (ButtonBinding& b : bindings_) {
@@ -318,11 +329,21 @@ void TableWidget::placeChildren() {
         b.widget->setVisible(c.Visible);
     }
 
+    // The yellow pop-up grows about its middle when its text needs more
+    // lines, up to four times its height; past that its names are shortened.
     const Control& info = m.LblInfo;
-    info_->setGeometry(g.toPixelRect(info.Left, info.Top, info.Width, info.Height));
+    QRect place = g.toPixelRect(info.Left, info.Top, info.Width, info.Height);
     info_->setFont(TableFont(info.FontSize > 0 ? info.FontSize : 10, g.scale, true));
-    info_->setText(Q(info.Caption));
-    info_->setToolTip(Q(info.ToolTip));
+    const QString text = Q(info.Caption);
+    const int frame = 2 * info_->frameWidth();
+    const QString shown =
+        FitWrapped(info_->fontMetrics(), text, names_, QSize(place.width() - frame, 4 * place.height() - frame));
+    info_->setText(shown);
+    info_->setToolTip(shown == text ? Q(info.ToolTip) : text);
+    info_->setAccessibleName(text);
+    const int needed = info_->heightForWidth(place.width());
+    if (needed > place.height()) place.adjust(0, -(needed - place.height()) / 2, 0, (needed - place.height() + 1) / 2);
+    info_->setGeometry(place);
     info_->setVisible(info.Visible);
 
     // Child windows above the painted table, in the model's stacking order.
@@ -382,72 +403,110 @@ QFont TableWidget::tableFont(const Control& c, double defaultPoints, bool bold) 
     return TableFont(c.FontSize > 0 ? c.FontSize : defaultPoints, mapping().scale, bold);
 }
 
-void TableWidget::paintLabel(QPainter& p, const QString& name, const Control& c, const QRect& r) const {
-    if (c.Caption.empty()) return;
-    const LabelStyle style = StyleOf(name);
-    QFont f = tableFont(c, style.points, style.bold);
-    f.setItalic(style.italic);
-    p.setFont(f);
-    // One line each, cut short with an ellipsis rather than running into
-    // its neighbours (a name may be hundreds of characters long); only the
-    // title wraps.
-    const bool title = name == QLatin1String("lblTitle");
-    const QString text = title ? Q(c.Caption) : p.fontMetrics().elidedText(Q(c.Caption), Qt::ElideRight, r.width());
-    const int flags = static_cast<int>(style.align) | (title ? Qt::TextWordWrap | Qt::TextDontClip : 0);
-    if (title) {
-        p.setPen(QColor(0, 0, 0, 160));
-        const int shadow = std::max(1, static_cast<int>(std::lround(2 * mapping().scale)));
-        p.drawText(r.translated(shadow, shadow), flags, text);
+// The texts one item of the painted layer shows. One line each, its names
+// shortened rather than running into its neighbours (a name may be
+// thousands of characters long); only the title wraps.
+std::vector<TableWidget::PaintedText> TableWidget::textsOf(const SceneItem& item) const {
+    std::vector<PaintedText> texts;
+    const TableModel& m = *model_;
+    const TableGeometry g = mapping();
+    auto add = [&](const QString& name, const Control& c, const QRect& r, const QFont& f, const QColor& colour,
+                   int flags) {
+        const QString text = Q(c.Caption);
+        if (!c.Visible || text.isEmpty()) return;
+        const QString shown = flags & Qt::TextWordWrap ? text : ElideNames(QFontMetrics(f), text, names_, r.width());
+        texts.push_back({name, text, shown, r, f, colour, flags});
+    };
+    constexpr int kLine = Qt::AlignLeft | Qt::AlignVCenter;
+    switch (item.kind) {
+    case Item::Melds: {
+        // The caption above the column labels, then the labels.
+        const Control& f = m.FramMelds;
+        add(QStringLiteral("FramMelds"), f,
+            g.toPixelRect(f.Left + 90, f.Top + 30, f.Width - 90, layout::kMeldLabelTop - f.Top - 30),
+            tableFont(f, 9, true), QColor(220, 240, 220), Qt::AlignLeft | Qt::AlignTop);
+        for (int k = 1; k <= kMeldSlots; ++k) {
+            const Control& c = m.LblMelds[k];
+            add(QStringLiteral("LblMelds%1").arg(k), c, g.toPixelRect(c.Left, c.Top, c.Width, c.Height),
+                tableFont(c, 8, true), IsPlayerMeldLabel(k) ? Qt::white : Qt::black, Qt::AlignCenter);
+        }
+        break;
     }
-    p.setPen(style.colour);
-    p.drawText(r, flags, text);
+    case Item::LatestPoints: {
+        const Control& f = m.FramLatestPoints;
+        const QRect frame = g.toPixelRect(f.Left, f.Top, f.Width, f.Height);
+        const int captionTop = 45;
+        Control caption;
+        caption.Left = 120;
+        caption.Top = captionTop;
+        caption.Width = f.Width - 120;
+        caption.Height = layout::kLatestPointsLine.top - captionTop;
+        add(QStringLiteral("FramLatestPoints"), f, TablePanel::childRect(caption, g).translated(frame.topLeft()),
+            tableFont(f, 9, true), QColor(0, 0, 120), Qt::AlignLeft | Qt::AlignTop);
+        auto cell = [&](const QString& name, const Control& c, bool bold) {
+            add(name, c, TablePanel::childRect(c, g).translated(frame.topLeft()), tableFont(c, 9, bold), Qt::black,
+                kLine);
+        };
+        for (int i = 1; i <= 4; ++i) cell(QStringLiteral("LblLatestPoints%1").arg(i), m.LblLatestPoints[i], false);
+        cell(QStringLiteral("LblToRnd"), m.LblToRnd, true);
+        break;
+    }
+    case Item::Label: {
+        const TableLabel label = m.TableLabels()[item.index];
+        const QString name = QLatin1String(label.name);
+        const Control& c = *label.control;
+        const LabelStyle style = StyleOf(name);
+        QFont f = tableFont(c, style.points, style.bold);
+        f.setItalic(style.italic);
+        const bool title = name == QLatin1String("lblTitle");
+        add(name, c, g.toPixelRect(c.Left, c.Top, c.Width, c.Height), f, style.colour,
+            static_cast<int>(style.align) | (title ? Qt::TextWordWrap | Qt::TextDontClip : 0));
+        break;
+    }
+    default:
+        break;
+    }
+    return texts;
 }
+
+std::vector<TableWidget::PaintedText> TableWidget::paintedTexts() const {
+    std::vector<PaintedText> all;
+    if (!model_) return all;
+    for (const SceneItem& it : scene_) {
+        std::vector<PaintedText> texts = textsOf(it);
+        all.insert(all.end(), texts.begin(), texts.end());
+    }
+    return all;
+}
+
+namespace {
+void DrawText(QPainter& p, const TableWidget::PaintedText& t) {
+    p.setFont(t.font);
+    p.setPen(t.colour);
+    p.drawText(t.rect, t.flags, t.shown);
+}
+}  // namespace
 
 void TableWidget::paintFramMelds(QPainter& p) const {
     const TableModel& m = *model_;
     const TableGeometry g = mapping();
-    const Control& f = m.FramMelds;
-    const QRect frame = g.toPixelRect(f.Left, f.Top, f.Width, f.Height);
-    // The frame's ground lies on the cloth; here its caption and labels.
-    p.setFont(tableFont(f, 9, true));
-    p.setPen(QColor(220, 240, 220));
-    p.drawText(frame.adjusted(static_cast<int>(g.length(90)), static_cast<int>(g.length(30)), 0, 0),
-               Qt::AlignLeft | Qt::AlignTop, Q(f.Caption));
-
+    // The frame's ground lies on the cloth; here the labels' boxes and the texts.
     for (int k = 1; k <= kMeldSlots; ++k) {
         const Control& c = m.LblMelds[k];
         if (!c.Visible) continue;
-        const QRect r = g.toPixelRect(c.Left, c.Top, c.Width, c.Height);
         p.setPen(Qt::black);
         p.setBrush(IsPlayerMeldLabel(k) ? QColor(0, 150, 0) : QColor(230, 230, 230));
-        p.drawRect(r.adjusted(0, 0, -1, -1));
-        p.setPen(IsPlayerMeldLabel(k) ? Qt::white : Qt::black);
-        p.setFont(tableFont(c, 8, true));
-        p.drawText(r, Qt::AlignCenter, Q(c.Caption));
+        p.drawRect(g.toPixelRect(c.Left, c.Top, c.Width, c.Height).adjusted(0, 0, -1, -1));
     }
+    for (const PaintedText& t : textsOf({Item::Melds, 0, 0, {}, 0})) DrawText(p, t);
 }
 
 void TableWidget::paintLatestPoints(QPainter& p) const {
-    const TableModel& m = *model_;
-    const TableGeometry g = mapping();
-    const Control& f = m.FramLatestPoints;
-    const QRect frame = g.toPixelRect(f.Left, f.Top, f.Width, f.Height);
+    const Control& f = model_->FramLatestPoints;
     p.setPen(Qt::black);
     p.setBrush(QColor(236, 232, 214));
-    p.drawRect(frame.adjusted(0, 0, -1, -1));
-    p.setFont(tableFont(f, 9, true));
-    p.setPen(QColor(0, 0, 120));
-    p.drawText(frame.adjusted(static_cast<int>(g.length(120)), static_cast<int>(g.length(45)), 0, 0),
-               Qt::AlignLeft | Qt::AlignTop, Q(f.Caption));
-    p.setPen(Qt::black);
-    auto cell = [&](const Control& c, bool bold) {
-        if (!c.Visible || c.Caption.empty()) return;
-        p.setFont(tableFont(c, 9, bold));
-        const QRect r = TablePanel::childRect(c, g).translated(frame.topLeft());
-        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, p.fontMetrics().elidedText(Q(c.Caption), Qt::ElideRight, r.width()));
-    };
-    for (int i = 1; i <= 4; ++i) cell(m.LblLatestPoints[i], false);
-    cell(m.LblToRnd, true);
+    p.drawRect(mapping().toPixelRect(f.Left, f.Top, f.Width, f.Height).adjusted(0, 0, -1, -1));
+    for (const PaintedText& t : textsOf({Item::LatestPoints, 0, 0, {}, 0})) DrawText(p, t);
 }
 
 // What the painted layer shows, item by item: where each item lies and a
@@ -525,13 +584,13 @@ void TableWidget::updateChanged() {
     std::size_t i = 0, j = 0;
     while (i < before.size() || j < after.size()) {
         if (j == after.size() || (i < before.size() && byItem(before[i], after[j]))) {
-            dirty += before[i++].rect;
+            dirty += Reach(before[i++].rect);
         } else if (i == before.size() || byItem(after[j], before[i])) {
-            dirty += after[j++].rect;
+            dirty += Reach(after[j++].rect);
         } else {
             const SceneItem& a = before[i++];
             const SceneItem& b = after[j++];
-            if (a.rect != b.rect || a.look != b.look || a.z != b.z) dirty += QRegion(a.rect) + b.rect;
+            if (a.rect != b.rect || a.look != b.look || a.z != b.z) dirty += QRegion(Reach(a.rect)) + Reach(b.rect);
         }
     }
     scene_ = std::move(now);
@@ -551,10 +610,12 @@ const QPixmap& TableWidget::cloth() {
     }
     if (key == clothKey_) return cloth_;
     clothKey_ = key;
-    cloth_ = QPixmap(size() * dpr);
+    // A device pixel more each way than the widget may cover once it lies
+    // on whole device pixels.
+    cloth_ = QPixmap(static_cast<int>(std::ceil(width() * dpr)) + 1, static_cast<int>(std::ceil(height() * dpr)) + 1);
     cloth_.setDevicePixelRatio(dpr);
     QPainter p(&cloth_);
-    p.fillRect(rect(), kFeltDark);
+    p.fillRect(QRectF(QPointF(), QSizeF(cloth_.size()) / dpr), kFeltDark);
     const TableGeometry g = mapping();
     const QRectF table = g.tableRect();
     QRadialGradient gradient(table.center(), std::max(table.width(), table.height()) * 0.7);
@@ -585,16 +646,28 @@ void TableWidget::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     const QRegion& region = e->region();
     const qreal dpr = devicePixelRatioF();
-    for (const QRect& r : region)
-        p.drawPixmap(r.topLeft(), cloth(), QRect(r.topLeft() * dpr, r.size() * dpr));
+    // Pixmaps are copied pixel for pixel onto whole device pixels. Scaled to
+    // a fractional place, the painter samples them one way under a simple
+    // clip and another under a region, and a partial repaint would not
+    // match a whole one. The cloth is drawn whole, cut to the region.
+    const QTransform logical = p.worldTransform();
+    const QTransform toDevice = p.deviceTransform();
+    const QTransform devicePixels = toDevice.inverted() * logical;
+    const auto drawPixels = [&](QPointF at, const QPixmap& pixmap) {
+        const QPointF d = toDevice.map(at);
+        p.setWorldTransform(devicePixels);
+        p.drawPixmap(QRectF(QPointF(std::round(d.x()), std::round(d.y())), QSizeF(pixmap.size())), pixmap,
+                     QRectF(pixmap.rect()));
+        p.setWorldTransform(logical);
+    };
+    drawPixels(QPointF(0, 0), cloth());
     if (!model_) return;
     const TableModel& m = *model_;
     const TableGeometry g = mapping();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    const std::vector<TableLabel> labels = m.TableLabels();
     for (const SceneItem& it : scene_) {
-        if (!region.intersects(it.rect)) continue;
+        if (!region.intersects(Reach(it.rect))) continue;
         switch (it.kind) {
         case Item::Melds:
             paintFramMelds(p);
@@ -613,15 +686,23 @@ void TableWidget::paintEvent(QPaintEvent* e) {
         }
         case Item::Card: {
             const CardImage& c = m.Cds[it.index];
-            p.drawPixmap(it.rect.topLeft(), art_.pixmap(c.Picture, it.rect.size(), dpr));
+            drawPixels(it.rect.topLeft(), art_.pixmap(c.Picture, it.rect.size(), dpr));
             if (!c.Mark.empty()) CardArt::paintMark(p, it.rect, Q(c.Mark), c.MarkRed);
             break;
         }
-        case Item::Label: {
-            const Control& c = *labels[it.index].control;
-            paintLabel(p, QLatin1String(labels[it.index].name), c, g.toPixelRect(c.Left, c.Top, c.Width, c.Height));
+        case Item::Label:
+            for (const PaintedText& t : textsOf(it)) {
+                if (t.name == QLatin1String("lblTitle")) {
+                    // The title stands out with a shadow.
+                    PaintedText shadow = t;
+                    const int offset = std::max(1, static_cast<int>(std::lround(2 * g.scale)));
+                    shadow.rect.translate(offset, offset);
+                    shadow.colour = QColor(0, 0, 0, 160);
+                    DrawText(p, shadow);
+                }
+                DrawText(p, t);
+            }
             break;
-        }
         case Item::Target: {
             p.setPen(QPen(QColor(255, 230, 80), 3));
             p.setBrush(QColor(255, 230, 80, 40));
@@ -642,6 +723,13 @@ void TableWidget::paintEvent(QPaintEvent* e) {
 
 QString TableWidget::toolTipAt(QPoint widgetPos) const {
     if (!model_) return QString();
+    // The topmost painted thing there: a shortened line shows in full.
+    for (auto it = scene_.rbegin(); it != scene_.rend(); ++it) {
+        if (!it->rect.contains(widgetPos)) continue;
+        if (it->kind == Item::Card || it->kind == Item::Focus) break;
+        for (const PaintedText& t : textsOf(*it))
+            if (t.shown != t.text && t.rect.contains(widgetPos)) return t.text;
+    }
     const QPoint t = mapping().toTwips(widgetPos);
     return Q(model_->ToolTipAt(t.x(), t.y()));
 }

@@ -5,10 +5,13 @@
 // statistics and the Joker panel are child panels, all placed from the
 // model's twips. Mouse input on the table is passed on as signals in twips.
 
+#include <QColor>
+#include <QFont>
 #include <QHash>
 #include <QPixmap>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -42,6 +45,9 @@ public:
     int cardAt(QPoint twips) const;
 
     QPushButton* button(const QString& name) const { return buttons_.value(name); }
+    // The seat names as they stand: the only words a line on the table is
+    // shortened in when it is too long for its place.
+    void setSeatNames(const QStringList& names) { names_ = names; }
     QWidget* panel(const QString& name) const;
     QLabel* infoLabel() const { return info_; }
 
@@ -57,6 +63,23 @@ public:
     QString paintedDescription(int key) const;
     QRect paintedRect(int key) const;  // widget pixels; empty when not shown
     int focusedCard() const;
+
+    // A text painted on the table: in full, as drawn (its names shortened
+    // to fit), where and how.
+    struct PaintedText {
+        QString name;   // the control's name
+        QString text;
+        QString shown;
+        QRect rect;     // widget pixels
+        QFont font;
+        QColor colour;
+        int flags = 0;  // alignment and wrapping
+    };
+    // Every text painted on the table now, bottom first.
+    std::vector<PaintedText> paintedTexts() const;
+    // The tool tip at a point: a line shortened to fit shows in full, else
+    // what the model gives for that place.
+    QString toolTipAt(QPoint widgetPos) const;
 
 signals:
     void buttonClicked(const QString& name);
@@ -112,8 +135,7 @@ private:
     void applyFocus();
     void applyCursor();
     QRect cardRect(const CardImage& c) const;
-    QString toolTipAt(QPoint widgetPos) const;
-    void paintLabel(QPainter& p, const QString& name, const Control& c, const QRect& r) const;
+    std::vector<PaintedText> textsOf(const SceneItem& item) const;
     void paintFramMelds(QPainter& p) const;
     void paintLatestPoints(QPainter& p) const;
     QFont tableFont(const Control& c, double defaultPoints, bool bold = false) const;
@@ -133,6 +155,7 @@ private:
     QString clothKey_;              // what it was drawn for
     int hoverCursor_ = 0;
     std::function<QString(int)> cardNamer_;
+    QStringList names_;
     // What screen readers were last told of the lines that change in play.
     QHash<int, QString> announced_;
     int announcedFocus_ = 0;
