@@ -315,7 +315,7 @@ void MakeContract(Game& g, int seat, int round) {
             return;
         }
 
-        g.Say(g.SeatName(seat) + " lays the contract");
+        g.Say(g.SeatName(seat) + " lays the contract", SpeechKind::Robot);
         g.ShowSeatText(seat, c.announcement);
         const int slots[3] = {g.MeldSlotA, g.MeldSlotB, g.MeldSlotC};
         for (int i = 0; i < c.meldCount; ++i) {

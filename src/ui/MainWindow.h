@@ -67,6 +67,9 @@ private:
     Game game_;
     TableWidget* table_ = nullptr;
     QLabel* status_[6] = {};
+    // Shown in panel 5 instead of the game's text until it has been there
+    // long enough to read (the game writes that panel every turn).
+    QString heldNote_;
     QMenu* gameMenu_ = nullptr;
     bool closing_ = false;
     bool quitting_ = false;  // the program ends itself: no question

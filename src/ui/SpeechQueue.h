@@ -1,0 +1,103 @@
+#pragma once
+// What is said next, and what a speech engine's reports mean. Plain C++
+// with no engine inside: SpeechQueue drives a SpeechEngine and is told of
+// its state changes, so a stand-in engine can play every fault an engine
+// shows (an error and Ready at once, errors in a row, a late Ready).
+//
+// Order: the player's texts first (in the order given), then the focused
+// card's name, then the latest robot move. A newer focus name replaces the
+// waiting one and stops one being said; a player's text stops a focus name
+// being said (it is out of date once the player acts); a newer robot move
+// replaces the waiting one. So the table is never more than one move ahead
+// of what is heard.
+//
+// Engine faults: a text dropped with an error is tried again (kTries in
+// all) unless something newer has taken its place; the engine is given up
+// for the session after kErrorLimit errors with nothing said between them.
+// Every wait on the engine has a deadline, so a report that never comes
+// never stops speech for good.
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "game/Host.h"
+
+namespace meldora::ui {
+
+// The engine the queue drives. Its reports reach SpeechQueue::engineState
+// and SpeechQueue::deadlinePassed later, never from inside these calls.
+class SpeechEngine {
+public:
+    enum class State { Ready, Speaking, Error };
+    virtual ~SpeechEngine() = default;
+    // Starts saying `text`; `attempt` counts the earlier tries of it that
+    // ended in an error (0 the first time).
+    virtual void say(const std::string& text, int attempt) = 0;
+    virtual void stop() = 0;
+    // SpeechQueue::deadlinePassed is called ms from now, unless the deadline
+    // is set again first; 0 clears it.
+    virtual void setDeadline(int ms) = 0;
+};
+
+class SpeechQueue {
+public:
+    static constexpr int kTries = 3;
+    // Each text is tried up to kTries times, so this is four texts in a row
+    // that could not be said at all.
+    static constexpr int kErrorLimit = 4 * kTries;
+    static constexpr int kStartMs = 5000;   // from say() to Speaking or Error
+    static constexpr int kSpeakMs = 30000;  // from Speaking to Ready
+    static constexpr int kSettleMs = 1000;  // from an error or stop() to Ready
+
+    explicit SpeechQueue(SpeechEngine& engine) : engine_(engine) {}
+
+    void add(const std::string& text, SpeechKind kind);
+    // Stops what is being said and drops everything waiting.
+    void silence();
+
+    void engineState(SpeechEngine::State state);
+    void deadlinePassed();
+
+    // The engine is quiet: nothing said, stopped or failing that it has
+    // still to report on.
+    bool quiet() const { return phase_ == Phase::Quiet; }
+    bool unavailable() const { return unavailable_; }
+    int waiting() const;
+    // Texts the engine has said to the end.
+    int said() const { return said_; }
+
+    // Called once, when the engine is given up.
+    std::function<void()> onUnavailable;
+    // Called whenever the engine has fallen quiet with nothing left to say.
+    std::function<void()> onQuiet;
+
+private:
+    enum class Phase { Quiet, Starting, Speaking, Failing, Stopping };
+    struct Text {
+        std::string text;
+        SpeechKind kind = SpeechKind::Robot;
+        int attempt = 0;
+        bool dropped = false;  // stopped or silenced: never tried again
+        bool failed = false;   // the engine did not end it in time
+    };
+    enum class Outcome { Said, Failed, Stopped };
+
+    void next();
+    void end(Outcome outcome);
+    void stopInHand();
+    void retry(Text text);
+
+    SpeechEngine& engine_;
+    Phase phase_ = Phase::Quiet;
+    Text inHand_;
+    std::deque<Text> player_;
+    std::optional<Text> focus_;
+    std::optional<Text> robot_;
+    int errorsInARow_ = 0;
+    int said_ = 0;
+    bool unavailable_ = false;
+};
+
+}  // namespace meldora::ui
