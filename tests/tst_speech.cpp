@@ -62,7 +62,7 @@ struct FakeEngine : ui::SpeechEngine {
 // Runs a script of steps on a queue driving the stand-in engine: "F:x",
 // "P:x", "R:x" add a focus name, a player's text, a robot's move; the
 // engine reports "speaking", "ready", "error", "ok" (said to the end),
-// "err" (Qt 6.4's flite: an error and Ready at once); "timeout" lets the
+// "err" (Qt 6.4's flite: an error and Ready at once); "deadline" lets the
 // deadline pass if one is set; "silence". "step*n" repeats a step.
 QString Play(const QString& script) {
     using State = ui::SpeechEngine::State;
@@ -81,7 +81,7 @@ QString Play(const QString& script) {
         for (int i = 0, n = step.contains('*') ? step.section('*', 1).toInt() : 1; i < n; ++i) {
             if (what.size() > 2 && what[1] == ':') queue.add(what.mid(2).toStdString(), kinds.value(what[0]));
             else if (reports.contains(what)) for (State state : reports[what]) queue.engineState(state);
-            else if (what == "timeout") { if (engine.deadline > 0) queue.deadlinePassed(); }
+            else if (what == "deadline") { if (engine.deadline > 0) queue.deadlinePassed(); }
             else if (what == "silence") queue.silence();
             else return "bad step " + what;
         }
@@ -164,17 +164,19 @@ void TestSpeech::queue_data() {
     QTest::newRow("a robot move replaces the one waiting") << "R:r1 R:r2 R:r3 ok R:r4 ok ok" << "r1 r3 r4";
     QTest::newRow("the player's texts first, then the focus")
         << "R:r1 R:r2 P:p1 F:f1 P:p2 ok ok ok ok" << "r1 p1 p2 f1 r2";
-    QTest::newRow("a new focus name stops the one said") << "F:f1 speaking F:f2 F:f3 ready ok" << "f1 stop f3";
-    QTest::newRow("a player's text stops a focus name") << "F:f1 speaking P:p1 ready ok" << "f1 stop p1";
-    QTest::newRow("a robot move waits for a focus name") << "F:f1 speaking R:r1 ready" << "f1 r1";
+    QTest::newRow("a new focus name stops the one said") << "F:f1 speaking F:f2 F:f3 deadline ready ok" << "f1 stop f3";
+    QTest::newRow("no stop while the sound is being made") << "F:f1 F:f2 err speaking F:f3" << "f1 f2";
+    QTest::newRow("a player's text stops a focus name") << "F:f1 speaking deadline P:p1 ready ok" << "f1 stop p1";
+    QTest::newRow("a robot move waits for a focus name") << "F:f1 speaking deadline R:r1 ready" << "f1 r1";
     QTest::newRow("error and Ready at once: tried again") << "R:r1 err ok R:r2 ok" << "r1 r1+1 r2";
     QTest::newRow("errors twice in a row, then said") << "P:p1 P:p2 err err ok ok" << "p1 p1+1 p1+2 p2";
     QTest::newRow("failing every try: dropped, the next said") << "P:p1 P:p2 err*3 ok" << "p1 p1+1 p1+2 p2";
     QTest::newRow("a newer robot move instead of a retry") << "R:r1 speaking R:r2 error ready ok" << "r1 r2";
-    QTest::newRow("a late Ready does not end the next text") << "F:f1 speaking F:f2 timeout ready R:r1" << "f1 stop f2";
-    QTest::newRow("silence drops everything") << "P:p1 R:r1 F:f1 speaking silence ready R:r2 ok" << "p1 stop r2";
+    QTest::newRow("a late Ready does not end the next text")
+        << "F:f1 speaking F:f2 deadline deadline ready R:r1" << "f1 stop f2";
+    QTest::newRow("silence drops everything") << "P:p1 R:r1 F:f1 speaking deadline silence ready R:r2 ok" << "p1 stop r2";
     QTest::newRow("silenced while failing: not tried again") << "R:r1 speaking error silence ready R:r2" << "r1 r2";
-    QTest::newRow("an engine that never answers") << "R:r1 timeout timeout R:r2" << "r1 stop r2";
+    QTest::newRow("an engine that never answers") << "R:r1 deadline deadline R:r2" << "r1 stop r2";
     QTest::newRow("unavailable after twelve errors")
         << "P:a P:b P:c P:d P:e err*12 P:f" << "a a+1 a+2 b b+1 b+2 c c+1 c+2 d d+1 d+2 | unavailable";
     QTest::newRow("a text said between errors") << "P:a P:b P:c P:d P:e P:f err*11 ok err*3"

@@ -122,7 +122,7 @@ void Speech::finish() {
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
-    guard.start(2 * SpeechQueue::kSettleMs);
+    guard.start(SpeechQueue::kStopGuardMs + 2 * SpeechQueue::kSettleMs);
     queue_->onQuiet = [&loop] { loop.quit(); };
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     queue_->onQuiet = nullptr;

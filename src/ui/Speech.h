@@ -34,7 +34,7 @@ public:
     void say(const std::string& text, SpeechKind kind);
     void silence();
     // Silences the engine and waits (handling no input) until it is quiet,
-    // at most a second or so: called before the window goes.
+    // at most three seconds: called before the window goes.
     void finish();
 
     bool unavailable() const { return unavailable_; }

@@ -44,13 +44,14 @@ void SpeechQueue::engineState(State state) {
         break;
     case Phase::Starting:
         if (state == State::Speaking) {
-            phase_ = Phase::Speaking;
-            engine_.setDeadline(kSpeakMs);
+            phase_ = Phase::Sounding;
+            engine_.setDeadline(kStopGuardMs);
         } else if (state == State::Error) {
             phase_ = Phase::Failing;
             engine_.setDeadline(kSettleMs);
         }
         break;
+    case Phase::Sounding:
     case Phase::Speaking:
         if (state == State::Ready) {
             end(Outcome::Said);
@@ -72,12 +73,21 @@ void SpeechQueue::deadlinePassed() {
     switch (phase_) {
     case Phase::Quiet:
         break;
+    case Phase::Sounding:
+        if (inHand_.stopWanted) {
+            stopNow();
+        } else {
+            phase_ = Phase::Speaking;
+            engine_.setDeadline(kSpeakMs);
+        }
+        break;
     case Phase::Starting:
     case Phase::Speaking:
         // The engine neither started nor finished in time: stop it and count
         // the text as failed once it is quiet.
         inHand_.failed = true;
-        stopInHand();
+        inHand_.dropped = true;
+        stopNow();
         break;
     case Phase::Failing:
         end(Outcome::Failed);
@@ -88,10 +98,17 @@ void SpeechQueue::deadlinePassed() {
     }
 }
 
+// The text in hand is not said to the end (nor tried again). The engine is
+// stopped at once when it has settled; before that, once it has (a text
+// that fails or ends meanwhile needs no stop).
 void SpeechQueue::stopInHand() {
     if (phase_ == Phase::Quiet) return;
     inHand_.dropped = true;
-    if (phase_ != Phase::Starting && phase_ != Phase::Speaking) return;
+    if (phase_ == Phase::Speaking) stopNow();
+    else if (phase_ == Phase::Starting || phase_ == Phase::Sounding) inHand_.stopWanted = true;
+}
+
+void SpeechQueue::stopNow() {
     phase_ = Phase::Stopping;
     engine_.setDeadline(kSettleMs);
     engine_.stop();
