@@ -1,5 +1,6 @@
 #include "ui/SpeechQueue.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace meldora::ui {
@@ -18,10 +19,15 @@ void SpeechQueue::add(const std::string& text, SpeechKind kind) {
         focus_ = Text{text, kind};
         if (focusInHand) stopInHand();
         break;
-    case SpeechKind::Player:
+    case SpeechKind::Player: {
+        // The same refusal again (a key pressed twice) says nothing new.
+        const auto same = [&text](const Text& t) { return t.text == text; };
+        const bool inHand = phase_ != Phase::Quiet && inHand_.kind == kind && !inHand_.dropped && same(inHand_);
+        if (inHand || std::any_of(player_.begin(), player_.end(), same)) return;
         player_.push_back(Text{text, kind});
         if (focusInHand) stopInHand();
         break;
+    }
     case SpeechKind::Robot:
         robot_ = Text{text, kind};
         break;

@@ -4,8 +4,9 @@
 // its state changes, so a stand-in engine can play every fault an engine
 // shows (an error and Ready at once, errors in a row, a late Ready).
 //
-// Order: the player's texts first (in the order given), then the focused
-// card's name, then the latest robot move. A newer focus name replaces the
+// Order: the player's texts first (in the order given, a text already in
+// hand or waiting not again), then the focused card's name, then the latest
+// robot move. A newer focus name replaces the
 // waiting one and stops one being said; a player's text stops a focus name
 // being said (it is out of date once the player acts); a newer robot move
 // replaces the waiting one. So the table is never more than one move ahead
