@@ -171,17 +171,23 @@ void TestSpeech::queue_data() {
     QTest::newRow("a robot move waits for a focus name") << "F:f1 speaking deadline R:r1 ready" << "f1 r1";
     QTest::newRow("error and Ready at once: tried again") << "R:r1 err ok R:r2 ok" << "r1 r1+1 r2";
     QTest::newRow("errors twice in a row, then said") << "P:p1 P:p2 err err ok ok" << "p1 p1+1 p1+2 p2";
-    QTest::newRow("failing every try: dropped, the next said") << "P:p1 P:p2 err*3 ok" << "p1 p1+1 p1+2 p2";
+    QTest::newRow("failing every try: dropped, the next said") << "P:p1 P:p2 err*4 ok" << "p1 p1+1 p1+2 p1+3 p2";
     QTest::newRow("a newer robot move instead of a retry") << "R:r1 speaking R:r2 error ready ok" << "r1 r2";
     QTest::newRow("a late Ready does not end the next text")
         << "F:f1 speaking F:f2 deadline deadline ready R:r1" << "f1 stop f2";
     QTest::newRow("silence drops everything") << "P:p1 R:r1 F:f1 speaking deadline silence ready R:r2 ok" << "p1 stop r2";
     QTest::newRow("silenced while failing: not tried again") << "R:r1 speaking error silence ready R:r2" << "r1 r2";
     QTest::newRow("an engine that never answers") << "R:r1 deadline deadline R:r2" << "r1 stop r2";
-    QTest::newRow("unavailable after twelve errors")
-        << "P:a P:b P:c P:d P:e err*12 P:f" << "a a+1 a+2 b b+1 b+2 c c+1 c+2 d d+1 d+2 | unavailable";
-    QTest::newRow("a text said between errors") << "P:a P:b P:c P:d P:e P:f err*11 ok err*3"
-                                               << "a a+1 a+2 b b+1 b+2 c c+1 c+2 d d+1 d+2 e e+1 e+2 f";
+    QTest::newRow("unavailable: four texts failing in a row")
+        << "P:a P:b P:c P:d P:e err*16 P:f" << "a a+1 a+2 a+3 b b+1 b+2 b+3 c c+1 c+2 c+3 d d+1 d+2 d+3 | unavailable";
+    QTest::newRow("one text failing again and again")
+        << "P:a err*4 P:a err*4 P:a err*4 P:a err*4 P:a err*4 P:b ok"
+        << "a a+1 a+2 a+3 a a+1 a+2 a+3 a a+1 a+2 a+3 a a+1 a+2 a+3 a a+1 a+2 a+3 b";
+    QTest::newRow("a text said between failing ones")
+        << "P:a P:b P:c P:d P:e err*15 ok err*4" << "a a+1 a+2 a+3 b b+1 b+2 b+3 c c+1 c+2 c+3 d d+1 d+2 d+3 e e+1 e+2 e+3";
+    QTest::newRow("a text sounding for a while between failing ones")
+        << "P:a P:b P:c err*12 F:f speaking deadline P:d P:e P:g ready err*12"
+        << "a a+1 a+2 a+3 b b+1 b+2 b+3 c c+1 c+2 c+3 f stop d d+1 d+2 d+3 e e+1 e+2 e+3 g g+1 g+2 g+3";
 }
 
 void TestSpeech::queue() {

@@ -80,6 +80,8 @@ void SpeechQueue::deadlinePassed() {
     case Phase::Quiet:
         break;
     case Phase::Sounding:
+        // The engine has been making sound for a while: it works.
+        failedTexts_.clear();
         if (inHand_.stopWanted) {
             stopNow();
         } else {
@@ -125,37 +127,45 @@ void SpeechQueue::end(Outcome outcome) {
     phase_ = Phase::Quiet;
     engine_.setDeadline(0);
     if (outcome == Outcome::Said) {
-        errorsInARow_ = 0;
+        failedTexts_.clear();
         ++said_;
     }
-    if (outcome == Outcome::Failed && ++errorsInARow_ >= kErrorLimit) {
-        unavailable_ = true;
-        player_.clear();
-        focus_.reset();
-        robot_.reset();
-        if (onUnavailable) onUnavailable();
-        return;
+    const bool failed = outcome == Outcome::Failed;
+    if (failed && (text.dropped || text.attempt + 1 >= kTries || !retry(text))) {
+        // Given up on this text.
+        if (std::find(failedTexts_.begin(), failedTexts_.end(), text.text) == failedTexts_.end())
+            failedTexts_.push_back(text.text);
+        if (static_cast<int>(failedTexts_.size()) >= kFailedTextLimit) {
+            unavailable_ = true;
+            player_.clear();
+            focus_.reset();
+            robot_.reset();
+            if (onUnavailable) onUnavailable();
+            return;
+        }
     }
-    if (outcome == Outcome::Failed && !text.dropped && text.attempt + 1 < kTries) retry(std::move(text));
     next();
 }
 
 // A text the engine dropped goes back to its place, unless a newer text of
-// its kind has taken that place meanwhile.
-void SpeechQueue::retry(Text text) {
+// its kind has taken that place meanwhile; says whether it went back.
+bool SpeechQueue::retry(Text text) {
     ++text.attempt;
     text.failed = false;
     switch (text.kind) {
     case SpeechKind::Player:
         player_.push_front(std::move(text));
-        break;
+        return true;
     case SpeechKind::Focus:
-        if (!focus_) focus_ = std::move(text);
-        break;
+        if (focus_) return false;
+        focus_ = std::move(text);
+        return true;
     case SpeechKind::Robot:
-        if (!robot_) robot_ = std::move(text);
-        break;
+        if (robot_) return false;
+        robot_ = std::move(text);
+        return true;
     }
+    return false;
 }
 
 void SpeechQueue::next() {

@@ -13,8 +13,11 @@
 // of what is heard.
 //
 // Engine faults: a text dropped with an error is tried again (kTries in
-// all) unless something newer has taken its place; the engine is given up
-// for the session after kErrorLimit errors with nothing said between them.
+// all) unless something newer has taken its place. The engine is given up
+// for the session once kFailedTextLimit different texts in a row could not
+// be said, with no text sounding for kStopGuardMs between them: a text that
+// fails every time (Qt 6.4's flite has such texts) may come again and
+// again, but an engine that cannot speak fails on every text.
 // Every wait on the engine has a deadline, so a report that never comes
 // never stops speech for good. A text is never stopped in its first
 // kStopGuardMs of sound: Qt 6.4's flite engine may still be making the
@@ -27,6 +30,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "game/Host.h"
 
@@ -49,10 +53,8 @@ public:
 
 class SpeechQueue {
 public:
-    static constexpr int kTries = 3;
-    // Each text is tried up to kTries times, so this is four texts in a row
-    // that could not be said at all.
-    static constexpr int kErrorLimit = 4 * kTries;
+    static constexpr int kTries = 4;
+    static constexpr int kFailedTextLimit = 4;
     static constexpr int kStartMs = 5000;   // from say() to Speaking or Error
     static constexpr int kSpeakMs = 30000;  // from Speaking to Ready
     static constexpr int kSettleMs = 1000;  // from an error or stop() to Ready
@@ -97,7 +99,7 @@ private:
     void end(Outcome outcome);
     void stopInHand();
     void stopNow();
-    void retry(Text text);
+    bool retry(Text text);
 
     SpeechEngine& engine_;
     Phase phase_ = Phase::Quiet;
@@ -105,7 +107,7 @@ private:
     std::deque<Text> player_;
     std::optional<Text> focus_;
     std::optional<Text> robot_;
-    int errorsInARow_ = 0;
+    std::vector<std::string> failedTexts_;  // since a text last sounded
     int said_ = 0;
     bool unavailable_ = false;
 };
