@@ -4,27 +4,29 @@
 // its state changes, so a stand-in engine can play every fault an engine
 // shows (an error and Ready at once, errors in a row, a late Ready).
 //
-// Order: the player's texts first (in the order given, a text already in
-// hand or waiting not again), then the focused card's name, then the latest
-// robot move. A newer focus name replaces the
-// waiting one and stops one being said; a player's text stops a focus name
-// being said (it is out of date once the player acts); a newer robot move
-// replaces the waiting one. So the table is never more than one move ahead
-// of what is heard.
+// Order: the player's texts first (in the order given; one already in hand
+// or waiting is not queued again), then the focused card's name, then the
+// latest robot move. A newer focus name replaces the waiting one and stops
+// one being said; a player's text stops a focus name being said (it is out
+// of date once the player acts); a newer robot move replaces the waiting
+// one. So what is heard is never more than one move behind the table; a
+// new game or speech switched off drops everything (silence()).
 //
 // Engine faults: a text dropped with an error is tried again (kTries in
 // all) unless something newer has taken its place. The engine is given up
 // for the session once kFailedTextLimit different texts in a row could not
 // be said, with no text sounding for kStopGuardMs between them: a text that
 // fails every time (Qt 6.4's flite has such texts) may come again and
-// again, but an engine that cannot speak fails on every text.
-// Every wait on the engine has a deadline, so a report that never comes
-// never stops speech for good. A text is never stopped in its first
-// kStopGuardMs of sound: Qt 6.4's flite engine may still be making the
-// sound then, and stopping it early crashes it in its worker thread (in a
-// stress of 40 texts each stopped at a random moment, 6 runs of 10 crashed
-// with stops 0 to 500 ms after Speaking, 2 of 10 from 150 ms, none of 10
-// from 300 ms).
+// again, but an engine that cannot speak fails on every text. Every wait
+// on the engine has a deadline, so a report that never comes never stops
+// speech for good.
+//
+// A text is never stopped in its first kStopGuardMs of sound: Qt 6.4's
+// flite engine deletes its audio sink on stop(), and doing so early crashes
+// its worker thread (a stress of 40 texts, each stopped at a random moment:
+// 6 runs of 10 crashed with stops 0 to 500 ms after Speaking, 2 of 10 from
+// 150 ms, none of 10 from 300 ms nor from 800 ms). So silence() ends a text
+// that has just begun up to that long after.
 
 #include <deque>
 #include <functional>
