@@ -11,6 +11,7 @@ packages=(
   qt6-speech-flite-plugin qt6-declarative-dev
   qt6-qpa-plugins libqt6svg6
   gnome-cards-data
+  pulseaudio
 )
 
 missing=()

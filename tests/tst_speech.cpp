@@ -1,7 +1,9 @@
 // The speech switch: what a robot's turn says aloud with it on and off,
-// its file, and a window without a speech engine.
+// what silences it, its file, the order in which texts are said (on a
+// stand-in engine) and a window without a speech engine.
 
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -13,6 +15,7 @@
 #include "storage/DataFiles.h"
 #include "storage/FileStore.h"
 #include "ui/MainWindow.h"
+#include "ui/SpeechQueue.h"
 
 using namespace meldora;
 using namespace meldora::test;
@@ -36,6 +39,55 @@ QStringList List(const std::vector<std::string>& lines) {
     for (const std::string& l : lines) list << QString::fromStdString(l);
     return list;
 }
+
+// The kind of each spoken text, one letter each: Focus, Player, Robot.
+QString Kinds(const HeadlessHost& host) {
+    QString kinds;
+    for (SpeechKind kind : host.spokenKinds) kinds += QLatin1Char("FPR"[static_cast<int>(kind)]);
+    return kinds;
+}
+
+// A stand-in speech engine: it logs what it is asked ("r1" said, "r1+2"
+// said a third time, "stop"); the test plays its reports.
+struct FakeEngine : ui::SpeechEngine {
+    QStringList log;
+    int deadline = 0;
+    void say(const std::string& text, int attempt) override {
+        log << QString::fromStdString(text) + (attempt ? QStringLiteral("+%1").arg(attempt) : QString());
+    }
+    void stop() override { log << QStringLiteral("stop"); }
+    void setDeadline(int ms) override { deadline = ms; }
+};
+
+// Runs a script of steps on a queue driving the stand-in engine: "F:x",
+// "P:x", "R:x" add a focus name, a player's text, a robot's move; the
+// engine reports "speaking", "ready", "error", "ok" (said to the end),
+// "err" (Qt 6.4's flite: an error and Ready at once); "deadline" lets the
+// deadline pass if one is set; "silence". "step*n" repeats a step.
+QString Play(const QString& script) {
+    using State = ui::SpeechEngine::State;
+    FakeEngine engine;
+    ui::SpeechQueue queue(engine);
+    bool gaveUp = false;
+    queue.onUnavailable = [&] { gaveUp = true; };
+    const QHash<QString, QList<State>> reports = {{"speaking", {State::Speaking}},
+                                                  {"ready", {State::Ready}},
+                                                  {"error", {State::Error}},
+                                                  {"ok", {State::Speaking, State::Ready}},
+                                                  {"err", {State::Speaking, State::Error, State::Ready}}};
+    const QHash<QChar, SpeechKind> kinds = {{'F', SpeechKind::Focus}, {'P', SpeechKind::Player}, {'R', SpeechKind::Robot}};
+    for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
+        const QString what = step.section('*', 0, 0);
+        for (int i = 0, n = step.contains('*') ? step.section('*', 1).toInt() : 1; i < n; ++i) {
+            if (what.size() > 2 && what[1] == ':') queue.add(what.mid(2).toStdString(), kinds.value(what[0]));
+            else if (reports.contains(what)) for (State state : reports[what]) queue.engineState(state);
+            else if (what == "deadline") { if (engine.deadline > 0) queue.deadlinePassed(); }
+            else if (what == "silence") queue.silence();
+            else return "bad step " + what;
+        }
+    }
+    return engine.log.join(' ') + (gaveUp ? " | unavailable" : "");
+}
 }  // namespace
 
 class TestSpeech : public QObject {
@@ -43,6 +95,10 @@ class TestSpeech : public QObject {
 private slots:
     void initTestCase() { SilencePlatformNoise(); }
     void robotTurnIsSpoken();
+    void silencedBy_data();
+    void silencedBy();
+    void queue_data();
+    void queue();
     void speechFile();
     void missingEngineIsSilent();
 };
@@ -68,6 +124,7 @@ void TestSpeech::robotTurnIsSpoken() {
     QCOMPARE(said.mid(0, 4), (QStringList{"EastBot says May I?", "EastBot takes the Seven of Spades from the discard pile",
                                           "EastBot takes a card from the stock", "NorthBot takes a card from the stock"}));
     QVERIFY2(said.size() == 5 && said[4].startsWith("NorthBot discards the "), qPrintable(said.join(" / ")));
+    QCOMPARE(Kinds(t.host), QStringLiteral("RRRRR"));
 
     // The card under the keyboard's frame is read out as it moves.
     Table keys;
@@ -78,6 +135,65 @@ void TestSpeech::robotTurnIsSpoken() {
     KeyPressed(keys.g, Key::Home);
     QCOMPARE(List(keys.host.spoken), (QStringList{"Jack of Diamonds, your hand, card 3 of 3",
                                                   "Five of Hearts, your hand, card 1 of 3"}));
+    QCOMPARE(Kinds(keys.host), QStringLiteral("FF"));
+}
+
+// A new game (like a load or leaving) and switching speech off silence what
+// is being said; switching it on does not.
+void TestSpeech::silencedBy_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<bool>("silenced");
+    QTest::newRow("new game") << 0 << true;
+    QTest::newRow("speech switched off") << 1 << true;
+    QTest::newRow("speech switched on") << 2 << false;
+}
+
+void TestSpeech::silencedBy() {
+    QFETCH(int, command);
+    QFETCH(bool, silenced);
+    Table t(1, IdleRobots());
+    t.settings.Speech = command == 1;
+    if (command == 0) t.g.MnuNew_Click();
+    else MnuSpeech_Click(t.g);
+    QCOMPARE(t.host.silences > 0, silenced);
+}
+
+void TestSpeech::queue_data() {
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("engineAsked");
+    QTest::newRow("a robot move replaces the one waiting") << "R:r1 R:r2 R:r3 ok R:r4 ok ok" << "r1 r3 r4";
+    QTest::newRow("the player's texts first, then the focus")
+        << "R:r1 R:r2 P:p1 F:f1 P:p2 ok ok ok ok" << "r1 p1 p2 f1 r2";
+    QTest::newRow("a player's text said or waiting: not again") << "P:p1 speaking P:p1 P:p2 P:p2 ok ok ok" << "p1 p2";
+    QTest::newRow("a new focus name stops the one said") << "F:f1 speaking F:f2 F:f3 deadline ready ok" << "f1 stop f3";
+    QTest::newRow("no stop while the sound is being made") << "F:f1 F:f2 err speaking F:f3" << "f1 f2";
+    QTest::newRow("a player's text stops a focus name") << "F:f1 speaking deadline P:p1 ready ok" << "f1 stop p1";
+    QTest::newRow("a robot move waits for a focus name") << "F:f1 speaking deadline R:r1 ready" << "f1 r1";
+    QTest::newRow("error and Ready at once: tried again") << "R:r1 err ok R:r2 ok" << "r1 r1+1 r2";
+    QTest::newRow("errors twice in a row, then said") << "P:p1 P:p2 err err ok ok" << "p1 p1+1 p1+2 p2";
+    QTest::newRow("failing every try: dropped, the next said") << "P:p1 P:p2 err*4 ok" << "p1 p1+1 p1+2 p1+3 p2";
+    QTest::newRow("a newer robot move instead of a retry") << "R:r1 speaking R:r2 error ready ok" << "r1 r2";
+    QTest::newRow("a late Ready does not end the next text")
+        << "F:f1 speaking F:f2 deadline deadline ready R:r1" << "f1 stop f2";
+    QTest::newRow("silence drops everything") << "P:p1 R:r1 F:f1 speaking deadline silence ready R:r2 ok" << "p1 stop r2";
+    QTest::newRow("silenced while failing: not tried again") << "R:r1 speaking error silence ready R:r2" << "r1 r2";
+    QTest::newRow("an engine that never answers") << "R:r1 deadline deadline R:r2" << "r1 stop r2";
+    QTest::newRow("unavailable: four texts failing in a row")
+        << "P:a P:b P:c P:d P:e err*16 P:f" << "a a+1 a+2 a+3 b b+1 b+2 b+3 c c+1 c+2 c+3 d d+1 d+2 d+3 | unavailable";
+    QTest::newRow("one text failing again and again")
+        << "P:a err*4 P:a err*4 P:a err*4 P:a err*4 P:a err*4 P:b ok"
+        << "a a+1 a+2 a+3 a a+1 a+2 a+3 a a+1 a+2 a+3 a a+1 a+2 a+3 a a+1 a+2 a+3 b";
+    QTest::newRow("a text said between failing ones")
+        << "P:a P:b P:c P:d P:e err*15 ok err*4" << "a a+1 a+2 a+3 b b+1 b+2 b+3 c c+1 c+2 c+3 d d+1 d+2 d+3 e e+1 e+2 e+3";
+    QTest::newRow("a text sounding for a while between failing ones")
+        << "P:a P:b P:c err*12 F:f speaking deadline P:d P:e P:g ready err*12"
+        << "a a+1 a+2 a+3 b b+1 b+2 b+3 c c+1 c+2 c+3 f stop d d+1 d+2 d+3 e e+1 e+2 e+3 g g+1 g+2 g+3";
+}
+
+void TestSpeech::queue() {
+    QFETCH(QString, script);
+    QFETCH(QString, engineAsked);
+    QCOMPARE(Play(script), engineAsked);
 }
 
 void TestSpeech::speechFile() {
@@ -111,15 +227,20 @@ void TestSpeech::speechFile() {
 void TestSpeech::missingEngineIsSilent() {
     QTemporaryDir data;
     ui::MainWindow w(1, data.path());
-    // Without an engine speech is silent: one note in the status line,
-    // no message box, and nothing more however often it is asked.
+    // Without an engine speech is silent: one note in the status line, kept
+    // there while the game writes the panel, no message box, and nothing
+    // more however often it is asked.
     w.host().setSpeechEngine(QStringLiteral("no such engine"));
-    w.host().Speak("WestBot lays the contract");
-    QCOMPARE(w.game().ui.StatusPanel[5], std::string("Speech is not available on this computer."));
-    w.game().ui.StatusPanel[5] = "EastBot playing now.";
-    w.host().Speak("WestBot discards the King of Hearts");
+    w.host().Speak("WestBot lays the contract", SpeechKind::Robot);
+    const QString note = QStringLiteral("Speech is not available on this computer.");
+    QCOMPARE(w.statusPanel(5)->accessibleName(), note);
+    w.game().SetStatus(5, "EastBot playing now.");
+    w.host().Speak("WestBot discards the King of Hearts", SpeechKind::Robot);
+    w.syncView();
+    QCOMPARE(w.statusPanel(5)->accessibleName(), note);
     QCOMPARE(w.game().ui.StatusPanel[5], std::string("EastBot playing now."));
-    QVERIFY(w.host().speechQueued() == 0 && !QApplication::activeModalWidget());
+    QCOMPARE(w.host().speechQueued(), 0);
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 QTEST_MAIN(TestSpeech)

@@ -95,6 +95,8 @@ void Game::RunControl(const char* name, Control& control, const std::function<vo
 }
 
 void Game::RequestRestart(std::function<void()> command) {
+    // What the old game had to say is no longer news.
+    host.Silence();
     if (handlerDepth_ <= 1) {
         // Nothing is waiting underneath this handler: run it now.
         command();
@@ -145,13 +147,13 @@ void Game::ShowGameText(const std::string& text) {
     Pause();
 }
 
-void Game::Say(const std::string& text) {
-    if (settings.Speech) host.Speak(text);
+void Game::Say(const std::string& text, SpeechKind kind) {
+    if (settings.Speech) host.Speak(text, kind);
 }
 
 void Game::ShowInfo(const std::string& text) {
     SetNamedText(ui.LblInfo.Caption, text);
-    Say(ui.LblInfo.Caption);
+    Say(ui.LblInfo.Caption, SpeechKind::Player);
     ui.LblInfo.Visible = true;
     ui.BringToFront(ui.LblInfo);
     struct Hide {

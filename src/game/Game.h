@@ -122,7 +122,7 @@ public:
     void PlayCardDownSound();
     void PlayMayISound(int kind);
     void PlayFile(const std::string& file);  // whatever NoSound says
-    void Say(const std::string& text);       // aloud, only while Speech is on
+    void Say(const std::string& text, SpeechKind kind);  // aloud, only while Speech is on
     void SetCardFaces();
     void ReportError(const std::string& procedure, const std::string& description,
                      int number = 0);

@@ -7,6 +7,19 @@
 
 namespace meldora {
 
+// What a spoken text tells, which decides when it is said: what is said is
+// never more than one move behind the table.
+enum class SpeechKind {
+    // Where the keyboard's frame (or a carried card) is: a newer one
+    // replaces it, whether it is being said or still waiting.
+    Focus,
+    // The player's own moves, refusals and what is put to the player: said
+    // ahead of everything waiting, never dropped for a newer text.
+    Player,
+    // A robot's move: a newer robot move replaces one still waiting.
+    Robot,
+};
+
 class Host {
 public:
     virtual ~Host() = default;
@@ -20,8 +33,12 @@ public:
     virtual void PlaySound(const std::string& file) = 0;
 
     // Says `text` aloud and returns at once; texts said while one is still
-    // being spoken wait their turn. Without a speech engine it is silent.
-    virtual void Speak(const std::string& text) = 0;
+    // being spoken wait their turn as `kind` says. Without a speech engine
+    // it is silent.
+    virtual void Speak(const std::string& text, SpeechKind kind) = 0;
+    // Stops what is being said and drops what waits (a new game, a load,
+    // leaving, speech switched off).
+    virtual void Silence() = 0;
 
     // The program's own message window. Returns the index (0, 1, 2) of the
     // button clicked, or -1 when the window was closed another way. Empty
@@ -51,7 +68,7 @@ public:
     virtual void EndMayIWait() = 0;
 
     // A new game, a load or leaving has been asked for inside a waiting
-    // chain: end every wait now so the chain can unwind.
+    // chain: end every wait now so the chain can unwind, and fall silent.
     virtual void Interrupt() = 0;
 
     // Closes the program.

@@ -45,7 +45,7 @@ bool Game::CheckForSameValue() {
 
 // A robot's claim (the player claims with the May I button).
 void Game::TakeMayI(int seat) {
-    Say(SeatName(seat) + " says May I?");
+    Say(SeatName(seat) + " says May I?", SpeechKind::Robot);
     ShowGameText(NameMark(seat) + " says May I? and takes the Discard and Stock card.");
     PlayMayISound(seat);
     Pause();

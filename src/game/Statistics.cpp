@@ -142,6 +142,7 @@ void MnuSpeech_Click(Game& g) {
     g.RunHandler("MnuSpeech", [&] {
         g.settings.Speech = !g.settings.Speech;
         const bool on = g.settings.Speech;
+        if (!on) g.host.Silence();
         g.ShowMessage(g.PlayerName() + (on ? " you have now turned the spoken cards and moves on. Click here again "
                                              "to turn it off."
                                            : " you have now turned the spoken cards and moves off. Click here again "

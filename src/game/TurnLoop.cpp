@@ -37,7 +37,7 @@ void Game::TakeDeckCard(int seat) {
     ShowSeatText(seat, "is taking Stock Card.");
     const int c = GetSingleCard();
     if (c == 0) return;
-    if (seat != 0) Say(SeatName(seat) + " takes a card from the stock");
+    if (seat != 0) Say(SeatName(seat) + " takes a card from the stock", SpeechKind::Robot);
     AnimateStockCard(seat, c);
     GiveCardToSeat(seat, c);
     RedrawStock();
@@ -53,7 +53,7 @@ void Game::TakeDiscard(int seat) {
         return;
     }
     const int t = DiscardPile[DiscardCount];
-    if (seat != 0) Say(SeatName(seat) + " takes the " + CardName(t) + " from the discard pile");
+    if (seat != 0) Say(SeatName(seat) + " takes the " + CardName(t) + " from the discard pile", SpeechKind::Robot);
     ShowSeatText(seat, " taking Discard " + CardTable[t].FullName +
                            " card so not on offer other players.");
     LastDiscardTaken = t;

@@ -89,7 +89,7 @@ void MoveFocus(Game& g, int step, bool toEnd) {
     int i = at == ring.end() ? 0 : static_cast<int>(at - ring.begin());
     if (toEnd) i = step < 0 ? 0 : static_cast<int>(ring.size()) - 1;
     else if (at != ring.end()) i = (i + step + static_cast<int>(ring.size())) % static_cast<int>(ring.size());
-    if (k.FocusCard != ring[i]) g.Say(CardAccessibleName(g, ring[i]));
+    if (k.FocusCard != ring[i]) g.Say(CardAccessibleName(g, ring[i]), SpeechKind::Focus);
     k.FocusCard = ring[i];
 }
 

@@ -333,7 +333,7 @@ void MakeContract(Game& g, int seat, int round) {
 
 void AnnounceContract(Game& g, int seat, int round) {
     if (round < 1 || round > 7) return;
-    g.Say(g.SeatName(seat) + " lays the contract");
+    g.Say(g.SeatName(seat) + " lays the contract", SpeechKind::Robot);
     g.ShowSeatText(seat, kContracts[round].announcement);
 }
 

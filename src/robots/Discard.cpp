@@ -239,7 +239,7 @@ void FailSafeDiscard(Game& g, int seat) {
 
 void DiscardItBots(Game& g, int seat, int position) {
     const int card = HandAt(g, position);
-    g.Say(g.SeatName(seat) + " discards the " + CardName(card));
+    g.Say(g.SeatName(seat) + " discards the " + CardName(card), SpeechKind::Robot);
     g.ShowSeatText(seat, "is now Discarding " + g.CardTable[card].FullName);
     g.LastDiscardTaken = 0;
     g.HasDiscarded[seat] = true;

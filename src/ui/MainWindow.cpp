@@ -63,7 +63,13 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed, std::optional<QString>
     // A message window never opens over a card in mid-air.
     host_.beforeModal = [this] { CancelDrag(game_); };
     host_.onSpeechUnavailable = [this](const std::string& text) {
+        constexpr int kNoteMs = 10000;
         game_.SetStatus(5, text);
+        heldNote_ = QString::fromStdString(text);
+        QTimer::singleShot(kNoteMs, this, [this] {
+            heldNote_.clear();
+            syncView();
+        });
         syncView();
     };
     host_.onQuit = [this] {
@@ -227,7 +233,7 @@ void MainWindow::syncView() {
     table_->sync(m);
     for (int i = 1; i <= 5; ++i) {
         QLabel* panel = status_[i];
-        const QString text = QString::fromStdString(m.StatusPanel[i]);
+        const QString text = i == 5 && !heldNote_.isEmpty() ? heldNote_ : QString::fromStdString(m.StatusPanel[i]);
         const QString shown = ElideNames(panel->fontMetrics(), text, names, TextRoom(panel));
         if (panel->text() != shown) panel->setText(shown);
         panel->setToolTip(shown == text ? QString::fromLatin1(kStatusTips[i]) : text);

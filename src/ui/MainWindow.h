@@ -68,6 +68,9 @@ private:
     Game game_;
     TableWidget* table_ = nullptr;
     QLabel* status_[6] = {};
+    // Shown in panel 5 instead of the game's text until it has been there
+    // long enough to read (the game writes that panel every turn).
+    QString heldNote_;
     QMenu* gameMenu_ = nullptr;
     QList<QAction*> optionChecks_;  // the four speeds, then animation, sound and speech
     bool closing_ = false;

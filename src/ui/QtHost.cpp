@@ -4,28 +4,28 @@
 #include <QEventLoop>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QTextToSpeech>
 #include <QTimer>
 
 #include "ui/MFormDeluxe.h"
 #include "ui/SoundPlayer.h"
+#include "ui/Speech.h"
 
 namespace meldora::ui {
 
 namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
-// Robots' moves come faster than they are said: beyond this many waiting
-// texts the oldest are dropped, so speech never lags far behind the table.
-constexpr std::size_t kMaxSpeechQueued = 5;
 }  // namespace
 
-QtHost::QtHost(QWidget* window) : window_(window), sounds_(std::make_unique<SoundPlayer>()) {
+QtHost::QtHost(QWidget* window)
+    : window_(window), sounds_(std::make_unique<SoundPlayer>()), speech_(std::make_unique<Speech>()) {
     clock_.start();
+    speech_->onUnavailable = [this] {
+        if (onSpeechUnavailable) onSpeechUnavailable(kNoSpeech);
+    };
 }
 
 QtHost::~QtHost() {
     delete message_.data();
-    delete speech_;
 }
 
 void QtHost::refresh() {
@@ -79,14 +79,14 @@ void QtHost::EndMayIWait() {
 void QtHost::Interrupt() {
     for (QEventLoop* loop : loops_) loop->quit();
     // What the old chain had to say is no longer news.
-    speechQueue_.clear();
-    if (speech_ && speech_->state() == QTextToSpeech::Speaking) speech_->stop();
+    Silence();
 }
 
 void QtHost::Shutdown() {
     shuttingDown_ = true;
     if (message_ && message_->isVisible()) message_->reject();
     Interrupt();
+    speech_->finish();
 }
 
 void QtHost::Quit() {
@@ -99,50 +99,17 @@ long long QtHost::TickCount() { return clock_.elapsed(); }
 
 void QtHost::PlaySound(const std::string& file) { sounds_->play(Q(file)); }
 
-void QtHost::Speak(const std::string& text) {
-    if (shuttingDown_ || speechMissing_ || text.empty()) return;
-    if (!speech_) {
-        const QStringList engines = QTextToSpeech::availableEngines();
-        const bool known = speechEngine_.isEmpty() ? !engines.isEmpty() : engines.contains(speechEngine_);
-        if (known) {
-            speech_ = speechEngine_.isEmpty() ? new QTextToSpeech() : new QTextToSpeech(speechEngine_);
-            if (speech_->state() == QTextToSpeech::Error) {
-                delete speech_;
-                speech_ = nullptr;
-            }
-        }
-        if (!speech_) {
-            speechUnavailable();
-            return;
-        }
-        QObject::connect(speech_, &QTextToSpeech::stateChanged, speech_, [this](QTextToSpeech::State state) {
-            if (state == QTextToSpeech::Ready) speakNext();
-            else if (state == QTextToSpeech::Error) speechUnavailable();
-        });
-    }
-    speechQueue_.push_back(Q(text));
-    while (speechQueue_.size() > kMaxSpeechQueued) speechQueue_.pop_front();
-    speakNext();
+void QtHost::Speak(const std::string& text, SpeechKind kind) {
+    if (!shuttingDown_) speech_->say(text, kind);
 }
 
-void QtHost::speakNext() {
-    if (!speech_ || speechQueue_.empty() || speech_->state() != QTextToSpeech::Ready) return;
-    const QString text = speechQueue_.front();
-    speechQueue_.pop_front();
-    speech_->say(text);
-}
+void QtHost::Silence() { speech_->silence(); }
 
-// Said once in the status line; from then on every text is dropped.
-void QtHost::speechUnavailable() {
-    if (speechMissing_) return;
-    speechMissing_ = true;
-    speechQueue_.clear();
-    if (speech_) {
-        speech_->deleteLater();  // may be inside its own signal
-        speech_ = nullptr;
-    }
-    if (onSpeechUnavailable) onSpeechUnavailable(kNoSpeech);
-}
+void QtHost::setSpeechEngine(const QString& name) { speech_->setEngineName(name); }
+void QtHost::setSpeechRate(double rate) { speech_->setRate(rate); }
+double QtHost::speechRate() const { return speech_->rate(); }
+int QtHost::speechQueued() const { return speech_->waiting(); }
+int QtHost::speechSaid() const { return speech_->said(); }
 
 int QtHost::ShowMessage(const std::string& prompt, const std::string& button0,
                         const std::string& button1, const std::string& button2,

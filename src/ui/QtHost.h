@@ -6,7 +6,6 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -14,13 +13,13 @@
 #include "game/Host.h"
 
 class QEventLoop;
-class QTextToSpeech;
 class QWidget;
 
 namespace meldora::ui {
 
 class MFormDeluxe;
 class SoundPlayer;
+class Speech;
 
 class QtHost : public Host {
 public:
@@ -35,14 +34,15 @@ public:
     std::function<void()> beforeModal;
     // Closes the program (Quit); without it the application quits.
     std::function<void()> onQuit;
-    // Called once, with the text for the status line (kNoSpeech), when
-    // there is no speech engine or it fails.
+    // Called once, with the text for the status line, when there is no
+    // speech engine or it keeps failing.
     std::function<void(const std::string&)> onSpeechUnavailable;
     static constexpr const char* kNoSpeech = "Speech is not available on this computer.";
 
     void Pause(int ms) override;
     void PlaySound(const std::string& file) override;
-    void Speak(const std::string& text) override;
+    void Speak(const std::string& text, SpeechKind kind) override;
+    void Silence() override;
     int ShowMessage(const std::string& prompt, const std::string& button0,
                     const std::string& button1, const std::string& button2,
                     const std::string& title, int focus) override;
@@ -56,7 +56,8 @@ public:
     long long TickCount() override;
 
     // The window is going away: every wait ends now and later ones return
-    // at once; questions are answered with -1 / cancel.
+    // at once; questions are answered with -1 / cancel; speech falls silent
+    // (waiting a moment for the engine to be quiet).
     void Shutdown();
     bool shuttingDown() const { return shuttingDown_; }
 
@@ -66,9 +67,13 @@ public:
 
     // The speech engine to use instead of the default one (tests); takes
     // effect when the first text is spoken.
-    void setSpeechEngine(const QString& name) { speechEngine_ = name; }
-    // Texts waiting for the one being spoken to end.
-    int speechQueued() const { return static_cast<int>(speechQueue_.size()); }
+    void setSpeechEngine(const QString& name);
+    // The speech engine's rate, from -1 (slowest) to 1 (fastest); 0 is normal.
+    void setSpeechRate(double rate);
+    double speechRate() const;
+    // Texts waiting for the one being spoken to end, and texts said to the end.
+    int speechQueued() const;
+    int speechSaid() const;
 
     // Number of waits running now (nested event loops).
     int waitDepth() const { return static_cast<int>(loops_.size()); }
@@ -77,8 +82,6 @@ private:
     void refresh();
     void modal();
     void runLoop(QEventLoop& loop);
-    void speakNext();
-    void speechUnavailable();
 
     QWidget* window_;
     std::vector<QEventLoop*> loops_;
@@ -88,10 +91,7 @@ private:
     QElapsedTimer clock_;
     std::unique_ptr<SoundPlayer> sounds_;
     QPointer<MFormDeluxe> message_;
-    QTextToSpeech* speech_ = nullptr;  // made on the first text, never with no engine
-    bool speechMissing_ = false;
-    QString speechEngine_;
-    std::deque<QString> speechQueue_;
+    std::unique_ptr<Speech> speech_;
 };
 
 }  // namespace meldora::ui

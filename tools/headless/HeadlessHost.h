@@ -21,7 +21,11 @@ public:
 
     void Pause(int ms) override;
     void PlaySound(const std::string& file) override;
-    void Speak(const std::string& text) override { spoken.push_back(text); }
+    void Speak(const std::string& text, SpeechKind kind) override {
+        spoken.push_back(text);
+        spokenKinds.push_back(kind);
+    }
+    void Silence() override { ++silences; }
     int ShowMessage(const std::string& prompt, const std::string& button0,
                     const std::string& button1, const std::string& button2,
                     const std::string& title, int focus) override;
@@ -52,6 +56,8 @@ public:
     std::vector<std::string> questions;  // title + ": " + text of each system question
     std::vector<std::string> sounds;
     std::vector<std::string> spoken;
+    std::vector<SpeechKind> spokenKinds;  // the kind of each text in `spoken`
+    int silences = 0;
     long long clock = 0;        // advanced by every pause
     long long pauseCount = 0;
     int interrupts = 0;
