@@ -9,7 +9,7 @@ install(TARGETS meldora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/sounds/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/meldora/sounds
         FILES_MATCHING PATTERN "*.wav")
-install(FILES ${PROJECT_SOURCE_DIR}/assets/meldora.desktop
+install(FILES ${PROJECT_SOURCE_DIR}/assets/io.github.meldora.Meldora.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/meldora.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
