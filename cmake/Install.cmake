@@ -1,8 +1,8 @@
 # `cmake --install build`: the program in bin, its sounds in
 # share/meldora/sounds (where an installed program looks for them, from
-# ../share/meldora/sounds beside its own folder), the desktop entry and the
-# icon where a Linux desktop finds them, the manual page, the changelog and
-# the copyright file.
+# ../share/meldora/sounds beside its own folder), the desktop entry, the
+# AppStream metadata and the icon where a Linux desktop finds them, the
+# manual page, the changelog and the copyright file.
 # `cd build && cpack -G DEB`: the same files as a Debian package. The
 # package proper is built by scripts/check_package.sh, in build-deb with
 # Debian's hardening flags and -DCMAKE_INSTALL_BINDIR=games, since Debian
@@ -18,6 +18,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/assets/io.github.meldora.Meldora.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/meldora.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${PROJECT_SOURCE_DIR}/assets/io.github.meldora.Meldora.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 48 256)
   install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/meldora-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
