@@ -1,7 +1,12 @@
 # `cmake --install build`: the program in bin, its sounds in
-# share/meldora/sounds (where an installed program looks for them), the
-# desktop entry and the icon where a Linux desktop finds them.
-# `cd build && cpack -G DEB`: the same files as a Debian package.
+# share/meldora/sounds (where an installed program looks for them, from
+# ../share/meldora/sounds beside its own folder), the desktop entry, the
+# AppStream metadata and the icon where a Linux desktop finds them, the
+# manual page, the changelog and the copyright file.
+# `cd build && cpack -G DEB`: the same files as a Debian package. The
+# package proper is built by scripts/check_package.sh, in build-deb with
+# Debian's hardening flags and -DCMAKE_INSTALL_BINDIR=games, since Debian
+# keeps games in /usr/games.
 
 include(GNUInstallDirs)
 
@@ -9,15 +14,38 @@ install(TARGETS meldora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/sounds/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/meldora/sounds
         FILES_MATCHING PATTERN "*.wav")
-install(FILES ${PROJECT_SOURCE_DIR}/assets/meldora.desktop
+install(FILES ${PROJECT_SOURCE_DIR}/assets/io.github.meldora.Meldora.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/meldora.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${PROJECT_SOURCE_DIR}/assets/io.github.meldora.Meldora.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 48 256)
   install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/meldora-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME meldora.png)
 endforeach()
+
+# The manual page and the changelog go in compressed, as Debian wants them:
+# gzip -9, without a time stamp so that the same sources give the same
+# package.
+find_program(GZIP_EXECUTABLE gzip REQUIRED)
+set(MELDORA_GZIPPED)
+foreach(source assets/meldora.6 packaging/changelog)
+  get_filename_component(name ${source} NAME)
+  set(gzipped ${CMAKE_BINARY_DIR}/doc/${name}.gz)
+  add_custom_command(OUTPUT ${gzipped}
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/${source} ${CMAKE_BINARY_DIR}/doc/${name}
+    COMMAND ${GZIP_EXECUTABLE} -9nf ${CMAKE_BINARY_DIR}/doc/${name}
+    DEPENDS ${PROJECT_SOURCE_DIR}/${source}
+    VERBATIM)
+  list(APPEND MELDORA_GZIPPED ${gzipped})
+endforeach()
+add_custom_target(meldora_docs ALL DEPENDS ${MELDORA_GZIPPED})
+install(FILES ${CMAKE_BINARY_DIR}/doc/meldora.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+# Debian's place is share/doc/<package>, lower case, whatever the project's name.
+install(FILES ${CMAKE_BINARY_DIR}/doc/changelog.gz ${PROJECT_SOURCE_DIR}/packaging/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/meldora)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME meldora)

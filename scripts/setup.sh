@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and running Meldora needs on Debian 12, then
-# configures and builds it in ./build. Safe to run again: packages already
-# present are not fetched twice.
+# configures and builds it in ./build (with --packages-only, only the
+# first). Safe to run again: packages already present are not fetched twice.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,17 +14,9 @@ packages=(
   pulseaudio
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+scripts/install_missing.sh "${packages[@]}"
+# scripts/check_package.sh needs the packages but builds elsewhere.
+if [ "${1:-}" = "--packages-only" ]; then exit 0; fi
 
 # Configure once; later builds re-run the configure step themselves when a
 # CMakeLists.txt changes.

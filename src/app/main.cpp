@@ -9,6 +9,9 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Meldora"));
+    // Desktops match the window to its desktop entry (and its icon) by this
+    // name, the same as the AppStream id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.meldora.Meldora"));
 
     QFont serif(QStringLiteral("Serif"));
     serif.setStyleHint(QFont::Serif);
