@@ -8,6 +8,11 @@
 //                           3840x2160 with a pixel ratio of 2 (median of 50)
 //   meldora_bench game      a whole game in a 1600x1200 window (for
 //                           /usr/bin/time -v: the peak resident size)
+//   meldora_bench show joker|round2 [seed]
+//                           plays seeded games with the autopilot until the
+//                           player's turn shows a valued Joker (or round 2),
+//                           prints "ready" and leaves the window up for a
+//                           screenshot
 //
 // Run it under the offscreen platform (QT_QPA_PLATFORM=offscreen) or a real
 // display; animation and sound are off unless a command says otherwise.
@@ -22,6 +27,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fstream>
@@ -240,6 +246,45 @@ int WholeGame() {
     return g.GameOver ? 0 : 1;
 }
 
+// Plays until the player's turn shows what is asked, then keeps the window
+// up at the program's own pace until it is closed.
+int Show(const char* what, int seed) {
+    MainWindow w(seed);
+    Quiet(w);
+    w.host().setPaceScale(0);
+    w.show();
+    Game& g = w.game();
+    Autopilot pilot(g);
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (g.ui.CmdPass.Visible) pilot.AnswerMayI();
+        Answer(w, 0);
+    });
+    answer.start(1);
+    const bool joker = !std::strcmp(what, "joker");
+    const auto shown = [&] {
+        if (!g.IsTurn[0] || g.RoundOver || g.GameOver) return false;
+        if (!joker) return g.Round == 2;
+        for (int n = 1; n <= kCardCount; ++n)
+            if (g.ui.Cds[n].Visible && !g.ui.Cds[n].Mark.empty()) return true;
+        return false;
+    };
+    for (int games = 0; games < 20 && !shown(); ++games) {
+        w.command(QStringLiteral("MnuNew"))->trigger();
+        for (int guard = 0; guard < 5000 && !g.GameOver && !shown(); ++guard) {
+            if (g.RoundOver) g.CmdFinished_Click();
+            else if (g.IsTurn[0]) pilot.PlayTurn();
+            w.syncView();
+            QCoreApplication::processEvents();
+        }
+    }
+    answer.stop();
+    w.host().setPaceScale(1);
+    std::printf(shown() ? "ready\n" : "not found\n");
+    std::fflush(stdout);
+    return QApplication::exec();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -250,6 +295,7 @@ int main(int argc, char** argv) {
     if (!std::strcmp(what, "robots")) return Robots();
     if (!std::strcmp(what, "paint")) return Paint();
     if (!std::strcmp(what, "game")) return WholeGame();
-    std::fprintf(stderr, "usage: %s startup|idle|robots|paint|game\n", argv[0]);
+    if (!std::strcmp(what, "show") && argc > 2) return Show(argv[2], argc > 3 ? std::atoi(argv[3]) : 1);
+    std::fprintf(stderr, "usage: %s startup|idle|robots|paint|game|show joker|round2 [seed]\n", argv[0]);
     return 2;
 }
