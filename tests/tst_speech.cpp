@@ -95,6 +95,7 @@ class TestSpeech : public QObject {
 private slots:
     void initTestCase() { SilencePlatformNoise(); }
     void robotTurnIsSpoken();
+    void playerMovesAreTold();
     void silencedBy_data();
     void silencedBy();
     void queue_data();
@@ -102,6 +103,25 @@ private slots:
     void speechFile();
     void missingEngineIsSilent();
 };
+
+// What a listener learns of the player's own moves: the card picked up,
+// where it would go, the result, a refusal; told to a screen reader and,
+// with speech on, said.
+void TestSpeech::playerMovesAreTold() {
+    Table t(1, IdleRobots());
+    t.Set(1, "P: 7H 7C 7D 9S 4H | D: KS");
+    t.PlayersTurn();
+    t.settings.Speech = true;
+    t.DragToColumn(t.Find(0, "7H"), 7);
+    t.DragToColumn(t.Find(0, "7C"), 9);
+    t.DragToDiscard(t.Find(0, "9S"));
+    const QStringList told = List(t.host.announced);
+    QCOMPARE(told, (QStringList{"Picked up the Seven of Hearts", "over your first set column", "Seven of Hearts on your first set of Sevens",
+                               "Picked up the Seven of Clubs", "over an empty column", "Card in wrong location.",
+                               "Picked up the Nine of Spades", "over the discard pile",
+                               "Incomplete Melds.Try again or Discard a card."}));
+    QCOMPARE(List(t.host.spoken), told);
+}
 
 void TestSpeech::robotTurnIsSpoken() {
     // West pairs the Seven on the pile, lays two sets and throws the King.
@@ -112,9 +132,13 @@ void TestSpeech::robotTurnIsSpoken() {
         t.settings.Speech = on;
         const QStringList said = List(OneTurn(t, 1));
         QVERIFY(t.g.HasContract[1]);
-        QCOMPARE(said, on ? (QStringList{"WestBot takes the Seven of Spades from the discard pile",
-                                         "WestBot lays the contract", "WestBot discards the King of Hearts"})
-                          : QStringList());
+        // A screen reader hears the turn whether or not the game speaks.
+        const QStringList turn{"WestBot takes the Seven of Spades from the discard pile", "WestBot lays the contract",
+                               "WestBot discards the King of Hearts",
+                               "Round 1 over. WestBot won this round. This round: Player 21, WestBot 0, NorthBot 21, "
+                               "EastBot 15. In all: Player 21, WestBot 0, NorthBot 21, EastBot 15."};
+        QCOMPARE(said, on ? turn : QStringList());
+        QCOMPARE(List(t.host.announced), turn);
     }
     // North draws from the stock; East claims the Seven first.
     Table t;

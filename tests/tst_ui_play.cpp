@@ -4,6 +4,7 @@
 // a hidden face away, and the keyboard's frame as the focused child.
 
 #include <QAccessible>
+#include <QSignalSpy>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -12,6 +13,7 @@
 #include "QuietPlatform.h"
 #include "game/Describe.h"
 #include "headless/Notation.h"
+#include "ui/MFormDeluxe.h"
 #include "ui/MainWindow.h"
 #include "ui/TableWidget.h"
 
@@ -84,6 +86,20 @@ private slots:
         QCOMPARE(PlayTwoTurns(TablePixelSize() * 2), small);
     }
 
+    // The message window's buttons are push buttons a screen reader can press.
+    void messageButtonsPress() {
+        MFormDeluxe form;
+        form.prepare("Deal now?", "Deal 'Em Now", "Use &Menu", "", "Hello");
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(form.Pic1(1));
+        QCOMPARE(button->role(), QAccessible::Button);
+        QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Use Menu"));
+        QCOMPARE(button->childCount(), 0);
+        QSignalSpy clicked(form.Pic1(1), &BevelPanel::clicked);
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(clicked.at(0).at(0).toInt(), 1);
+    }
+
     void tableReadsAsItGoes() {
         MainWindow w(9);
         Game& g = w.game();
@@ -105,6 +121,14 @@ private slots:
         QCOMPARE(names.filter(QRegularExpression("^Stock: \\d+ cards$")).size(), 1);
         QVERIFY2(names.contains(QString::fromStdString(g.ui.LblP.Caption).simplified()), "the instruction line");
         QVERIFY(names.contains(QStringLiteral("Take Stock Card")));  // buttons without their access key marks
+        // The eight meld columns of round 1 by owner and kind, with their cards.
+        const QStringList columns = names.filter(QRegularExpression("^(your|\\w+Bot's) (first|second) set(: empty| of \\w+: )"));
+        QVERIFY2(columns.size() == 8, qPrintable(names.join('\n')));
+        QVERIFY(columns.contains(QStringLiteral("your first set: empty")));
+        // Only cards whose faces show can take the focus.
+        for (int i = 0; i < table->childCount(); ++i)
+            if (QAccessibleInterface* c = table->child(i); c && c->text(QAccessible::Name).startsWith("Face-down"))
+                QVERIFY2(!c->state().focusable, qPrintable(c->text(QAccessible::Name)));
 
         // The keyboard's frame is the focused child.
         QVERIFY(DrawWithAccessKey(w));

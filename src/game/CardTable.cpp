@@ -62,6 +62,7 @@ void Game::DiscardCard(int card) {
     if (card < 1 || card > kCardCount) return;
     ShowFace(card);
     const int from = CardTable[card].Location;
+    if (from == LocPlayer) Say("You discard the " + CardName(card), SpeechKind::Player);
     PileRecord.Discarded(from >= 0 && from <= 3 ? from : -1, card);
     DiscardCount += 1;
     ui.LblDiscard.Caption = "In Discard:-  " + std::to_string(DiscardCount);
@@ -85,12 +86,18 @@ void Game::RemoveCard(int seat, int count) {
     }
 }
 
+// The player's card laid in a meld, as a listener hears it.
+void Game::TellLaid(int card, int slot) {
+    Say(CardNameInPlay(*this, card) + " on " + MeldColumnTitle(*this, slot), SpeechKind::Player);
+}
+
 void Game::PlaceInMeld(int seat, int slot, int card) {
     CardRecord& c = CardTable[card];
     c.Location = LocMeld;
     c.InMeld[slot] = true;
     MeldTable[slot].Count += 1;
     if (seat != 0) MoveCardToMeld(seat, slot, card);
+    else TellLaid(card, slot);
     if (MeldTable[slot].Kind == kKindRun)
         SortMeldsRun(slot);
     else

@@ -147,6 +147,51 @@ std::string CardAccessibleName(const Game& g, int card) {
     return text;
 }
 
+std::string MeldColumnTitle(const Game& g, int slot) {
+    const int owner = MeldSlotOwner(g.Round, slot);
+    if (owner < 0) return "";
+    const Contract& contract = ContractForRound(g.Round);
+    const int kind = contract.kinds[slot - FirstMeldSlot(owner, g.Round)];
+    int alike = 0, nth = 0;
+    for (int i = 0; i < contract.meldCount; ++i) {
+        if (contract.kinds[i] != kind) continue;
+        ++alike;
+        if (FirstMeldSlot(owner, g.Round) + i == slot) nth = alike;
+    }
+    static const char* const kOrdinals[4] = {"", "first ", "second ", "third "};
+    std::string title = SeatPossessive(g, owner) + " " + (alike > 1 ? kOrdinals[nth] : "") +
+                        (kind == kKindRun ? "run" : "set");
+    const MeldRecord& m = g.MeldTable[slot];
+    if (m.Started && kind == kKindRun && m.RunSuit != SuitNone) title += std::string(" of ") + SuitWord(m.RunSuit);
+    if (m.Started && kind == kKindSet && m.SetValue >= 1 && m.SetValue <= 13) {
+        const std::string value = kValueWords[m.SetValue];
+        title += " of " + value + (m.SetValue == 6 ? "es" : "s");
+    }
+    return title;
+}
+
+std::string MeldColumnName(const Game& g, int slot) {
+    const std::string title = MeldColumnTitle(g, slot);
+    if (title.empty()) return "";
+    std::vector<int> cards;
+    for (int n = 1; n <= kCardCount; ++n)
+        if (g.CardTable[n].Location == LocMeld && g.CardTable[n].InMeld[slot]) cards.push_back(n);
+    std::stable_sort(cards.begin(), cards.end(), [&](int a, int b) { return g.ui.Cds[a].Top < g.ui.Cds[b].Top; });
+    std::string text = title + ":";
+    for (size_t i = 0; i < cards.size(); ++i) text += (i ? ", " : " ") + CardNameInPlay(g, cards[i]);
+    return cards.empty() ? text + " empty" : text;
+}
+
+std::string CarriedOverName(const Game& g) {
+    const layout::Drop over = g.ui.Highlight;
+    if (over.area == layout::DropArea::Discard) return "over the discard pile";
+    if (over.area == layout::DropArea::Board) {
+        const std::string title = MeldColumnTitle(g, over.column);
+        return title.empty() ? "over an empty column" : "over " + title + " column";
+    }
+    return "over no place to put it";
+}
+
 std::string DiscardPileName(const Game& g) {
     if (g.DiscardCount <= 0) return "Discard pile: empty";
     const int top = g.TopDiscard();
@@ -161,6 +206,7 @@ std::string StockName(const Game& g) {
 std::string CardReaderName(const Game& g, int card) {
     const int loc = g.CardTable[card].Location;
     if (loc == LocDiscard) return card == g.TopDiscard() ? DiscardPileName(g) : std::string();
+    if (loc == LocStock && FaceShown(g, card)) return CardName(card);  // the opening show
     if (loc == LocStock) {
         for (int c = 1; c <= kCardCount; ++c)
             if (c != card && g.CardTable[c].Location == LocStock && g.ui.Cds[c].Visible &&

@@ -49,4 +49,17 @@ std::string SeatPossessive(const Game& g, int seat);
 // Which seat owns meld slot `slot` in `round` (-1 for none).
 int MeldSlotOwner(int round, int slot);
 
+// A meld column as the table speaks of it: "your first set", "NorthBot's
+// run of Hearts", "WestBot's set of Sevens". Empty for a column nobody
+// owns this round.
+std::string MeldColumnTitle(const Game& g, int slot);
+// The column with its cards, top first: "NorthBot's run of Hearts: Four
+// of Hearts, Five of Hearts, Joker standing for the Six of Hearts";
+// "your first set: empty".
+std::string MeldColumnName(const Game& g, int slot);
+
+// Where a carried card would go now: "over your first set column", "over
+// the discard pile", "over no place to put it".
+std::string CarriedOverName(const Game& g);
+
 }  // namespace meldora

@@ -147,7 +147,10 @@ void Game::ShowGameText(const std::string& text) {
     Pause();
 }
 
+// A screen reader hears every text but the focused card's name, which it
+// reads itself as the focus moves.
 void Game::Say(const std::string& text, SpeechKind kind) {
+    if (kind != SpeechKind::Focus) host.Announce(text);
     if (settings.Speech) host.Speak(text, kind);
 }
 

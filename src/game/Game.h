@@ -122,7 +122,8 @@ public:
     void PlayCardDownSound();
     void PlayMayISound(int kind);
     void PlayFile(const std::string& file);  // whatever NoSound says
-    void Say(const std::string& text, SpeechKind kind);  // aloud, only while Speech is on
+    // Aloud while Speech is on, and to a screen reader (all but Focus texts).
+    void Say(const std::string& text, SpeechKind kind);
     void SetCardFaces();
     void ReportError(const std::string& procedure, const std::string& description,
                      int number = 0);
@@ -182,6 +183,10 @@ public:
 
     // ---- May I ---------------------------------------------------------------
     void MayIFrom(int drawer);
+    std::string MayIQuestion() const;
+    void SayScores(const std::string& news);
+    void TellLaid(int card, int slot);
+    int GameWinner() const;
     void TakeMayI(int seat);
     void MayIRoutineP();
     bool CheckForSameValue();

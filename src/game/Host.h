@@ -36,6 +36,10 @@ public:
     // being spoken wait their turn as `kind` says. Without a speech engine
     // it is silent.
     virtual void Speak(const std::string& text, SpeechKind kind) = 0;
+    // Tells a screen reader, when one listens, what has just happened away
+    // from the keyboard's focus (a move, a refusal, a question); returns at
+    // once. Texts told together are read as one.
+    virtual void Announce(const std::string& text) = 0;
     // Stops what is being said and drops what waits (a new game, a load,
     // leaving, speech switched off).
     virtual void Silence() = 0;

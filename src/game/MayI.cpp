@@ -2,6 +2,7 @@
 // to the other seats in a fixed order; a claimer takes it and a penalty
 // card from the stock.
 
+#include "game/Describe.h"
 #include "game/Game.h"
 
 namespace meldora {
@@ -54,6 +55,19 @@ void Game::TakeMayI(int seat) {
     MayIClaimed = true;
 }
 
+// The question as a listener hears it: the card on offer and who threw it.
+std::string Game::MayIQuestion() const {
+    const int top = TopDiscard();
+    if (top == 0) return "";
+    int thrower = -1;
+    const std::vector<PileEvent>& events = PileRecord.Events();
+    for (auto e = events.rbegin(); e != events.rend() && thrower < 0; ++e)
+        if (e->kind == PileEvent::Discarded && e->card == top) thrower = e->seat;
+    const std::string offer = thrower > 0 ? SeatName(thrower) + " threw the " + CardName(top)
+                                          : "The " + CardName(top) + " is on offer";
+    return "May I? " + offer + ". Say May I to take it with a stock card, or Pass.";
+}
+
 void Game::MayIRoutineP() {
     if (RoundOver || GameOver) return;
     ShowSeatText(0, " deciding if wants to say MayI?");
@@ -69,6 +83,7 @@ void Game::MayIRoutineP() {
     ui.CmdPass.Caption = "&Pass";
     ui.CmdMayI.Caption = "&MayI?";
     ui.CmdMayI.ToolTip = "Click to take Discard and Stock card";
+    Say(MayIQuestion(), SpeechKind::Player);
     host.WaitForMayIAnswer([this] { return MayIAnswered; });
     if (!MayIAnswered) {
         // The wait ended without an answer (a new game, or the window going

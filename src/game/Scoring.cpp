@@ -56,6 +56,9 @@ void Game::AnyWinner(int seat) {
         SetNamedText(ui.LblWhoWon.Caption, StockRenewals == 3 && everyHandHolds
                                                ? "No outright winner on this round. See above for details."
                                                : NameMark(seat) + " won this round. See above for details.");
+        SayScores("Round " + std::to_string(Round) + " over. " +
+                  (StockRenewals == 3 && everyHandHolds ? std::string("No outright winner on this round.")
+                                                        : SeatName(seat) + " won this round."));
         ui.CmdFinished.Visible = true;
         ui.SetFocus("CmdFinished");
         return;
@@ -80,8 +83,33 @@ void Game::AnyWinner(int seat) {
     ui.CmdSave.Visible = true;
     ui.CmdShut.Visible = false;
     ui.BringToFront(ui.FramScore);
+    const int winner = GameWinner();
+    SayScores(winner < 0    ? std::string("Game over. Points tied on this game.")
+              : winner == 0 ? std::string("Game over. You are the winner of the game. Congratulations.")
+                            : "Game over. " + SeatName(winner) + " is the winner of the game.");
     ui.CmdFinished.Visible = true;
     ui.SetFocus("CmdFinished");
+}
+
+// The result as a listener hears it: the news, then each seat's points
+// this round and in all.
+void Game::SayScores(const std::string& news) {
+    std::string text = news + " This round:";
+    for (int s = 0; s < 4; ++s) text += " " + SeatName(s) + " " + std::to_string(RoundPoints[s][Round]) + (s < 3 ? "," : ".");
+    text += " In all:";
+    for (int s = 0; s < 4; ++s) text += " " + SeatName(s) + " " + std::to_string(Totals[s]) + (s < 3 ? "," : ".");
+    Say(text, SpeechKind::Player);
+}
+
+// The seat with the unique lowest total, or -1.
+int Game::GameWinner() const {
+    for (int s = 0; s < 4; ++s) {
+        bool lowest = true;
+        for (int o = 0; o < 4; ++o)
+            if (o != s && Totals[s] >= Totals[o]) lowest = false;
+        if (lowest) return s;
+    }
+    return -1;
 }
 
 // Ties on the board; a unique lowest total wins the game.
@@ -90,11 +118,7 @@ void Game::CreditGame() {
         for (int b = a + 1; b < 4; ++b)
             if (Totals[a] == Totals[b])
                 ui.LblWhoWon.Caption = "Points tied on this game. See above. No statistics kept";
-    for (int s = 0; s < 4; ++s) {
-        bool lowest = true;
-        for (int o = 0; o < 4; ++o)
-            if (o != s && Totals[s] >= Totals[o]) lowest = false;
-        if (!lowest) continue;
+    if (const int s = GameWinner(); s >= 0) {
         settings.GamesWon[s] += 1;
         SaveStats(*this);
         SetNamedText(ui.LblWhoWon.Caption, s == 0 ? "You are the winner of the game. Congratulations"

@@ -38,6 +38,7 @@ void Game::TakeDeckCard(int seat) {
     const int c = GetSingleCard();
     if (c == 0) return;
     if (seat != 0) Say(SeatName(seat) + " takes a card from the stock", SpeechKind::Robot);
+    else Say("You drew the " + CardName(c), SpeechKind::Player);
     AnimateStockCard(seat, c);
     GiveCardToSeat(seat, c);
     RedrawStock();
@@ -54,6 +55,7 @@ void Game::TakeDiscard(int seat) {
     }
     const int t = DiscardPile[DiscardCount];
     if (seat != 0) Say(SeatName(seat) + " takes the " + CardName(t) + " from the discard pile", SpeechKind::Robot);
+    else Say("You take the " + CardName(t) + " from the discard pile", SpeechKind::Player);
     ShowSeatText(seat, " taking Discard " + CardTable[t].FullName +
                            " card so not on offer other players.");
     LastDiscardTaken = t;

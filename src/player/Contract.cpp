@@ -88,6 +88,7 @@ void GeneralContractRoutineP(Game& g, int slot, int card) {
         if (AllContractSlotsComplete(g)) g.ContractThisTurn = true;
         g.ui.Cds[card].Enabled = false;
         g.ui.FollowMouse.Enabled(false);
+        g.TellLaid(card, slot);
         g.RemoveCard(0, 1);
         if (run)
             g.SortMeldsRun(slot);

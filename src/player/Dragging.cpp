@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "game/Describe.h"
 #include "game/Game.h"
 #include "player/Player.h"
 
@@ -27,6 +28,14 @@ bool Unfinished(const Game& g, int slot) {
 // player's name.
 void Refuse(Game& g, const std::string& text) {
     g.ShowInfo(!text.empty() && text[0] == ' ' ? Game::NameMark(0) + text : text);
+}
+
+// A listener hears the card picked up, and where it would go as it moves:
+// aloud as the keyboard's focus is (a newer place replaces an older one)
+// and to a screen reader.
+void TellCarry(Game& g, const std::string& text) {
+    g.Say(text, SpeechKind::Focus);
+    g.host.Announce(text);
 }
 
 bool Following(const Game& g, int card) {
@@ -73,6 +82,7 @@ void PicP_MouseDown(Game& g, int card, MouseButton button) {
         g.ui.FollowMouse.Object(img);
         g.ui.BringToFront(img);
         g.ui.FollowMouse.Enabled(true);
+        TellCarry(g, "Picked up the " + CardNameInPlay(g, card));
     });
 }
 
@@ -164,7 +174,9 @@ void PointerMoved(Game& g, layout::Point at) {
     g.ui.Pointer = at;
     if (g.ui.FollowMouse.Enabled()) {
         g.ui.FollowMouse.PointerMoved();
+        const layout::Drop before = g.ui.Highlight;
         g.ui.Highlight = g.ui.CarriedTarget();
+        if (!(g.ui.Highlight == before) && g.ui.FollowMouse.Card()) TellCarry(g, CarriedOverName(g));
         return;
     }
     if (const int card = g.ui.CardAt(at.left, at.top)) Cds_MouseMove(g, card);

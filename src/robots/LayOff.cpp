@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "game/Describe.h"
 #include "game/Game.h"
 #include "robots/RobotSupport.h"
 #include "robots/Robots.h"
@@ -141,14 +142,21 @@ bool LayOffCard(Game& g, int seat, int slot, int card, int value, int suit) {
     const bool highAce = meld.Kind == kKindRun && value == 1 && meld.High == 13;
     c.Value = highAce ? kValueHighAce : value;
     c.Suit = suit;
-    if (!IsJoker(card)) return LayOn(g, seat, slot, card);
-    if (meld.Kind == kKindSet) return LayOn(g, seat, slot, card, " is Laying Off  " + std::to_string(value));
-    return LayOn(g, seat, slot, card, "is Laying Off Joker.");
+    bool laid = false;
+    if (!IsJoker(card)) laid = LayOn(g, seat, slot, card);
+    else if (meld.Kind == kKindSet) laid = LayOn(g, seat, slot, card, " is Laying Off  " + std::to_string(value));
+    else laid = LayOn(g, seat, slot, card, "is Laying Off Joker.");
+    if (laid)
+        g.Say(g.SeatName(seat) + " lays off the " + CardNameInPlay(g, card) + " on " + MeldColumnTitle(g, slot),
+              SpeechKind::Robot);
+    return laid;
 }
 
 void ExchangeJoker(Game& g, int seat, int joker, int slot, int card) {
     CardRecord& j = g.CardTable[joker];
     const int value = j.Value;
+    g.Say(g.SeatName(seat) + " takes the Joker from " + MeldColumnTitle(g, slot) + " for the " + CardName(card),
+          SpeechKind::Robot);
     j.InMeld[slot] = false;
     j.Location = seat;
     j.Value = kValueJoker;

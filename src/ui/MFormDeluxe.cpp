@@ -1,6 +1,7 @@
 #include "ui/MFormDeluxe.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -18,6 +19,32 @@ const QColor kDark(128, 128, 128);
 const QColor kFace(212, 208, 200);
 
 int Px(int twips) { return qRound(twips / 15.0); }
+
+// A screen reader meets a bevelled button as a push button it can press,
+// named by its caption (the caption label is part of it, not a child).
+class BevelAccessible : public QAccessibleWidget {
+public:
+    explicit BevelAccessible(BevelPanel* panel) : QAccessibleWidget(panel, QAccessible::Button) {}
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return panel()->caption()->text().remove(QLatin1Char('&'));
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) panel()->click();
+    }
+
+private:
+    BevelPanel* panel() const { return static_cast<BevelPanel*>(widget()); }
+};
+
+QAccessibleInterface* BevelFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("meldora::ui::BevelPanel") && object && object->isWidgetType())
+        return new BevelAccessible(static_cast<BevelPanel*>(object));
+    return nullptr;
+}
 int Twips(int px) { return px * 15; }
 QRect PxRect(const TwipRect& r) { return QRect(Px(r.left), Px(r.top), Px(r.width), Px(r.height)); }
 
@@ -45,6 +72,8 @@ void DrawBevel(QPainter& p, const QRect& r, bool sunken, int inset = 0) {
 // ---- BevelPanel -------------------------------------------------------------
 
 BevelPanel::BevelPanel(int index, QWidget* parent) : QWidget(parent), index_(index) {
+    static const bool installed = (QAccessible::installFactory(BevelFactory), true);
+    Q_UNUSED(installed);
     setObjectName(QStringLiteral("Pic1_%1").arg(index));
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
@@ -101,6 +130,8 @@ void BevelPanel::mouseReleaseEvent(QMouseEvent* e) {
     setSunken(false);
     if (rect().contains(e->position().toPoint())) emit clicked(index_);
 }
+
+void BevelPanel::click() { emit clicked(index_); }
 
 void BevelPanel::keyPressEvent(QKeyEvent* e) {
     switch (e->key()) {

@@ -24,6 +24,8 @@ public:
     void setSunken(bool sunken);
     bool sunken() const { return sunken_; }
     int index() const { return index_; }
+    // As a click on it (a screen reader's press action).
+    void click();
     // The dotted frame drawn while the button has the keyboard focus, just
     // inside the bevel and clear of the caption.
     QRect focusFrame() const { return rect().adjusted(2, 2, -3, -3); }

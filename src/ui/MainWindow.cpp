@@ -58,6 +58,7 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed, std::optional<QString>
     buildStatusBar();
 
     table_->setCardNamer([this](int card) { return QString::fromStdString(CardReaderName(game_, card)); });
+    table_->setColumnNamer([this](int column) { return QString::fromStdString(MeldColumnName(game_, column)); });
 
     host_.beforeWait = [this] { syncView(); };
     // A message window never opens over a card in mid-air.

@@ -1,5 +1,6 @@
 #include "ui/QtHost.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEventLoop>
 #include <QInputDialog>
@@ -8,6 +9,7 @@
 
 #include "ui/MFormDeluxe.h"
 #include "ui/SoundPlayer.h"
+#include "ui/TableAccessible.h"
 #include "ui/Speech.h"
 
 namespace meldora::ui {
@@ -80,6 +82,8 @@ void QtHost::Interrupt() {
     for (QEventLoop* loop : loops_) loop->quit();
     // What the old chain had to say is no longer news.
     Silence();
+    announceTimer_.stop();
+    pendingAnnouncement_.clear();
 }
 
 void QtHost::Shutdown() {
@@ -104,6 +108,24 @@ void QtHost::Speak(const std::string& text, SpeechKind kind) {
 }
 
 void QtHost::Silence() { speech_->silence(); }
+
+// Texts told within a moment of each other (a robot's move and its line)
+// reach the screen reader as one notification, since each new one cuts
+// the reader short.
+void QtHost::Announce(const std::string& text) {
+    if (shuttingDown_ || text.empty() || !window_ || !QAccessible::isActive()) return;
+    if (!announcer_) {
+        announcer_ = new Announcer(window_);
+        QObject::connect(&announceTimer_, &QTimer::timeout, announcer_, [this] {
+            announcer_->announce(pendingAnnouncement_);
+            pendingAnnouncement_.clear();
+        });
+        announceTimer_.setSingleShot(true);
+    }
+    if (!pendingAnnouncement_.isEmpty()) pendingAnnouncement_ += QLatin1Char(' ');
+    pendingAnnouncement_ += Q(text);
+    announceTimer_.start(kAnnounceGatherMs);
+}
 
 void QtHost::setSpeechEngine(const QString& name) { speech_->setEngineName(name); }
 void QtHost::setSpeechRate(double rate) { speech_->setRate(rate); }

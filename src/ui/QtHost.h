@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -17,6 +18,7 @@ class QWidget;
 
 namespace meldora::ui {
 
+class Announcer;
 class MFormDeluxe;
 class SoundPlayer;
 class Speech;
@@ -42,6 +44,7 @@ public:
     void Pause(int ms) override;
     void PlaySound(const std::string& file) override;
     void Speak(const std::string& text, SpeechKind kind) override;
+    void Announce(const std::string& text) override;
     void Silence() override;
     int ShowMessage(const std::string& prompt, const std::string& button0,
                     const std::string& button1, const std::string& button2,
@@ -92,6 +95,10 @@ private:
     std::unique_ptr<SoundPlayer> sounds_;
     QPointer<MFormDeluxe> message_;
     std::unique_ptr<Speech> speech_;
+    static constexpr int kAnnounceGatherMs = 150;
+    QPointer<Announcer> announcer_;
+    QTimer announceTimer_;
+    QString pendingAnnouncement_;
 };
 
 }  // namespace meldora::ui

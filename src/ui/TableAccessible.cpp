@@ -7,7 +7,7 @@ namespace meldora::ui {
 namespace {
 
 // One painted thing on the table: a card image (key 1..107) or a painted
-// label (key 1000 + its index in the model's label list). It asks the
+// label or a meld column (see TableWidget::kLabelKeys). It asks the
 // table for its current name and place each time, so it never goes stale.
 class PaintedItem : public QAccessibleInterface {
 public:
@@ -33,11 +33,13 @@ public:
         const QRect r = table_->paintedRect(key_);
         return QRect(table_->mapToGlobal(r.topLeft()), r.size());
     }
-    QAccessible::Role role() const override { return key_ < 1000 ? QAccessible::Graphic : QAccessible::StaticText; }
+    QAccessible::Role role() const override {
+        return key_ < TableWidget::kLabelKeys ? QAccessible::Graphic : QAccessible::StaticText;
+    }
     QAccessible::State state() const override {
         QAccessible::State s;
         if (!table_ || table_->paintedRect(key_).isEmpty()) s.invisible = true;
-        if (key_ < 1000) {
+        if (table_ && table_->paintedFocusable(key_)) {
             s.focusable = true;
             s.focused = table_ && table_->hasFocus() && table_->focusedCard() == key_;
         }
@@ -49,13 +51,40 @@ private:
     int key_;
 };
 
+class AnnouncerAccessible : public QAccessibleWidget {
+public:
+    explicit AnnouncerAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
-    if (className == QLatin1String("meldora::ui::TableWidget") && object && object->isWidgetType())
+    if (!object || !object->isWidgetType()) return nullptr;
+    if (className == QLatin1String("meldora::ui::TableWidget"))
         return new TableAccessible(static_cast<TableWidget*>(object));
+    if (className == QLatin1String("QLabel") && object->objectName() == QLatin1String(Announcer::kObjectName))
+        return new AnnouncerAccessible(static_cast<QWidget*>(object));
     return nullptr;
 }
 
 }  // namespace
+
+Announcer::Announcer(QWidget* window) : QLabel(window) {
+    InstallTableAccessibility();
+    setObjectName(QLatin1String(kObjectName));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setStyleSheet(QStringLiteral("color: transparent; background: transparent;"));
+    setGeometry(0, 0, 1, 1);
+    hide();
+}
+
+void Announcer::announce(const QString& text) {
+    hide();
+    setText(text);
+    show();
+}
 
 void InstallTableAccessibility() {
     static bool installed = false;

@@ -5,6 +5,7 @@
 // the game (what the player may see, nothing more).
 
 #include <QAccessibleWidget>
+#include <QLabel>
 
 namespace meldora::ui {
 
@@ -12,6 +13,19 @@ class TableWidget;
 
 // Installs the factory that gives every TableWidget its accessible object.
 void InstallTableAccessibility();
+
+// What happens away from the keyboard's focus, told to a screen reader. A
+// tiny label of the window with the accessible role of a notification:
+// hidden, given its text and shown again, it is read at once (the way
+// screen readers on AT-SPI present a notification being shown; alerts and
+// name changes of unfocused objects are not read there). Nothing shows on
+// the table.
+class Announcer : public QLabel {
+public:
+    explicit Announcer(QWidget* window);
+    void announce(const QString& text);
+    static constexpr const char* kObjectName = "announcer";
+};
 
 class TableAccessible : public QAccessibleWidget {
 public:

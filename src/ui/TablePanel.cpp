@@ -94,6 +94,22 @@ QRect TablePanel::childRect(const Control& c, const TableGeometry& g) {
     return QRect(px(c.Left), px(c.Top), px(c.Left + c.Width) - px(c.Left), px(c.Top + c.Height) - px(c.Top));
 }
 
+// The score board for a screen reader, row by row: "Round 1: Player 9,
+// WestBot 0, NorthBot 2, EastBot 2. Totals: ...".
+QString ScoreBoardReading(const TableModel& m) {
+    const auto row = [&m](const QString& head, const Label (&cells)[4]) {
+        QStringList seats;
+        for (int s = 0; s < 4; ++s)
+            if (!cells[s].Caption.empty()) seats << Q(m.ScoreNames[s].Caption).trimmed() + QLatin1Char(' ') + Q(cells[s].Caption);
+        return seats.isEmpty() ? QString() : head + QStringLiteral(": ") + seats.join(QStringLiteral(", ")) + QLatin1Char('.');
+    };
+    QStringList rows;
+    for (int r = 1; r <= 7; ++r) rows << row(QStringLiteral("Round %1").arg(r), m.LblRnd[r]);
+    rows << row(QStringLiteral("Totals"), m.LblTotal);
+    rows.removeAll(QString());
+    return rows.join(QLatin1Char(' '));
+}
+
 void TablePanel::sync(const TableModel& model, const TableGeometry& g, const QStringList& names) {
     const Control& f = frame_(model);
     setVisible(f.Visible);
@@ -103,6 +119,8 @@ void TablePanel::sync(const TableModel& model, const TableGeometry& g, const QSt
     const int pad = static_cast<int>(std::lround(6 * g.scale));
     caption_->setFont(TableFont(kLabelPoints, g.scale, true));
     caption_->setText(Q(f.Caption));
+    setAccessibleName(Q(f.Caption).remove(QLatin1Char('&')).simplified());
+    if (objectName() == QLatin1String("FramScore")) setAccessibleDescription(ScoreBoardReading(model));
     caption_->setGeometry(pad * 2, pad, width() - pad * 3, caption_->fontMetrics().height());
     for (Cell& cell : cells_) {
         if (cell.place) {

@@ -16,6 +16,9 @@ class QLabel;
 
 namespace meldora::ui {
 
+// The score board as a screen reader reads it, row by row.
+QString ScoreBoardReading(const TableModel& m);
+
 class TablePanel : public QFrame {
     Q_OBJECT
 public:

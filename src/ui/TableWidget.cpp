@@ -231,21 +231,24 @@ std::vector<int> TableWidget::paintedKeys() const {
     for (const SceneItem& it : scene_) {
         // Cards with no name of their own (under a pile's top card) are left out.
         if (it.kind == Item::Card && !paintedName(it.index).isEmpty()) keys.push_back(it.index);
-        if (it.kind == Item::Label) keys.push_back(1000 + it.index);
+        if (it.kind == Item::Label) keys.push_back(kLabelKeys + it.index);
     }
+    for (int column = 1; column <= layout::kMeldColumns; ++column)
+        if (!paintedName(kColumnKeys + column).isEmpty()) keys.push_back(kColumnKeys + column);
     return keys;
 }
 
-// The label behind a painted key of 1000 and up, or null.
+// The label behind a painted label key, or null.
 const Control* TableWidget::paintedLabel(int key) const {
     const std::vector<TableLabel> labels = model_->TableLabels();
-    const int i = key - 1000;
+    const int i = key - kLabelKeys;
     return i >= 0 && i < static_cast<int>(labels.size()) ? labels[i].control : nullptr;
 }
 
 QString TableWidget::paintedName(int key) const {
     if (!model_) return {};
     if (key >= 1 && key <= kCardCount) return cardNamer_ ? cardNamer_(key) : QString();
+    if (key > kColumnKeys) return columnNamer_ ? columnNamer_(key - kColumnKeys) : QString();
     const Control* label = paintedLabel(key);
     return label ? Q(label->Caption).remove(QLatin1Char('&')).simplified() : QString();
 }
@@ -258,18 +261,29 @@ QString TableWidget::paintedDescription(int key) const {
 }
 
 QRect TableWidget::paintedRect(int key) const {
+    if (key > kColumnKeys) {
+        const layout::Rect r = layout::TargetArea({layout::DropArea::Board, key - kColumnKeys});
+        return mapping().toPixelRect(r.left, r.top, r.width, r.height);
+    }
     const bool card = key >= 1 && key <= kCardCount;
     for (const SceneItem& it : scene_)
-        if ((card && it.kind == Item::Card && it.index == key) || (!card && it.kind == Item::Label && it.index == key - 1000))
+        if ((card && it.kind == Item::Card && it.index == key) || (!card && it.kind == Item::Label && it.index == key - kLabelKeys))
             return it.rect;
     return {};
 }
 
+bool TableWidget::paintedFocusable(int key) const {
+    if (!model_ || key < 1 || key > kCardCount) return false;
+    const int face = model_->Cds[key].Picture;
+    return face >= 1 && face <= kCardCount;
+}
+
 int TableWidget::focusedCard() const { return model_ ? model_->Keys.FocusCard : 0; }
 
-// The lines that change as the game goes (the two instruction lines, the
-// robots' line, the yellow info label) are told to screen readers when
-// their text changes, and so is the keyboard's frame moving to a card.
+// The lines that change as the game goes (the two instruction lines and
+// the robots' line) are told to screen readers when their text changes,
+// and so is the keyboard's frame moving to a card. (What happens is also
+// told as a notification: see Announcer.)
 void TableWidget::announceChanges() {
     if (!model_ || !QAccessible::isActive()) return;
     QAccessibleInterface* me = QAccessible::queryAccessibleInterface(this);
@@ -280,19 +294,11 @@ void TableWidget::announceChanges() {
         const QString text = Q(labels[i].control->Caption);
         const QString name = QLatin1String(labels[i].name);
         if (name != QLatin1String("LblP") && name != QLatin1String("LblBots")) continue;
-        if (announced_.value(1000 + i) == text) continue;
-        announced_.insert(1000 + i, text);
+        if (announced_.value(kLabelKeys + i) == text) continue;
+        announced_.insert(kLabelKeys + i, text);
         if (text.isEmpty() || !labels[i].control->Visible) continue;
-        QAccessibleEvent changed(table->painted(1000 + i), QAccessible::NameChanged);
+        QAccessibleEvent changed(table->painted(kLabelKeys + i), QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
-    }
-    const QString info = model_->LblInfo.Visible ? Q(model_->LblInfo.Caption) : QString();
-    if (announced_.value(0) != info) {
-        announced_.insert(0, info);
-        if (!info.isEmpty()) {
-            QAccessibleEvent alert(info_, QAccessible::Alert);
-            QAccessible::updateAccessibility(&alert);
-        }
     }
     const int focus = model_->Keys.FocusCard;
     if (focus != announcedFocus_) {

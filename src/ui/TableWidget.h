@@ -57,12 +57,20 @@ public:
     // Names a card image as the player sees it ("Seven of Hearts, your
     // hand, card 3 of 11"); set by the window, which knows the game.
     void setCardNamer(std::function<QString(int card)> namer) { cardNamer_ = std::move(namer); }
-    // The painted things, bottom first: cards 1..107, labels 1000 + i.
+    // Names a meld column with its owner, kind and cards; empty for a
+    // column nobody owns this round.
+    void setColumnNamer(std::function<QString(int column)> namer) { columnNamer_ = std::move(namer); }
+    // The painted things, bottom first: cards, labels, then the meld columns.
     std::vector<int> paintedKeys() const;
     QString paintedName(int key) const;
     QString paintedDescription(int key) const;
     QRect paintedRect(int key) const;  // widget pixels; empty when not shown
     int focusedCard() const;
+    // A card the keyboard's frame can reach: one whose face shows.
+    bool paintedFocusable(int key) const;
+    // Painted keys: cards 1..107, labels from kLabelKeys, meld columns from kColumnKeys.
+    static constexpr int kLabelKeys = 1000;
+    static constexpr int kColumnKeys = 2000;
 
     // A text painted on the table: in full, as drawn (its names shortened
     // to fit), where and how.
@@ -155,6 +163,7 @@ private:
     QString clothKey_;              // what it was drawn for
     int hoverCursor_ = 0;
     std::function<QString(int)> cardNamer_;
+    std::function<QString(int)> columnNamer_;
     QStringList names_;
     // What screen readers were last told of the lines that change in play.
     QHash<int, QString> announced_;

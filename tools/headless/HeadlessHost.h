@@ -25,6 +25,7 @@ public:
         spoken.push_back(text);
         spokenKinds.push_back(kind);
     }
+    void Announce(const std::string& text) override { announced.push_back(text); }
     void Silence() override { ++silences; }
     int ShowMessage(const std::string& prompt, const std::string& button0,
                     const std::string& button1, const std::string& button2,
@@ -57,6 +58,7 @@ public:
     std::vector<std::string> sounds;
     std::vector<std::string> spoken;
     std::vector<SpeechKind> spokenKinds;  // the kind of each text in `spoken`
+    std::vector<std::string> announced;  // told to a screen reader
     int silences = 0;
     long long clock = 0;        // advanced by every pause
     long long pauseCount = 0;
