@@ -73,6 +73,8 @@ void PicP_MouseDown(Game& g, int card, MouseButton button) {
             g.ui.BringToFront(g.ui.FramJoker);
             g.ShowPlayerText(
                 " Click above the Value and Suit you wish the Joker to become. Then click joker again to Meld it.");
+            g.Say("Choose the Value and Suit you wish the Joker to become. Then press the Joker again to Meld it.",
+                  SpeechKind::Player);
             return;
         }
         if (!InHand(g, card)) return;
