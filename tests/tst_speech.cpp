@@ -187,7 +187,8 @@ void TestSpeech::queue_data() {
     QTest::addColumn<QString>("engineAsked");
     QTest::newRow("a robot move replaces the one waiting") << "R:r1 R:r2 R:r3 ok R:r4 ok ok" << "r1 r3 r4";
     QTest::newRow("the player's texts first, then the focus")
-        << "R:r1 R:r2 P:p1 F:f1 P:p2 ok ok ok ok" << "r1 p1 p2 f1 r2";
+        << "R:r1 R:r2 P:p1 P:p2 F:f1 ok ok ok ok" << "r1 p1 p2 f1 r2";
+    QTest::newRow("a player's text drops a waiting focus name") << "R:r1 F:f1 P:p1 ok ok" << "r1 p1";
     QTest::newRow("a player's text said or waiting: not again") << "P:p1 speaking P:p1 P:p2 P:p2 ok ok ok" << "p1 p2";
     QTest::newRow("a new focus name stops the one said") << "F:f1 speaking F:f2 F:f3 deadline ready ok" << "f1 stop f3";
     QTest::newRow("no stop while the sound is being made") << "F:f1 F:f2 err speaking F:f3" << "f1 f2";

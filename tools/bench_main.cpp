@@ -8,6 +8,13 @@
 //                           3840x2160 with a pixel ratio of 2 (median of 50)
 //   meldora_bench game      a whole game in a 1600x1200 window (for
 //                           /usr/bin/time -v: the peak resident size)
+//   meldora_bench speech SECONDS [seed]
+//                           plays at the program's own pace with speech on
+//                           (the autopilot in South) for about that long;
+//                           prints each text as it starts to sound with its
+//                           lag, then the robot moves' median and longest
+//                           lag; fails when speech was given up. Needs an
+//                           audio server (a PulseAudio null sink will do)
 //   meldora_bench show joker|round2 [seed]
 //                           plays seeded games with the autopilot until the
 //                           player's turn shows a valued Joker (or round 2),
@@ -39,6 +46,7 @@
 #include "headless/Autopilot.h"
 #include "ui/MFormDeluxe.h"
 #include "ui/MainWindow.h"
+#include "ui/Speech.h"
 #include "ui/TableWidget.h"
 
 using namespace meldora;
@@ -285,6 +293,56 @@ int Show(const char* what, int seed) {
     return QApplication::exec();
 }
 
+int SpeechRun(int seconds, int seed) {
+    MainWindow w(seed);
+    Game& g = w.game();
+    g.settings.NoSound = true;
+    g.settings.Speech = true;
+    w.show();
+    std::vector<qint64> robotLags;
+    int said = 0;
+    bool givenUp = false;
+    w.host().speech().onSounding = [&](const std::string& text, SpeechKind kind, qint64 lag) {
+        ++said;
+        if (kind == SpeechKind::Robot) robotLags.push_back(lag);
+        std::printf("%6lld ms  %s\n", static_cast<long long>(lag), text.c_str());
+        std::fflush(stdout);
+    };
+    const auto note = w.host().onSpeechUnavailable;
+    w.host().onSpeechUnavailable = [&](const std::string& text) {
+        givenUp = true;
+        if (note) note(text);
+    };
+    Autopilot pilot(g);
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (g.ui.CmdPass.Visible) pilot.AnswerMayI();
+        Answer(w, 0);
+    });
+    answer.start(50);
+    QElapsedTimer clock;
+    clock.start();
+    const auto over = [&] { return clock.elapsed() > seconds * 1000LL; };
+    while (!over()) {
+        w.command(QStringLiteral("MnuNew"))->trigger();
+        while (!over() && !g.GameOver) {
+            if (g.RoundOver) g.CmdFinished_Click();
+            else if (g.IsTurn[0]) pilot.PlayTurn();
+            else Wait(50);
+        }
+    }
+    answer.stop();
+    std::sort(robotLags.begin(), robotLags.end());
+    const qint64 median = robotLags.empty() ? 0 : robotLags[robotLags.size() / 2];
+    const qint64 longest = robotLags.empty() ? 0 : robotLags.back();
+    std::printf("speech: %d texts sounded in %lld s; robot moves heard %lld ms late (median of %zu), %lld ms at most; %s\n",
+                said, clock.elapsed() / 1000, median, robotLags.size(), longest,
+                givenUp ? "SPEECH GIVEN UP" : "speech kept");
+    std::fflush(stdout);
+    w.host().Shutdown();
+    return givenUp || said == 0 ? 1 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -295,6 +353,7 @@ int main(int argc, char** argv) {
     if (!std::strcmp(what, "robots")) return Robots();
     if (!std::strcmp(what, "paint")) return Paint();
     if (!std::strcmp(what, "game")) return WholeGame();
+    if (!std::strcmp(what, "speech") && argc > 2) return SpeechRun(std::atoi(argv[2]), argc > 3 ? std::atoi(argv[3]) : 1);
     if (!std::strcmp(what, "show") && argc > 2) return Show(argv[2], argc > 3 ? std::atoi(argv[3]) : 1);
     std::fprintf(stderr, "usage: %s startup|idle|robots|paint|game|show joker|round2 [seed]\n", argv[0]);
     return 2;

@@ -77,6 +77,8 @@ public:
     // Texts waiting for the one being spoken to end, and texts said to the end.
     int speechQueued() const;
     int speechSaid() const;
+    // The speech engine itself, for measuring it.
+    Speech& speech() { return *speech_; }
 
     // Number of waits running now (nested event loops).
     int waitDepth() const { return static_cast<int>(loops_.size()); }

@@ -91,6 +91,13 @@ bool Speech::start() {
     queue_ = std::make_unique<SpeechQueue>(*engine_);
     engine_->attach(*queue_);
     queue_->onUnavailable = [this] { giveUp(); };
+    queue_->onSounding = [this](const std::string& text, SpeechKind kind) {
+        const auto given = givenAt_.find(text);
+        const qint64 lag = given == givenAt_.end() ? 0 : clock_.elapsed() - given->second;
+        if (given != givenAt_.end()) givenAt_.erase(given);
+        if (onSounding) onSounding(text, kind, lag);
+    };
+    clock_.start();
     return !engine_->failedAtStart();
 }
 
@@ -105,6 +112,10 @@ void Speech::say(const std::string& text, SpeechKind kind) {
     if (!engine_ && !start()) {
         giveUp();
         return;
+    }
+    if (onSounding) {
+        if (givenAt_.size() > 64) givenAt_.clear();  // texts replaced before they sounded
+        givenAt_[text] = clock_.elapsed();
     }
     queue_->add(text, kind);
 }

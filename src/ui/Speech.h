@@ -7,7 +7,9 @@
 // its worker thread is still dealing with a failed text); it is destroyed
 // with this object, once it has fallen quiet.
 
+#include <QElapsedTimer>
 #include <QString>
+#include <map>
 #include <functional>
 #include <memory>
 #include <string>
@@ -43,6 +45,9 @@ public:
 
     // Called once, when there is no engine or it has failed for good.
     std::function<void()> onUnavailable;
+    // Called when a text starts to sound, with the milliseconds since it
+    // was last given to say() (for measuring how far speech lags).
+    std::function<void(const std::string& text, SpeechKind kind, qint64 lagMs)> onSounding;
 
 private:
     bool start();
@@ -53,6 +58,8 @@ private:
     bool unavailable_ = false;
     std::unique_ptr<QtSpeechEngine> engine_;
     std::unique_ptr<SpeechQueue> queue_;
+    QElapsedTimer clock_;
+    std::map<std::string, qint64> givenAt_;  // texts waiting or sounding, with when they were given
 };
 
 }  // namespace meldora::ui

@@ -25,6 +25,9 @@ void SpeechQueue::add(const std::string& text, SpeechKind kind) {
         const bool inHand = phase_ != Phase::Quiet && inHand_.kind == kind && !inHand_.dropped && same(inHand_);
         if (inHand || std::any_of(player_.begin(), player_.end(), same)) return;
         player_.push_back(Text{text, kind});
+        // Where the frame or a carried card was is out of date once the
+        // player acts: a waiting place is dropped, one being said stopped.
+        focus_.reset();
         if (focusInHand) stopInHand();
         break;
     }
@@ -52,6 +55,7 @@ void SpeechQueue::engineState(State state) {
         if (state == State::Speaking) {
             phase_ = Phase::Sounding;
             engine_.setDeadline(kStopGuardMs);
+            if (onSounding) onSounding(inHand_.text, inHand_.kind);
         } else if (state == State::Error) {
             phase_ = Phase::Failing;
             engine_.setDeadline(kSettleMs);

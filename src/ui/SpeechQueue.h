@@ -7,8 +7,8 @@
 // Order: the player's texts first (in the order given; one already in hand
 // or waiting is not queued again), then the focused card's name, then the
 // latest robot move. A newer focus name replaces the waiting one and stops
-// one being said; a player's text stops a focus name being said (it is out
-// of date once the player acts); a newer robot move replaces the waiting
+// one being said; a player's text drops the waiting focus name and stops
+// one being said (it is out of date once the player acts); a newer robot move replaces the waiting
 // one. So what is heard is never more than one move behind the table; a
 // new game or speech switched off drops everything (silence()).
 //
@@ -83,6 +83,8 @@ public:
     std::function<void()> onUnavailable;
     // Called whenever the engine has fallen quiet with nothing left to say.
     std::function<void()> onQuiet;
+    // Called when a text starts to sound.
+    std::function<void(const std::string& text, SpeechKind kind)> onSounding;
 
 private:
     // Sounding: Speaking reported less than kStopGuardMs ago.
