@@ -7,11 +7,12 @@
 
 #include "Fixture.h"
 #include "headless/Autopilot.h"
-#include "headless/HandPlan.h"
+#include "robots/HandPlan.h"
 #include "headless/Invariants.h"
 #include "headless/Notation.h"
 #include "headless/SelfPlay.h"
 #include "player/Player.h"
+#include "robots/Hint.h"
 
 using namespace meldora;
 using meldora::test::IdleRobots;
@@ -69,7 +70,10 @@ private slots:
     void draw();
     void mayI_data();
     void mayI();
-    void refusedMoveIsGivenUp();
+    void halfLaidMeldIsTakenBack();
+    void hints_data();
+    void hints();
+    void hintsPlayWholeGames();
     void closesJokerPanelLeftOpen();
     void revaluesJokerValuedEarlier();
     void keysPlayWholeGamesAsThePointerDoes();
@@ -243,10 +247,10 @@ void TestAutopilot::mayI() {
     QCOMPARE(CheckTableInvariants(t.g), std::string());
 }
 
-// A turn handed over with a meld half laid by hand: the autopilot's first
-// card is sent back, it takes the melds back, discards instead and lays the
-// contract on its next turn.
-void TestAutopilot::refusedMoveIsGivenUp() {
+// A turn handed over with a meld half laid by hand: the rules would refuse
+// the autopilot's first card, so it takes the melds back without trying,
+// discards instead and lays the contract on its next turn.
+void TestAutopilot::halfLaidMeldIsTakenBack() {
     Table t(1, IdleRobots());
     t.Set(1, "P: 7C 7D 7H 9C 9D 9S KS 4H 2C | D: 2S");
     t.PlayersTurn();
@@ -254,7 +258,7 @@ void TestAutopilot::refusedMoveIsGivenUp() {
     QCOMPARE(t.Column(7), QStringLiteral("4H"));
     Autopilot pilot(t.g);
     QVERIFY(pilot.PlayTurn());
-    QCOMPARE(pilot.counts().refusedMoves, 1);
+    QCOMPARE(pilot.counts().refusedMoves, 0);
     QVERIFY(!t.g.MeldTable[7].Started && !t.g.MeldTable[8].Started);
     QCOMPARE(QString::fromStdString(CardText(t.g, t.g.TopDiscard())), QStringLiteral("KS"));
     QVERIFY(!t.g.HasContract[0]);
@@ -265,7 +269,68 @@ void TestAutopilot::refusedMoveIsGivenUp() {
     QVERIFY(pilot.PlayTurn());
     QVERIFY(t.g.HasContract[0]);
     QCOMPARE(pilot.counts().contractsByRound[1], 1);
-    QCOMPARE(pilot.counts().refusedMoves, 1);
+    QCOMPARE(pilot.counts().refusedMoves, 0);
+}
+
+// The hint for pinned tables: its words and the cards it marks; asking
+// changes nothing on the table.
+void TestAutopilot::hints_data() {
+    QTest::addColumn<int>("round");
+    QTest::addColumn<bool>("drawn");
+    QTest::addColumn<bool>("contract");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QString>("marked");
+    QTest::newRow("take the discard") << 1 << false << false << "P: 9H 9C 7D 7S KC 2S 4H | D: 9D"
+                                      << "Take the Nine of Diamonds: it makes your first set." << "9D";
+    QTest::newRow("take the stock") << 1 << false << false << "P: 9H 9C 7D 7S KC 2S 4H | D: 5C"
+                                    << "Take a card from the stock: the Five of Clubs does not help you." << "";
+    QTest::newRow("lay the contract") << 2 << true << false << "P: 5H 6H 7H 8H 9C 9D 9S KS"
+                                      << "Lay your contract: a run of Hearts from the Five to the Eight and a set of Nines."
+                                      << "9D 9C 5H 6H 7H 8H 9S";
+    QTest::newRow("lay off") << 6 << true << true << "P: 7H KS 2D | M1: 8H 9H TH JH | M6: 2C 2H 2S"
+                             << "Lay off: the Seven of Hearts goes on WestBot's run; the Two of Diamonds goes on NorthBot's set."
+                             << "2D 7H";
+    QTest::newRow("take a Joker") << 3 << true << true << "P: 7H KS | M1: 5H 6H JK=7H 8H"
+                                  << "Take the Joker from WestBot's run: your Seven of Hearts takes its place." << "";
+    QTest::newRow("discard") << 1 << true << true << "P: 4C KS 9D | M1: 8H 8C 8S" << "Discard the King of Spades." << "KS";
+}
+
+void TestAutopilot::hints() {
+    QFETCH(int, round);
+    QFETCH(bool, drawn);
+    QFETCH(bool, contract);
+    QFETCH(QString, table);
+    QFETCH(QString, hint);
+    QFETCH(QString, marked);
+    Table t(1, IdleRobots());
+    t.Set(round, qPrintable(table));
+    t.g.IsTurn[0] = true;
+    drawn ? t.PlayersTurn() : t.g.PlayP();
+    t.g.HasContract[0] = contract;
+    const std::string before = DescribeTable(t.g);
+    MnuHint_Click(t.g);
+    QCOMPARE(QString::fromStdString(t.g.ui.LblP.Caption), hint);
+    QStringList cards;
+    for (int c = 1; c <= kCardCount; ++c)
+        if (t.g.ui.Cds[c].Hinted && !IsJoker(c)) cards << QString::fromStdString(CardText(t.g, c));
+    QCOMPARE(cards.join(' '), marked);
+    QCOMPARE(DescribeTable(t.g), before);
+}
+
+// Whole games with the player's seat played by the hints alone: every move
+// they name is one the rules take.
+void TestAutopilot::hintsPlayWholeGames() {
+    int contracts = 0;
+    for (std::uint64_t seed = 7000; seed < 7005; ++seed) {
+        SelfPlay play(seed);
+        play.UseHints();
+        play.PlayGame();
+        QCOMPARE(play.counts().faults, std::vector<std::string>());
+        QCOMPARE(play.counts().player.refusedMoves, 0);
+        for (int r = 1; r <= 7; ++r) contracts += play.counts().player.contractsByRound[r];
+    }
+    QVERIFY(contracts > 20);
 }
 
 void TestAutopilot::closesJokerPanelLeftOpen() {

@@ -7,6 +7,7 @@
 #include "Fixture.h"
 #include "game/Commands.h"
 #include "headless/Invariants.h"
+#include "game/Rules.h"
 #include "player/Player.h"
 
 using namespace meldora;
@@ -32,6 +33,7 @@ private slots:
     void cardFollowsThePointer();
     void releaseRules();
     void goesWhereItLands();
+    void marksAcceptingTargets();
     void panelsPushAside();
 };
 
@@ -152,6 +154,37 @@ void TestPlayerDrag::goesWhereItLands() {
         const QString info = t.g.ui.LblInfo.Caption.empty() ? "cancelled" : QString::fromStdString(t.g.ui.LblInfo.Caption);
         QCOMPARE(where == LocDiscard ? "discarded" : where == LocMeld ? "laid" : info, row.outcome);
         if (where == LocPlayer) QVERIFY(img.Left == start.left && img.Top == start.top);
+    }
+}
+
+// While a card is carried, by the mouse or the keys, exactly the targets
+// that would take it are marked; the keys visit them first, then the rest.
+void TestPlayerDrag::marksAcceptingTargets() {
+    const struct { int round; bool contract; const char *table, *card; QString marked, keys; } rows[] = {
+        {1, false, "P: 7H 7C 7S 9D", "7H", "column 7, column 8, discard", "7 8 0 1 2 3"},
+        {1, false, "P: 7H 7C 7S 9D | M7: 7D 7S", "7H", "column 7", "7 1 2 3 4 5"},  // half laid: no discard
+        {6, true, "P: 9H 2D 4H | M1: 5H 6H 7H 8H | M2: 5S 6S 7S 8S | M3: 9C 9D 9S", "9H",
+         "column 1, column 3, discard", "1 3 0 2 4 5"},
+    };
+    for (const auto& row : rows) {
+        Turn t(row.round, row.table);
+        t.g.HasContract[0] = row.contract;
+        const int card = t.Find(0, row.card);
+        const CardImage& img = t.g.ui.Cds[card];
+        PointerPressed(t.g, {img.Left + 200, img.Top + 200}, MouseButton::Left);
+        PointerMoved(t.g, {img.Left + 300, img.Top - 2000});
+        QStringList marked;
+        for (const layout::Drop& d : t.g.ui.Accepting) marked << TargetName(d);
+        QCOMPARE(marked.join(", "), row.marked);
+        CancelDrag(t.g);
+        QCOMPARE(t.g.ui.Accepting.size(), std::size_t(0));
+        // The keys: picked up over the first column that takes it, Right to the next.
+        t.g.ui.Keys.FocusCard = card;
+        QStringList visited;
+        KeyPressed(t.g, Key::Space);
+        for (int i = 0; i < 6; ++i, KeyPressed(t.g, Key::Right)) visited << QString::number(t.g.ui.Keys.Target);
+        QCOMPARE(visited.join(' '), row.keys);
+        KeyPressed(t.g, Key::Escape);
     }
 }
 

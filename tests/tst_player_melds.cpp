@@ -21,12 +21,15 @@ QString Mark(const Table& t, int joker) {
 }
 
 // Plays "5H>7 6H>7 8H>D" (cards of the hand onto columns or the discard);
-// returns the info texts shown, in order, joined by "|".
+// returns the info texts shown, in order, joined by "|". Before each drop
+// the rules are asked: where the handler does otherwise than they said,
+// the texts end with what they said.
 QString Play(Table& t, const QString& drops) {
     QStringList infos;
+    int shown = 0;  // infos before this drop
     t.host.onPause = [&] {
         const QString info = QString::fromStdString(t.g.ui.LblInfo.Caption);
-        if (t.g.ui.LblInfo.Visible && (infos.isEmpty() || infos.last() != info)) infos << info;
+        if (t.g.ui.LblInfo.Visible && (infos.size() == shown || infos.last() != info)) infos << info;
     };
     for (const QString& drop : drops.split(' ', Qt::SkipEmptyParts)) {
         const QStringList parts = drop.split('>');
@@ -35,7 +38,19 @@ QString Play(Table& t, const QString& drops) {
             infos << "no " + parts[0] + " in hand";
             break;
         }
+        const layout::Drop target = parts[1] == "D" ? layout::Drop{layout::DropArea::Discard, 0}
+                                                    : layout::Drop{layout::DropArea::Board, parts[1].toInt()};
+        const Verdict said = DropCheck(t.g, card, target);
+        const bool letGo = MayLetGo(t.g, card);
+        shown = infos.size();
         parts[1] == "D" ? t.DragToDiscard(card) : t.DragToColumn(card, parts[1].toInt());
+        QStringList saidTexts;
+        for (const std::string& text : said.Texts())
+            saidTexts << QString::fromStdString(text).replace(QString::fromStdString(Game::NameMark(0)),
+                                                              QString::fromStdString(t.g.PlayerName()));
+        const bool taken = t.g.CardTable[card].Location != LocPlayer;
+        if (taken != said.accepted || (letGo && infos.mid(shown) != saidTexts))
+            infos << "the rules said: " + (said.accepted ? QString("yes") : saidTexts.join('|'));
     }
     t.host.onPause = nullptr;
     return infos.join('|');
@@ -80,12 +95,15 @@ void TestPlayerMelds::contract() {
         {2, "5H 6H 8H", "5H>7 6H>7 8H>7", noMeld + " / 5H 6H /  / 0"},
         {3, "JH QH KH AH 2S 3S 4S 5S", "JH>7 QH>7 KH>7 AH>7 3S>8 2S>8 4S>8 5S>8", " / JH QH KH AH / 2S 3S 4S 5S / 1"},
         {3, "AH KH 2H", "AH>7 KH>7 2H>7", noMeld + " / AH 2H /  / 0"},  // an Ace laid first goes on with a Two only
+        {1, "7C 7D", "7C>6 7D>9", "Card in wrong location.|Card in wrong location. /  /  / 0"},  // columns 7 and 8 only
+        {4, "7C 7D 8C", "7C>8 8C>7 7D>9", "Card in wrong location.|Finish other Meld first. /  / 7C / 0"},
+        {3, "5C 6C 7H", "5C>7 6C>7 7H>7", "Run Meld must follow suit.|Player card right value or not same suit.  / 5C 6C /  / 0"},
     };
     for (const auto& row : rows) {
         Turn t(row.round, QString("P: ") + row.hand);
         const QString infos = Play(t, row.drops);
         QCOMPARE(QStringList({infos, t.Column(7), t.Column(8), QString::number(t.g.ContractThisTurn)}).join(" / "), row.want);
-        QVERIFY(t.g.ui.CmdTakeBack.Visible);
+        QCOMPARE(t.g.ui.CmdTakeBack.Visible, !(t.Column(7) + t.Column(8)).isEmpty());
         QCOMPARE(Faults(t), QString());
         if (t.Column(7).endsWith("AH")) QCOMPARE(t.g.CardTable[t.Find(-7, "AH")].Value, kValueHighAce);
     }
@@ -104,6 +122,14 @@ void TestPlayerMelds::takeBackAndRefusedDiscard() {
     // The scrub cleared the slot's Joker mark: the Joker may go there again; Take Back undoes it.
     ValueJoker(t, 8, 16);  // Eight of Spades
     QCOMPARE(Play(t, "JK=8S>7"), QString());
+    // Not the player's turn, or before the draw: the rules take nothing.
+    for (const bool turn : {false, true}) {
+        t.g.IsTurn[0] = turn;
+        t.g.PlayerHasDrawn = false;
+        QCOMPARE(Play(t, "7C>8").contains("the rules said"), false);
+        QCOMPARE(t.g.CardTable[t.Find(0, "7C")].Location, int(LocPlayer));
+    }
+    t.g.IsTurn[0] = t.g.PlayerHasDrawn = true;
     CmdTakeBack_Click(t.g);
     QCOMPARE(t.g.CardsInHand[0], 9);
     QVERIFY(!t.g.MeldTable[7].Started && !t.g.JokerInMeld[7]);
@@ -156,6 +182,7 @@ void TestPlayerMelds::layOff() {
         {3, "M5: TC JC QC KC", "AC", 5, "TC JC QC KC AC"}, {3, "M1: 4C 5C 6C 7C", "8H", 1, ""},
         {3, "M1: 4C 5C 6C 7C", "9C", 1, ""},               {3, "M5: JC QC KC AC", "2C", 5, ""},
         {1, "M2: 9D 9C 9S", "9H", 4, ""},                   {1, "M3: 9D 9C", "9H", 3, ""},  // still being laid
+        {6, "M4: 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS KS", "AS", 4, "2S 3S 4S 5S 6S 7S 8S 9S TS JS QS KS AS"},  // high, not low
     };
     for (const auto& row : rows) {
         Turn t(row.round, QString("P: 2D 3D ") + row.card + " KS | " + row.table);

@@ -2,7 +2,7 @@
 // the autopilot in the player's seat did, and how long a game and a robot
 // turn take.
 //
-//   meldora_selfplay [--games N] [--seed S] [--check] [--keys] [--robots standard|expert]
+//   meldora_selfplay [--games N] [--seed S] [--check] [--keys] [--hints] [--robots standard|expert]
 //
 // --robots chooses who plays West, North and East: the designed robots
 // (standard, the default) or the Expert robots. Beside what the robots and
@@ -11,6 +11,8 @@
 // game), and the contract rates per round of the autopilot and the robots.
 // With --keys the autopilot moves the player's cards with the keyboard
 // alone (focus, pick up, carry, let go), never with the pointer.
+// With --hints every step of the player's turn is the one the Hint command
+// names (the draw, the contract, a Joker to take, a lay-off, the discard).
 // With --check the card table, its layout and the score board are checked
 // after every turn; every broken rule is a violation, and the run fails
 // unless there are none.
@@ -31,6 +33,7 @@ int main(int argc, char** argv) {
     unsigned long long firstSeed = 1;
     bool check = false;
     bool keys = false;
+    bool hints = false;
     bool expert = false;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--games") && i + 1 < argc) {
@@ -41,11 +44,13 @@ int main(int argc, char** argv) {
             check = true;
         } else if (!std::strcmp(argv[i], "--keys")) {
             keys = true;
+        } else if (!std::strcmp(argv[i], "--hints")) {
+            hints = true;
         } else if (!std::strcmp(argv[i], "--robots") && i + 1 < argc &&
                    (!std::strcmp(argv[i + 1], "standard") || !std::strcmp(argv[i + 1], "expert"))) {
             expert = !std::strcmp(argv[++i], "expert");
         } else {
-            std::fprintf(stderr, "usage: %s [--games N] [--seed S] [--check] [--keys] [--robots standard|expert]\n",
+            std::fprintf(stderr, "usage: %s [--games N] [--seed S] [--check] [--keys] [--hints] [--robots standard|expert]\n",
                          argv[0]);
             return 2;
         }
@@ -57,6 +62,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < games; ++i) {
         meldora::SelfPlay play(firstSeed + i, check, expert ? meldora::ExpertRobots() : meldora::TheRobots());
         if (keys) play.UseKeys();
+        if (hints) play.UseHints();
         const auto start = std::chrono::steady_clock::now();
         play.PlayGame();
         const double ms =
@@ -99,7 +105,7 @@ int main(int argc, char** argv) {
                     s < 3 ? "," : "");
     std::printf("\nrobots' mean points per game %.1f\n",
                 (total.points[1] + total.points[2] + total.points[3]) / (3 * played));
-    std::printf("contract rate by round, autopilot:");
+    std::printf("contract rate by round, %s:", hints ? "hints    " : "autopilot");
     for (int r = 1; r <= 7; ++r) std::printf(" %.2f", total.player.contractsByRound[r] / played);
     std::printf("\ncontract rate by round, robots:   ");
     for (int r = 1; r <= 7; ++r)

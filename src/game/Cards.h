@@ -45,14 +45,31 @@ constexpr int kValueHighAce = 15; // an Ace laid above a King
 
 inline bool IsJoker(int card) { return card >= kFirstJoker && card <= kCardCount; }
 
+// The suits in the order of their blocks of card numbers: Diamonds are
+// cards 1..26, then Clubs, Hearts and Spades, each block Ace to King with
+// the two copies of a card side by side. Every scan by suit goes in this
+// order.
+constexpr int kSuitBlocks[4] = {SuitDiamonds, SuitClubs, SuitHearts, SuitSpades};
+constexpr int kSuitBlockSize = 26;
+
+// Block index 0..3 of a suit code, -1 for none; and back.
+constexpr int SuitIndex(int suit) {
+    for (int i = 0; i < 4; ++i)
+        if (kSuitBlocks[i] == suit) return i;
+    return -1;
+}
+constexpr int SuitCode(int index) { return index >= 0 && index < 4 ? kSuitBlocks[index] : SuitNone; }
+
+// Card number of a natural card: value 1..13, suit code, copy 0 or 1.
+constexpr int CardNumber(int value, int suit, int copy = 0) {
+    return SuitIndex(suit) * kSuitBlockSize + (value - 1) * 2 + copy + 1;
+}
+
 // Natural value 1..13 of card n (1..104); 14 for the Jokers.
-inline int NaturalValue(int n) { return IsJoker(n) ? kValueJoker : ((n - 1) % 26) / 2 + 1; }
+inline int NaturalValue(int n) { return IsJoker(n) ? kValueJoker : ((n - 1) % kSuitBlockSize) / 2 + 1; }
 
 // Natural suit code of card n; SuitNone for the Jokers.
-inline int NaturalSuit(int n) {
-    static const int bySuitBlock[4] = {SuitDiamonds, SuitClubs, SuitHearts, SuitSpades};
-    return IsJoker(n) ? SuitNone : bySuitBlock[(n - 1) / 26];
-}
+inline int NaturalSuit(int n) { return IsJoker(n) ? SuitNone : SuitCode((n - 1) / kSuitBlockSize); }
 
 // Penalty points of card n left in a hand: Ace 15, Two..Ten their face
 // value, Jack, Queen and King 10, Joker 15.
@@ -87,6 +104,16 @@ struct MeldRecord {
     int Kind = 0;
     int SetValue = 0;
     int RunSuit = SuitNone;
+
+    // The meld's first card fixes what it builds: a set its value, a run
+    // its suit.
+    void Start(int value, int suit) {
+        Started = true;
+        if (Kind == kKindRun)
+            RunSuit = suit;
+        else
+            SetValue = value;
+    }
 };
 
 // The round's contract: which kinds the melds of each seat's group have,

@@ -211,7 +211,7 @@ void Game::SetCardFaces() {
             c.ValueName = valueNames[v];
             c.Value = v;
             c.Points = NaturalPoints(n);
-            c.SuitName = suitNames[(n - 1) / 26];
+            c.SuitName = suitNames[SuitIndex(NaturalSuit(n))];
             c.Suit = NaturalSuit(n);
         }
         c.FullName = c.ValueName + c.SuitName;

@@ -25,6 +25,7 @@ struct CardImage {
     long ZOrder = 0;     // larger lies on top
     std::string ToolTip;
     int Cursor = 0;      // 0 default, 110/111 the drag cursors
+    bool Hinted = false; // named by the last hint: drawn with a frame until the next move
     // What a Joker lying face up stands for, marked on its face ("Q♥",
     // "7" in a set); empty on every other card. Red for Hearts and Diamonds.
     std::string Mark;
@@ -101,6 +102,9 @@ struct TableModel {
     // Where the carried card would go if let go now, drawn highlighted;
     // Elsewhere while no card is carried or it lies over no target.
     layout::Drop Highlight;
+    // The targets that would take the carried card, drawn with a quiet
+    // outline while it is carried.
+    std::vector<layout::Drop> Accepting;
 
     std::string StatusPanel[6];   // 1..5
     // Each status panel's caption, what it shows while it has no value.

@@ -17,13 +17,6 @@ namespace {
 bool InHand(const Game& g, int card) { return g.CardTable[card].Location == LocPlayer; }
 bool OnTable(const Game& g, int card) { return g.CardTable[card].Location == LocMeld; }
 
-// The player's contract slots this round: 7 and 8, and 9 from round 4 on.
-int LastContractSlot(const Game& g) { return g.Round >= 4 ? 9 : 8; }
-
-bool Unfinished(const Game& g, int slot) {
-    return slot <= LastContractSlot(g) && g.MeldTable[slot].Started && !g.MeldTable[slot].Complete;
-}
-
 // A refusal of the press: a text starting with a blank follows the
 // player's name.
 void Refuse(Game& g, const std::string& text) {
@@ -38,22 +31,19 @@ void TellCarry(Game& g, const std::string& text) {
     g.host.Announce(text);
 }
 
+}  // namespace
+
+void ClearHintMarks(Game& g) {
+    for (CardImage& c : g.ui.Cds) c.Hinted = false;
+}
+
+namespace {
+
 bool Following(const Game& g, int card) {
     return g.ui.FollowMouse.Enabled() && g.ui.FollowMouse.Card() == &g.ui.Cds[card];
 }
 
 }  // namespace
-
-bool ContractMeldsPartial(const Game& g) {
-    bool anyStarted = false, allStarted = true, anyUnfinished = false;
-    for (int slot = 7; slot <= LastContractSlot(g); ++slot) {
-        const MeldRecord& m = g.MeldTable[slot];
-        anyStarted = anyStarted || m.Started;
-        allStarted = allStarted && m.Started;
-        anyUnfinished = anyUnfinished || (m.Started && !m.Complete);
-    }
-    return anyUnfinished || (anyStarted && !allStarted);
-}
 
 void PicP_MouseDown(Game& g, int card, MouseButton button) {
     if (card < 1 || card > kCardCount) return;
@@ -84,6 +74,7 @@ void PicP_MouseDown(Game& g, int card, MouseButton button) {
         g.ui.FollowMouse.Object(img);
         g.ui.BringToFront(img);
         g.ui.FollowMouse.Enabled(true);
+        g.ui.Accepting = AcceptingTargets(g, card);
         TellCarry(g, "Picked up the " + CardNameInPlay(g, card));
     });
 }
@@ -119,46 +110,29 @@ void PicP_MouseUp(Game& g, int card) {
         // its reason stays up to be read.
         if (!Following(g, card)) return;
         g.ui.LblInfo.Visible = false;
-        const int loc = g.CardTable[card].Location;
-        if (loc == LocStock || loc == LocDiscard || loc == LocMeld || !g.IsTurn[0] || !g.PlayerHasDrawn ||
-            g.RoundOver || g.ui.FramJoker.Visible) {
+        CardImage& img = g.ui.Cds[card];
+        if (!MayLetGo(g, card)) {
             g.BackYouGo(card);
             return;
         }
-        CardImage& img = g.ui.Cds[card];
         if (img.Left == g.SavedLeft && img.Top == g.SavedTop) {  // a plain click
             g.ui.FollowMouse.Enabled(false);
             g.SortHandP();
             return;
         }
         const layout::Drop drop = layout::DropTarget(TableModel::CardArea(img));
+        const Verdict release = ReleaseCheck(g, card, drop);
         if (drop.area == layout::DropArea::Discard) {
-            if (ContractMeldsPartial(g)) {
-                if (IsJoker(card)) {
-                    g.CardTable[card].Value = kValueJoker;
-                    g.CardTable[card].Suit = SuitNone;
-                }
-                DiscardItP(g, card);
-            } else {
-                DealDiscardP(g, card);
+            if (release) return DealDiscardP(g, card);
+            if (IsJoker(card)) {
+                g.CardTable[card].Value = kValueJoker;
+                g.CardTable[card].Suit = SuitNone;
             }
-            return;
+            return DiscardItP(g, card);
         }
-        auto refuse = [&](const std::string& text) {
-            g.BackYouGo(card);
-            g.ShowInfo(text);
-        };
-        if (drop.area != layout::DropArea::Board)
-            return refuse("Cards can  only be placed in Meld or Discard area");
-        if (g.ContractThisTurn) return refuse("You cannot Lay Off until next turn. Discard now");
+        if (!release) return RefuseCard(g, card, release);
         if (g.HasContract[0]) return LayOffCardP(g, card, drop.column);
-        const int c = drop.column;
-        if (c < 7 || c > LastContractSlot(g)) return refuse("Card in wrong location.");
-        if (c == 7 && (Unfinished(g, 8) || Unfinished(g, 9))) return refuse("Card in wrong location.");
-        if ((c == 8 && (Unfinished(g, 7) || Unfinished(g, 9))) || (c == 9 && (Unfinished(g, 7) || Unfinished(g, 8))))
-            return refuse("Finish other Meld first.");
-        if (g.MeldTable[c].Complete) return refuse("Card in wrong location.");
-        GeneralContractRoutineP(g, c, card);
+        GeneralContractRoutineP(g, drop.column, card);
     });
 }
 
@@ -166,6 +140,7 @@ void PicP_MouseUp(Game& g, int card) {
 
 void PointerPressed(Game& g, layout::Point at, MouseButton button) {
     g.ui.Pointer = at;
+    ClearHintMarks(g);
     const int card = g.ui.CardAt(at.left, at.top);
     if (card == 0) return;
     g.ui.PressedCard = card;
@@ -188,6 +163,7 @@ void PointerReleased(Game& g, layout::Point at) {
     g.ui.Pointer = at;
     g.ui.FollowMouse.PointerMoved();
     g.ui.Highlight = {};
+    g.ui.Accepting.clear();
     if (g.ui.FollowMouse.Panel()) {
         Panel_MouseUp(g);
         return;
@@ -200,6 +176,7 @@ void PointerReleased(Game& g, layout::Point at) {
 void CancelDrag(Game& g) {
     g.ui.PressedCard = 0;
     g.ui.Highlight = {};
+    g.ui.Accepting.clear();
     if (!g.ui.FollowMouse.Enabled()) return;
     if (g.ui.FollowMouse.Panel()) {
         g.ui.FollowMouse.Enabled(false);

@@ -22,11 +22,10 @@ void LblValueClick(Game& g, int index) {
     if (index < 0 || index > kNoSuitLabel || !g.ui.FramJoker.Visible) return;
     Label& label = g.ui.LblValue[index];
     if (!label.Enabled) return;
-    static const int kSuitOfLabel[4] = {SuitDiamonds, SuitClubs, SuitHearts, SuitSpades};
     if (index <= 12) {
         g.JokerValue = index + 1;
     } else if (index <= 16) {
-        g.JokerSuit = kSuitOfLabel[index - 13];
+        g.JokerSuit = SuitCode(index - 13);  // the suits in block order
         g.ui.LblValue[kNoSuitLabel].Enabled = false;
     } else {
         g.JokerSuit = SuitNone;
@@ -79,19 +78,9 @@ void JokerSwap(Game& g, int joker) {
             return;
         }
         int slot = 0;
-        for (int m = 1; m <= kMeldSlots && slot == 0; ++m)
-            if (g.MeldTable[m].Kind == kKindRun && g.CardTable[joker].InMeld[m]) slot = m;
+        const int natural = JokerSwapCard(g, 0, joker, slot);
         CardRecord& j = g.CardTable[joker];
         const bool highAce = j.Value == kValueHighAce;
-        int natural = 0;
-        if (slot != 0) {
-            g.CollectHand(0);
-            for (int i = 1; i <= g.HandCount() && natural == 0; ++i) {
-                const CardRecord& h = g.CardTable[g.HandCards[i]];
-                if (!IsJoker(h.CardNo) && h.Suit == j.Suit && (h.Value == j.Value || (highAce && h.Value == 1)))
-                    natural = h.CardNo;
-            }
-        }
         if (natural == 0) {
             g.ShowInfo(name + " you do not have a card that you can swap with this joker");
             return;

@@ -32,14 +32,30 @@ std::vector<int> FocusRing(const Game& g) {
     return hand;
 }
 
-// The targets a picked-up card visits: the meld columns in use this round
-// from left to right, then the discard area (0).
+int TargetOf(const layout::Drop& d) { return d.area == layout::DropArea::Board ? d.column : 0; }
+
+// The targets a picked-up card visits: first those that would take it,
+// then the others, each in table order (the meld columns in use this
+// round from left to right, then the discard area, 0).
 std::vector<int> Targets(const Game& g) {
     std::vector<int> targets;
+    for (const layout::Drop& d : g.ui.Accepting) targets.push_back(TargetOf(d));
+    std::vector<int> others;
     for (int m = 1; m <= kMeldSlots; ++m)
-        if (g.MeldTable[m].Kind != 0) targets.push_back(m);
-    targets.push_back(0);
+        if (g.MeldTable[m].Kind != 0) others.push_back(m);
+    others.push_back(0);
+    for (int t : others)
+        if (std::find(targets.begin(), targets.end(), t) == targets.end()) targets.push_back(t);
     return targets;
+}
+
+// Where a card picked up starts: the first meld column that takes it, or
+// the player's first contract column; never the discard area, so two quick
+// presses never throw a card away.
+int FirstTarget(const Game& g) {
+    for (const layout::Drop& d : g.ui.Accepting)
+        if (d.area == layout::DropArea::Board) return d.column;
+    return 7;
 }
 
 // Where a card is let go for a target: the next free row (of `rows`
@@ -173,6 +189,7 @@ void KeyPressed(Game& g, Key key) {
         case Key::Return: break;
     }
     MoveFocus(g, 0, false);
+    ClearHintMarks(g);
     layout::Point grab;
     if (k.FocusCard == 0 || !g.ui.GrabPoint(k.FocusCard, grab)) return;
     // A press as the mouse would make it: a refusal says why, a free Joker
@@ -183,11 +200,9 @@ void KeyPressed(Game& g, Key key) {
         ShowJokerChoice(g);
     }
     if (Carried(g) && g.ui.FollowMouse.Card() == &g.ui.Cds[k.FocusCard]) {
-        // It starts over the player's first contract column: two quick
-        // presses never throw a card away.
         k.Lifted = true;
-        k.Target = 7;
-        PointerMoved(g, PointerFor(g, TargetSpot(g, 7)));
+        k.Target = FirstTarget(g);
+        PointerMoved(g, PointerFor(g, TargetSpot(g, k.Target)));
     } else {
         PointerReleased(g, grab);
         MoveFocus(g, 0, false);

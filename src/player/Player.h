@@ -3,6 +3,7 @@
 // the player's turn. Each routine works on the shared game state; the
 // window calls them as a card, a button or a panel is pressed.
 
+#include "game/Rules.h"
 #include "game/TableLayout.h"
 
 namespace meldora {
@@ -21,6 +22,8 @@ void PointerReleased(Game& g, layout::Point at);
 // The window lost the pointer in the middle of a drag (it lost the focus,
 // or a message window opened): the card goes back where it came from.
 void CancelDrag(Game& g);
+// The cards the last hint named are no longer marked.
+void ClearHintMarks(Game& g);
 
 // ---- keyboard play on the table ------------------------------------------------------
 enum class Key { Left, Right, Up, Down, Home, End, Space, Return, Escape };
@@ -31,15 +34,15 @@ void KeyPressed(Game& g, Key key);
 void PicP_MouseDown(Game& g, int card, MouseButton button);
 void Cds_MouseMove(Game& g, int card);
 void PicP_MouseUp(Game& g, int card);
-// The player's contract slots hold a meld started but not complete, or
-// only some of them are started.
-bool ContractMeldsPartial(const Game& g);
 
 // ---- the contract ----------------------------------------------------------------------
 void GeneralContractRoutineP(Game& g, int slot, int card);
 // The run check; true when the card is refused.
 bool NotSameSuitRightVal(Game& g, int card, int slot);
 void CmdTakeBack_Click(Game& g);
+// A refused card: the early text while it hangs, back to the hand, then
+// the rest of the refusal.
+void RefuseCard(Game& g, int card, const Verdict& v);
 
 // ---- drawing, laying off and discarding ----------------------------------------------
 void CmdStock_Click(Game& g);

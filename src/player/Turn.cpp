@@ -10,8 +10,6 @@ namespace meldora {
 
 namespace {
 
-int LastContractSlot(const Game& g) { return g.Round >= 4 ? 9 : 8; }
-
 bool Halted(const Game& g) { return g.RoundOver || g.GameOver; }
 
 void ShowWhatNext(Game& g, const char* withoutContract, const char* withContract) {
@@ -64,27 +62,10 @@ void CmdDiscard_Click(Game& g) {
 
 void LayOffCardP(Game& g, int card, int slot) {
     Guarded(g, "LayOffCardP", [&] {
-        CardRecord& c = g.CardTable[card];
-        const MeldRecord& m = g.MeldTable[slot];
         // Only a complete meld takes a lay-off, as for the robots.
-        bool fits = false;
-        if (m.Complete && m.Kind == kKindSet) {
-            fits = c.Value == m.SetValue;
-        } else if (m.Complete && m.Kind == kKindRun && c.Suit == m.RunSuit) {
-            if (c.Value == m.High + 1) {
-                fits = true;
-            } else if (m.High == 13 && c.Value == 1) {
-                c.Value = kValueHighAce;
-                fits = true;
-            } else {
-                fits = c.Value == m.Low - 1;
-            }
-        }
-        if (!fits) {
-            g.BackYouGo(card);
-            g.ShowInfo("Card returned to hand. Not playable");
-            return;
-        }
+        const Verdict v = LayOffCheck(g, card, slot);
+        if (!v) return RefuseCard(g, card, v);
+        g.CardTable[card].Value = v.value;
         g.ui.FollowMouse.Enabled(false);
         g.PlaceInMeld(0, slot, card);
         g.AnyWinner(0);
@@ -113,7 +94,7 @@ void DealDiscardP(Game& g, int card) {
             return;
         }
         bool contract = true;
-        for (int slot = 7; slot <= LastContractSlot(g); ++slot) contract = contract && g.MeldTable[slot].Complete;
+        for (int slot = 7; slot <= LastContractSlot(g.Round); ++slot) contract = contract && g.MeldTable[slot].Complete;
         if (contract) g.HasContract[0] = true;
         g.IsTurn[0] = false;
         g.IsTurn[1] = true;

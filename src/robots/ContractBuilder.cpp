@@ -264,11 +264,7 @@ void LayMeld(Game& g, int seat, int meldSlot, const std::vector<int>& cards, int
     MeldRecord& meld = g.MeldTable[meldSlot];
     const bool run = meld.Kind == kKindRun;
     g.ShowSeatText(seat, run ? " is making Run of Contract." : " is making Set of Contract");
-    meld.Started = true;
-    if (run)
-        meld.RunSuit = g.CardTable[cards[0]].Suit;
-    else
-        meld.SetValue = setValue;
+    meld.Start(setValue, g.CardTable[cards[0]].Suit);
     for (int card : cards) {
         MeldOneCard(g, seat, meldSlot, card);
         if (!run) {

@@ -16,9 +16,6 @@ namespace {
 
 // Highest penalty first: Ace, then King down to Two.
 const int kValuesByPenalty[13] = {1, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2};
-// Suit order of the lone-card and identical-card rules.
-const int kSuitsDCHS[4] = {SuitDiamonds, SuitClubs, SuitHearts, SuitSpades};
-
 const CardRecord& At(const Game& g, int p) { return g.CardTable[HandAt(g, p)]; }
 
 void ClearKeepMarks(Game& g) {
@@ -47,7 +44,7 @@ int ChooseWithoutContract(Game& g, int seat) {
     auto isLast = [&](int p) { return HandAt(g, p) == last; };
 
     // A card that is the only one of its suit helps nothing.
-    for (int suit : kSuitsDCHS) {
+    for (int suit : kSuitBlocks) {
         const int p = DiscardOneInSuitCheck(g, suit);
         if (p > 0 && !isLast(p)) return p;
     }
@@ -262,7 +259,7 @@ int DiscardOneInSuitCheck(Game& g, int suit) {
 }
 
 int DiscardTwoSameCheck(Game& g) {
-    for (int suit : kSuitsDCHS) {
+    for (int suit : kSuitBlocks) {
         for (int v = 1; v <= 13; ++v) {
             int count = 0;
             for (int p = 1; p <= g.HandCount(); ++p) {

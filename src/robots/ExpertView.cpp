@@ -5,18 +5,6 @@
 
 namespace meldora {
 
-namespace {
-constexpr int kSuitCodes[4] = {SuitDiamonds, SuitClubs, SuitHearts, SuitSpades};
-}  // namespace
-
-int SuitIndex(int code) {
-    for (int i = 0; i < 4; ++i)
-        if (kSuitCodes[i] == code) return i;
-    return -1;
-}
-
-int SuitCode(int index) { return index >= 0 && index < 4 ? kSuitCodes[index] : SuitNone; }
-
 void CardCounts::Add(int card, int by) {
     if (IsJoker(card)) {
         jokers += by;

@@ -23,8 +23,6 @@ struct CardCounts {
     int OfValue(int value) const { return n[0][value] + n[1][value] + n[2][value] + n[3][value]; }
 };
 
-int SuitIndex(int suitCode);    // 0..3, -1 for none
-int SuitCode(int suitIndex);
 
 // A Joker lying in a run, and the card it stands for there (a high Ace as 1).
 struct RunJoker {

@@ -245,7 +245,7 @@ bool CheckForAceHighRun(Game& g, int seat, int slot) {
             aceOfSuit[c.Suit] = HandAt(g, p);
         }
     }
-    for (int suit : {SuitDiamonds, SuitClubs, SuitHearts, SuitSpades}) {
+    for (int suit : kSuitBlocks) {
         const int ace = aceOfSuit[suit];
         if (ace == 0) continue;
         // The three court cards may be the last three of the list.

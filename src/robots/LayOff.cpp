@@ -6,6 +6,7 @@
 
 #include "game/Describe.h"
 #include "game/Game.h"
+#include "game/Rules.h"
 #include "robots/RobotSupport.h"
 #include "robots/Robots.h"
 
@@ -81,19 +82,17 @@ void LayOffCardBots(Game& g, int seat) {
         for (int c = 1; c < kFirstJoker; ++c)
             if (g.CardTable[c].Location == seat) RestoreNaturalValue(g, c);
 
-        auto setValue = [](const MeldRecord& m, CardRecord& c) {
-            return IsCompleteSet(m) && c.Value == m.SetValue;
-        };
+        auto setValue = [](const MeldRecord& m, CardRecord& c) { return IsCompleteSet(m) && JoinsSet(m, c.Value); };
         auto belowRun = [](const MeldRecord& m, CardRecord& c) {
-            return IsCompleteRun(m) && c.Suit == m.RunSuit && c.Value == m.Low - 1;
+            return IsCompleteRun(m) && ExtendsRunBelow(m, c.Value, c.Suit);
         };
         auto aboveRun = [](const MeldRecord& m, CardRecord& c) {
-            return IsCompleteRun(m) && c.Suit == m.RunSuit && c.Value == m.High + 1;
+            return IsCompleteRun(m) && ExtendsRunAbove(m, c.Value, c.Suit);
         };
         // The King-high test is made afresh for every card: once one Ace lies
         // above the King the run ends at 15 and a second Ace has no place.
         auto aceAboveKing = [](const MeldRecord& m, CardRecord& c) {
-            if (!IsCompleteRun(m) || m.High != 13 || c.Suit != m.RunSuit || c.Value != 1) return false;
+            if (!IsCompleteRun(m) || !GoesAboveKing(m, c.Value, c.Suit)) return false;
             c.Value = kValueHighAce;
             return true;
         };
@@ -185,27 +184,25 @@ void CheckSwapJoker(Game& g, int seat) {
 
             // The first Joker lying in a run, by slot and then card number.
             int joker = 0, slot = 0;
-            for (int m = 1; m <= kMeldSlots && joker == 0; ++m) {
-                if (g.MeldTable[m].Kind != kKindRun) continue;
-                for (int j = kFirstJoker; j <= kCardCount; ++j) {
-                    if (g.CardTable[j].Location == LocMeld && g.CardTable[j].InMeld[m]) {
-                        joker = j;
-                        slot = m;
-                        break;
-                    }
+            for (int j = kFirstJoker; j <= kCardCount; ++j) {
+                const int m = JokerRunSlot(g, j);
+                if (m != 0 && (slot == 0 || m < slot)) {
+                    joker = j;
+                    slot = m;
                 }
             }
             if (joker == 0) return;
-            const int value = g.CardTable[joker].Value;
-            const int suit = g.MeldTable[slot].RunSuit;
 
-            // The very card the Joker stands for; a Joker of the hand that a
-            // finder happened to give that value and suit is not it.
+            // The very card the Joker stands for, first in the work list; a
+            // Joker of the hand that a finder happened to give that value and
+            // suit is not it, and a Joker above a King is left alone (the
+            // robot looks for the value it carries, and no Ace carries 15).
             int card = 0;
             for (int p = 1; p <= g.HandCount() && card == 0; ++p) {
                 const int h = HandAt(g, p);
                 const CardRecord& c = g.CardTable[h];
-                if (!IsJoker(h) && c.Location == seat && c.Suit == suit && c.Value == value) card = h;
+                if (c.Location == seat && TakesJokersPlace(c, g.CardTable[joker], g.MeldTable[slot].RunSuit, false))
+                    card = h;
             }
             if (card == 0) return;  // nothing changed: later attempts would find the same
             ExchangeJoker(g, seat, joker, slot, card);

@@ -51,7 +51,7 @@ QStringList CardArt::deckCandidates() {
 
 QString CardArt::elementName(int picture) {
     if (picture >= 1 && picture <= 104) {
-        const int block = (picture - 1) / 26;
+        const int block = SuitIndex(NaturalSuit(picture));
         return QStringLiteral("%1_%2").arg(QLatin1String(kSuitElement[block]),
                                            QLatin1String(kValueElement[NaturalValue(picture)]));
     }
@@ -123,7 +123,7 @@ void CardArt::paintFace(QPainter& p, int picture, const QRectF& r) {
         p.drawText(r, Qt::AlignCenter, QStringLiteral("\u2605\nJoker"));
         return;
     }
-    const int block = (picture - 1) / 26;
+    const int block = SuitIndex(NaturalSuit(picture));
     const QString value = QLatin1String(kValueText[NaturalValue(picture)]);
     const QString suit = QString::fromUtf8(kSuitSymbol[block]);
     p.setPen(kSuitRed[block] ? QColor(200, 0, 0) : Qt::black);

@@ -13,6 +13,7 @@
 #include "game/Describe.h"
 #include "player/Player.h"
 #include "storage/FileStore.h"
+#include "robots/Hint.h"
 #include "robots/Robots.h"
 #include "ui/AboutWindow.h"
 #include "ui/AppResources.h"
@@ -124,6 +125,9 @@ void MainWindow::buildMenus() {
     gameMenu_->setObjectName(QStringLiteral("MnuGame"));
     addCommand(gameMenu_, QStringLiteral("MnuNew"), QStringLiteral("New Game"), [](Game& g) { g.MnuNew_Click(); });
     addCommand(gameMenu_, QStringLiteral("MnuLoad"), QStringLiteral("Load Game"), LoadSavedGame);
+    // The next step, told in the player's line and aloud: H at any time.
+    addCommand(gameMenu_, QStringLiteral("MnuHint"), QStringLiteral("&Hint"), MnuHint_Click)
+        ->setShortcut(QKeySequence(Qt::Key_H));
     addCommand(gameMenu_, QStringLiteral("MnuExit"), QStringLiteral("E&xit Game"), MnuExit_Click);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));

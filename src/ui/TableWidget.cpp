@@ -548,6 +548,7 @@ std::vector<TableWidget::SceneItem> TableWidget::buildScene() const {
         if (c.Visible)
             scene.push_back({Item::Card, n, c.ZOrder, cardRect(c),
                              static_cast<std::size_t>(c.Picture) ^ (digest(c.Mark + (c.MarkRed ? "r" : "b")) << 8)});
+        if (c.Visible && c.Hinted) scene.push_back({Item::Hinted, n, c.ZOrder, cardRect(c).adjusted(-3, -3, 3, 3), 0});
     }
     const std::vector<TableLabel> labels = m.TableLabels();
     for (int i = 0; i < static_cast<int>(labels.size()); ++i) {
@@ -559,6 +560,12 @@ std::vector<TableWidget::SceneItem> TableWidget::buildScene() const {
     // everything but the carried card itself, and above everything the
     // keyboard's frame round the focused card.
     constexpr long kOnTop = std::numeric_limits<long>::max();
+    const CardImage* carriedCard = m.FollowMouse.Enabled() ? m.FollowMouse.Card() : nullptr;
+    for (const layout::Drop& d : carriedCard ? m.Accepting : std::vector<layout::Drop>{}) {
+        const layout::Rect area = layout::TargetArea(d);
+        scene.push_back({Item::Accepting, d.column, carriedCard->ZOrder - 1,
+                         g.toPixelRect(area.left, area.top, area.width, area.height).adjusted(-3, -3, 3, 3), 0});
+    }
     if (m.Highlight.area != layout::DropArea::Elsewhere) {
         const layout::Rect area = layout::TargetArea(m.Highlight);
         const CardImage* carried = m.FollowMouse.Enabled() ? m.FollowMouse.Card() : nullptr;
@@ -709,6 +716,19 @@ void TableWidget::paintEvent(QPaintEvent* e) {
                 DrawText(p, t);
             }
             break;
+        case Item::Hinted: {
+            p.setPen(QPen(QColor(120, 230, 255), 3));
+            p.setBrush(Qt::NoBrush);
+            p.drawRoundedRect(QRectF(it.rect).adjusted(1.5, 1.5, -1.5, -1.5), 6, 6);
+            break;
+        }
+        case Item::Accepting: {
+            // A quiet outline: the targets that would take the card.
+            p.setPen(QPen(QColor(255, 255, 255, 150), 2, Qt::DashLine));
+            p.setBrush(Qt::NoBrush);
+            p.drawRoundedRect(QRectF(it.rect).adjusted(4, 4, -4, -4), 6, 6);
+            break;
+        }
         case Item::Target: {
             p.setPen(QPen(QColor(255, 230, 80), 3));
             p.setBrush(QColor(255, 230, 80, 40));

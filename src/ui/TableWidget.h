@@ -125,9 +125,11 @@ private:
         createButton(name, [member](const TableModel& m) -> const Control& { return m.*member; }, parent);
     }
     // What lies on the painted layer, in the order it is stacked.
-    // Target: where the carried card would go if let go now; Focus: the
-    // keyboard's frame round the focused card.
-    enum class Item { Melds, LatestPoints, Stock, Discard, Card, Label, Target, Focus };
+    // Hinted: the frame round a card the last hint named; Accepting: a
+    // target that would take the carried card; Target: where the carried
+    // card would go if let go now; Focus: the keyboard's frame round the
+    // focused card.
+    enum class Item { Melds, LatestPoints, Stock, Discard, Card, Hinted, Label, Accepting, Target, Focus };
     struct SceneItem {
         Item kind;
         int index;

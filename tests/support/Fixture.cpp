@@ -109,11 +109,7 @@ void Table::Meld(int slot, std::initializer_list<int> cards) {
         if (card.Location >= 0 && card.Location <= 3) g.CardsInHand[card.Location] -= 1;
         card.Location = LocMeld;
         card.InMeld[slot] = true;
-        if (!m.Started) {
-            m.Started = true;
-            m.SetValue = card.Value;
-            m.RunSuit = card.Suit;
-        }
+        if (!m.Started) m.Start(card.Value, card.Suit);
         m.Count += 1;
     }
     m.Complete = true;
@@ -123,16 +119,7 @@ void Table::Meld(int slot, std::initializer_list<int> cards) {
         g.SortMeldsSet(slot);
 }
 
-int Table::Card(int value, int suit, int copy) {
-    int block = 0;
-    switch (suit) {
-        case SuitDiamonds: block = 0; break;
-        case SuitClubs: block = 1; break;
-        case SuitHearts: block = 2; break;
-        default: block = 3; break;
-    }
-    return block * 26 + (value - 1) * 2 + copy + 1;
-}
+int Table::Card(int value, int suit, int copy) { return CardNumber(value, suit, copy); }
 
 QString Table::CheckInvariants() const {
     std::string fault = CheckTableInvariants(g);

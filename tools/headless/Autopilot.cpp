@@ -5,7 +5,8 @@
 
 #include "game/Game.h"
 #include "game/Rules.h"
-#include "headless/HandPlan.h"
+#include "robots/HandPlan.h"
+#include "robots/Hint.h"
 #include "player/Player.h"
 
 namespace meldora {
@@ -13,7 +14,6 @@ namespace meldora {
 namespace {
 
 constexpr int kDiscardTarget = 0;
-constexpr int kSwapTarget = -1;
 constexpr int kHandTarget = -2;
 // A turn never takes more moves than this, whatever the table does.
 constexpr int kMovesPerTurn = 64;
@@ -33,10 +33,7 @@ int SuitLabel(int suit) {
     }
 }
 
-// The top discard is taken when it brings a meld of the plan a card nearer
-// (from two cards missing to one, or better); "May I?" is said only for a
-// card that completes a meld.
-const int kTakeGain = MeldScore(1) - MeldScore(2);
+// "May I?" is said only for a card that completes a meld.
 const int kClaimGain = MeldScore(0) - MeldScore(1);
 
 int Dealt(int round) { return round <= 3 ? 10 : 12; }
@@ -59,58 +56,11 @@ std::vector<int> Autopilot::Hand() const {
     return hand;
 }
 
-// ---- deciding ---------------------------------------------------------------------
-
-int Autopilot::Gain(int card) const {
-    std::vector<int> hand = Hand();
-    const int before = PlanContract(hand, g_.Round).score;
-    hand.push_back(card);
-    return PlanContract(hand, g_.Round).score - before;
-}
-
-bool Autopilot::FitsTable(int card) const {
-    for (int slot = 1; slot <= kMeldSlots; ++slot) {
-        const MeldRecord& m = g_.MeldTable[slot];
-        int value = 0, suit = 0;
-        if (IsJoker(card) ? JokerLayOffValue(m, value, suit) : MayLayOff(m, NaturalValue(card), NaturalSuit(card)))
-            return true;
-    }
-    return false;
-}
-
-// The costliest card the hand can spare: without the contract, one outside
-// the melds it is building (a card with fewer partners goes first); with it,
-// one that no meld on the table takes. A Joker goes only when nothing else is
-// left.
-int Autopilot::ChooseDiscard() const {
-    const std::vector<int> hand = Hand();
-    const bool building = !g_.HasContract[0] && !g_.ContractThisTurn;
-    const HandPlan plan = building ? PlanContract(hand, g_.Round) : HandPlan{};
-    int best = 0;
-    std::tuple<bool, bool, int, int> bestKey{};
-    for (int c : hand) {
-        if (WasRefused(c, kDiscardTarget)) continue;
-        int partners = 0;
-        for (int o : hand) {
-            if (o == c || IsJoker(o) || IsJoker(c)) continue;
-            const int gap = NaturalValue(o) - NaturalValue(c);
-            if (gap == 0 || (NaturalSuit(o) == NaturalSuit(c) && gap >= -2 && gap <= 2)) ++partners;
-        }
-        const bool spare = building ? !plan.Holds(c, 2) : !FitsTable(c);
-        const std::tuple<bool, bool, int, int> key{!IsJoker(c), spare, g_.CardTable[c].Points, -partners};
-        if (best == 0 || key > bestKey) {
-            best = c;
-            bestKey = key;
-        }
-    }
-    return best;
-}
-
 // ---- the turn ------------------------------------------------------------------------
 
 bool Autopilot::PlayTurn() {
     if (Halted() || !g_.IsTurn[0]) return true;
-    refused_.clear();
+    if (byHints_) return PlayTurnByHints();
     contractGivenUp_ = false;
     if (!g_.PlayerHasDrawn) {
         const std::vector<int> before = Hand();
@@ -133,10 +83,7 @@ bool Autopilot::PlayTurn() {
 
 void Autopilot::Draw() {
     const int top = g_.TopDiscard();
-    bool take = false;
-    if (top != 0 && g_.ui.CmdDiscard.Visible)
-        take = g_.HasContract[0] ? FitsTable(top) : Gain(top) >= kTakeGain;
-    if (take) {
+    if (top != 0 && g_.ui.CmdDiscard.Visible && WorthTaking(g_, top)) {
         ClickControl("CmdDiscard");
         if (g_.PlayerHasDrawn) ++counts_.discardsTaken;
     } else {
@@ -148,7 +95,7 @@ void Autopilot::AnswerMayI() {
     if (!g_.ui.CmdMayI.Visible || !g_.ui.CmdPass.Visible) return;
     const int top = g_.TopDiscard();
     const bool early = g_.CardsInHand[0] <= Dealt(g_.Round) + 2;
-    const bool claim = top != 0 && early && !g_.HasContract[0] && Gain(top) >= kClaimGain;
+    const bool claim = top != 0 && early && !g_.HasContract[0] && ContractGain(g_, top) >= kClaimGain;
     if (!claim) {
         ClickControl("CmdPass");
         return;
@@ -167,7 +114,9 @@ void Autopilot::LayContract() {
         const int slot = 7 + static_cast<int>(i);
         for (const PlannedCard& card : plan.melds[i].cards) {
             if (!Playing()) return;
-            if (LayOnColumn(card, slot)) continue;
+            if (DropCheck(g_, card.card, {layout::DropArea::Board, slot}, card.value, card.suit) &&
+                LayOnColumn(card, slot))
+                continue;
             // The rules saw it otherwise: take the melds back whole and
             // play the turn without the contract.
             contractGivenUp_ = true;
@@ -184,67 +133,88 @@ void Autopilot::LayOffAndSwap() {
 
 // A Joker in a run on the table, for the natural card it stands for.
 bool Autopilot::SwapOneJoker() {
-    for (int joker = kFirstJoker; joker <= kCardCount; ++joker) {
-        const CardRecord& j = g_.CardTable[joker];
-        if (j.Location != LocMeld || WasRefused(joker, kSwapTarget)) continue;
-        bool inRun = false;
-        for (int m = 1; m <= kMeldSlots; ++m) inRun = inRun || (j.InMeld[m] && g_.MeldTable[m].Kind == kKindRun);
-        if (!inRun) continue;
-        bool natural = false;
-        for (int c : Hand())
-            natural = natural || (!IsJoker(c) && NaturalSuit(c) == j.Suit &&
-                                  (NaturalValue(c) == j.Value || (j.Value == kValueHighAce && NaturalValue(c) == 1)));
-        if (!natural) continue;
-        Click(joker);
-        if (g_.CardTable[joker].Location == LocPlayer) {
-            ++counts_.jokerSwaps;
-            return true;
-        }
-        Refused(joker, kSwapTarget);
+    const int joker = JokerToTake(g_);
+    if (joker == 0) return false;
+    Click(joker);
+    if (g_.CardTable[joker].Location == LocPlayer) {
+        ++counts_.jokerSwaps;
+        return true;
     }
+    ++counts_.refusedMoves;
     return false;
 }
 
 // One card onto a complete meld that takes it, the costliest first and the
 // Jokers last.
 bool Autopilot::LayOffOne() {
-    std::vector<int> hand = Hand();
-    std::stable_sort(hand.begin(), hand.end(), [&](int a, int b) {
-        if (IsJoker(a) != IsJoker(b)) return !IsJoker(a);
-        return g_.CardTable[a].Points > g_.CardTable[b].Points;
-    });
-    for (int c : hand)
-        for (int slot = 1; slot <= kMeldSlots; ++slot) {
-            if (WasRefused(c, slot)) continue;
-            const MeldRecord& m = g_.MeldTable[slot];
-            PlannedCard card{c, NaturalValue(c), NaturalSuit(c)};
-            if (IsJoker(c) ? !JokerLayOffValue(m, card.value, card.suit) : !MayLayOff(m, card.value, card.suit)) continue;
-            if (!LayOnColumn(card, slot)) continue;
-            ++counts_.layOffs;
-            return true;
-        }
-    return false;
+    const std::vector<LayOffMove> moves = LayOffsNow(g_);
+    if (moves.empty()) return false;
+    if (!LayOnColumn({moves.front().card, moves.front().value, moves.front().suit}, moves.front().slot)) return false;
+    ++counts_.layOffs;
+    return true;
 }
 
 bool Autopilot::Discard() {
+    if (ContractMeldsPartial(g_)) TakeBack();
+    return DiscardCard(ChooseDiscard(g_));
+}
+
+bool Autopilot::DiscardCard(int card) {
     const int round = g_.Round;
-    for (int move = 0; move < kMovesPerTurn && Playing(); ++move) {
-        if (ContractMeldsPartial(g_)) TakeBack();
-        const int card = ChooseDiscard();
-        if (card == 0) return false;
-        const bool contract = g_.ContractThisTurn;
-        // A free Joker opens the Joker panel when pressed: it is given a
-        // value before it can be carried, and is free again on the pile.
-        if (IsJoker(card) && g_.CardTable[card].Value == kValueJoker && !ValueJoker(card, 1, SuitNone)) {
-            Refused(card, kDiscardTarget);
-            continue;
+    if (card == 0 || !DropCheck(g_, card, {layout::DropArea::Discard, 0})) return false;
+    const bool contract = g_.ContractThisTurn;
+    // A free Joker opens the Joker panel when pressed: it is given a
+    // value before it can be carried, and is free again on the pile.
+    if (IsJoker(card) && g_.CardTable[card].Value == kValueJoker && !ValueJoker(card, 1, SuitNone)) {
+        ++counts_.refusedMoves;
+        return false;
+    }
+    Carry(card, kDiscardTarget);
+    if (!Playing()) {
+        if (contract) ++counts_.contractsByRound[round];
+        return true;
+    }
+    ++counts_.refusedMoves;
+    return false;
+}
+
+// Each step is the one the Hint command names, until the discard ends
+// the turn.
+bool Autopilot::PlayTurnByHints() {
+    contractGivenUp_ = false;
+    for (int move = 0; move < kMovesPerTurn && !Halted() && g_.IsTurn[0]; ++move) {
+        if (g_.ui.FramJoker.Visible) ClickControl("CmdCancel");
+        const Hint h = FindHint(g_);
+        switch (h.step) {
+            case HintStep::TakeDiscard:
+                ClickControl("CmdDiscard");
+                if (g_.PlayerHasDrawn) ++counts_.discardsTaken;
+                break;
+            case HintStep::TakeStock: ClickControl("CmdStock"); break;
+            case HintStep::LayContract: {
+                // A contract the rules would not take is not tried again this turn.
+                if (contractGivenUp_) return DiscardCard(ChooseDiscard(g_)) || !Playing();
+                bool laid = true;
+                for (std::size_t i = 0; i < h.melds.size() && laid; ++i)
+                    for (const PlannedCard& card : h.melds[i].cards)
+                        if (!(laid = Playing() && LayOnColumn(card, 7 + static_cast<int>(i)))) break;
+                if (!laid) {
+                    contractGivenUp_ = true;
+                    TakeBack();
+                }
+                break;
+            }
+            case HintStep::TakeBack: TakeBack(); break;
+            case HintStep::SwapJoker:
+                if (!SwapOneJoker()) return false;
+                break;
+            case HintStep::LayOff:
+                if (!LayOnColumn({h.card, h.layOffs.front().value, h.layOffs.front().suit}, h.slot)) return false;
+                ++counts_.layOffs;
+                break;
+            case HintStep::Discard: return DiscardCard(h.card) || !Playing();
+            case HintStep::None: return !Playing();
         }
-        Carry(card, kDiscardTarget);
-        if (!Playing()) {
-            if (contract) ++counts_.contractsByRound[round];
-            return true;
-        }
-        Refused(card, kDiscardTarget);
     }
     return !Playing();
 }
@@ -352,12 +322,12 @@ bool Autopilot::ValueJoker(int joker, int value, int suit) {
 bool Autopilot::LayOnColumn(const PlannedCard& card, int slot) {
     const int c = card.card;
     if (IsJoker(c) && !ValueJoker(c, card.value, card.suit)) {
-        Refused(c, slot);
+        ++counts_.refusedMoves;
         return false;
     }
     Carry(c, slot);
     if (g_.CardTable[c].Location == LocMeld && g_.CardTable[c].InMeld[slot]) return true;
-    Refused(c, slot);
+    ++counts_.refusedMoves;
     return false;
 }
 
@@ -435,11 +405,6 @@ void Autopilot::ChooseLabel(int label) {
     PressKey(Key::Home);
     for (int step = 0; step < 18 && choice != label; ++step) PressKey(Key::Right);
     if (choice == label) PressKey(Key::Space);
-}
-
-void Autopilot::Refused(int card, int target) {
-    refused_.insert({card, target});
-    ++counts_.refusedMoves;
 }
 
 }  // namespace meldora

@@ -3,11 +3,10 @@
 // card images pressed, dragged and let go with the pointer (or, in keyboard
 // mode, focused, picked up, carried and let go with the keys), the Joker
 // panel and the "May I?" buttons. It reads the table to decide, and changes it only
-// through those controls. A move the rules refuse comes back to the hand;
-// the autopilot notices and gives that move up for the rest of the turn.
+// through those controls. It asks the rules before each move, so the rules
+// refuse none; a move that still comes back is counted as refused.
 
 #include <functional>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,7 +25,7 @@ struct AutopilotCounts {
     int jokerSwaps = 0;            // Jokers taken from runs for the card they stand for
     int discardsTaken = 0;         // turns begun with the top discard
     int mayIClaims = 0;            // "May I?" said
-    int refusedMoves = 0;          // moves the rules sent back
+    int refusedMoves = 0;          // moves the rules sent back (none when the queries hold)
     int directPresses = 0;         // cards pressed by number: no point of them showed
     int pointerActs = 0;           // presses, moves and releases of the pointer
     int keysPressed = 0;           // keys pressed in keyboard mode
@@ -71,16 +70,14 @@ public:
     // as their access keys would press them.
     void useKeys(std::function<void(Key)> key = {});
 
+    // From now on each turn does exactly what the Hint command says, step
+    // by step.
+    void useHints() { byHints_ = true; }
+
 private:
     bool Halted() const;
     bool Playing() const;  // the player's turn, after the draw
     std::vector<int> Hand() const;
-
-    // ---- deciding ------------------------------------------------------------------
-    // How much the card would bring the hand nearer the contract.
-    int Gain(int card) const;
-    bool FitsTable(int card) const;
-    int ChooseDiscard() const;
 
     // ---- the parts of a turn -----------------------------------------------------
     void Draw();
@@ -89,6 +86,8 @@ private:
     bool SwapOneJoker();
     bool LayOffOne();
     bool Discard();
+    bool DiscardCard(int card);
+    bool PlayTurnByHints();
     void TakeBack();
 
     // ---- the hand on the table ------------------------------------------------------
@@ -105,8 +104,6 @@ private:
     bool ValueJoker(int joker, int value, int suit);
     // Lay one card (a Joker valued first) onto meld column `slot`.
     bool LayOnColumn(const PlannedCard& card, int slot);
-    void Refused(int card, int target);
-    bool WasRefused(int card, int target) const { return refused_.count({card, target}) != 0; }
 
     // ---- the moves, by hand or straight to the handlers --------------------------------
     void Press(layout::Point at);
@@ -122,10 +119,8 @@ private:
 
     Game& g_;
     AutopilotCounts counts_;
-    // Moves given up this turn: (card, meld column), column 0 the discard
-    // area, -1 a Joker swap.
-    std::set<std::pair<int, int>> refused_;
     bool contractGivenUp_ = false;
+    bool byHints_ = false;
     AutopilotHands hands_;
     bool keys_ = false;
     std::function<void(Key)> keyHand_;

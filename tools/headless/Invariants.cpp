@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "game/Game.h"
+#include "game/Rules.h"
 
 namespace meldora {
 
@@ -86,7 +87,7 @@ std::string CheckMelds(const Game& g) {
             if (!IsJoker(c) && card.Value != NaturalValue(c) && !(card.Value == kValueHighAce && NaturalValue(c) == 1))
                 return name + ": card " + std::to_string(c) + " stands for another card";
         }
-        if (meld.Complete != (meld.Count >= (meld.Kind == kKindRun ? 4 : 3)))
+        if (meld.Complete != (meld.Count >= MeldSize(meld.Kind)))
             return name + (meld.Complete ? " is complete with " : " is not complete with ") + std::to_string(meld.Count) + " cards";
         if (meld.Kind != kKindRun) continue;
         std::sort(values.begin(), values.end());

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "game/Game.h"
+#include "game/Rules.h"
 
 namespace meldora {
 
@@ -15,9 +16,8 @@ const char kRanks[] = "A23456789TJQK";
 const char kSuits[] = "DCHS";  // the order of the suit blocks
 
 int SuitCodeOf(char s) {
-    static const int codes[4] = {SuitDiamonds, SuitClubs, SuitHearts, SuitSpades};
     for (int b = 0; b < 4; ++b)
-        if (kSuits[b] == s) return codes[b];
+        if (kSuits[b] == s) return SuitCode(b);
     throw std::invalid_argument(std::string("no suit '") + s + "'");
 }
 
@@ -54,11 +54,7 @@ int TakeCard(const Game& g, const std::string& word, int& value, int& suit) {
     } else {
         if (word.size() != 2) throw std::invalid_argument("bad card '" + word + "'");
         const int v = RankOf(word[0]);
-        int block = 0;
-        while (kSuits[block] != word[1]) {
-            if (++block == 4) throw std::invalid_argument("bad card '" + word + "'");
-        }
-        first = block * 26 + (v - 1) * 2 + 1;
+        first = CardNumber(v, SuitCodeOf(word[1]));
         copies = 2;
     }
     for (int c = first; c < first + copies; ++c)
@@ -69,7 +65,7 @@ int TakeCard(const Game& g, const std::string& word, int& value, int& suit) {
 void Lay(Game& g, int slot) {
     MeldRecord& m = g.MeldTable[slot];
     if (m.Kind == 0) m.Kind = kKindSet;
-    m.Complete = m.Count >= (m.Kind == kKindRun ? 4 : 3);
+    m.Complete = m.Count >= MeldSize(m.Kind);
     if (m.Kind == kKindRun)
         g.SortMeldsRun(slot);
     else
@@ -138,11 +134,7 @@ void SetUpTable(Game& g, const std::string& text) {
                 previousValue = card.Value;
                 card.Location = LocMeld;
                 card.InMeld[slot] = true;
-                if (!m.Started) {
-                    m.Started = true;
-                    m.SetValue = card.Value;
-                    m.RunSuit = card.Suit;
-                }
+                if (!m.Started) m.Start(card.Value, card.Suit);
                 m.Count += 1;
             }
         }

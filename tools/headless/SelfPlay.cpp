@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/Rules.h"
 #include "headless/Invariants.h"
 #include "headless/Notation.h"
 #include "robots/Robots.h"
@@ -87,7 +88,7 @@ void SelfPlay::Observe(int seat) {
         int laidOff = onTable - onTable_;
         if (g_.HasContract[actor] && !hadContract_[actor]) {
             const Contract& contract = ContractForRound(g_.Round);
-            for (int i = 0; i < contract.meldCount; ++i) laidOff -= contract.kinds[i] == kKindRun ? 4 : 3;
+            for (int i = 0; i < contract.meldCount; ++i) laidOff -= MeldSize(contract.kinds[i]);
         }
         if (laidOff > 0) counts_.layOffs += laidOff;
     }

@@ -44,6 +44,8 @@ public:
 
     // The player's cards are moved with the keys alone from now on.
     void UseKeys() { pilot_.useKeys(); }
+    // The player's seat does exactly what the Hint command says.
+    void UseHints() { pilot_.useHints(); }
 
     // Plays one whole game of seven rounds and adds to the counts.
     void PlayGame();

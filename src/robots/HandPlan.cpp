@@ -1,14 +1,14 @@
-#include "headless/HandPlan.h"
+#include "robots/HandPlan.h"
 
 #include <algorithm>
 
+#include "game/Rules.h"
 #include "robots/CardPicker.h"
 
 namespace meldora {
 
 namespace {
 
-constexpr int kSuitCodes[4] = {SuitDiamonds, SuitClubs, SuitHearts, SuitSpades};
 constexpr int kHighAce = 14;   // a run position above the King
 constexpr int kFirstStart = 1; // A 2 3 4
 constexpr int kLastStart = 11; // J Q K A
@@ -16,15 +16,7 @@ constexpr int kLastStart = 11; // J Q K A
 // plan, few enough to plan every turn of many games.
 constexpr int kTriedPerSlot = 4;
 
-int SuitIndex(int code) {
-    for (int i = 0; i < 4; ++i)
-        if (kSuitCodes[i] == code) return i;
-    return -1;
-}
-
 int NaturalAt(int position) { return position == kHighAce ? 1 : position; }
-
-int MeldSize(int kind) { return kind == kKindRun ? 4 : 3; }
 
 // The hand's natural cards counted by suit and value, and its Jokers.
 struct Pool {
@@ -133,7 +125,7 @@ std::vector<PlannedMeld> Materialise(const std::vector<int>& hand, const std::ve
                 if (const int c = pick.TakeNatural(m.key, SuitNone)) pm.cards.push_back({c, m.key, NaturalSuit(c)});
             if (m.joker) pm.cards.push_back({pick.TakeJoker(), m.key, SuitNone});
         } else {
-            const int suit = kSuitCodes[m.key / 16], start = m.key % 16;
+            const int suit = SuitCode(m.key / 16), start = m.key % 16;
             bool jokerLeft = m.joker;
             for (int pos = start; pos < start + 4; ++pos) {
                 if (const int c = pick.TakeNatural(NaturalAt(pos), suit)) {

@@ -1,7 +1,7 @@
 #pragma once
 // How far a hand is from the round's contract, and which cards would lay it:
-// the autopilot's view of its own hand. Pure functions of card numbers; they
-// read nothing of the game.
+// the view of a hand that the hints and the autopilot play by. Pure
+// functions of card numbers; they read nothing of the game.
 
 #include <vector>
 
