@@ -422,7 +422,9 @@ std::vector<TableWidget::PaintedText> TableWidget::textsOf(const SceneItem& item
         // The caption above the column labels, then the labels.
         const Control& f = m.FramMelds;
         add(QStringLiteral("FramMelds"), f,
-            g.toPixelRect(f.Left + 90, f.Top + 30, f.Width - 90, layout::kMeldLabelTop - f.Top - 30),
+            g.toPixelRect(f.Left + layout::kMeldCaption.left, f.Top + layout::kMeldCaption.top,
+                          f.Width - layout::kMeldCaption.left,
+                          layout::kMeldLabelTop - f.Top - layout::kMeldCaption.top),
             tableFont(f, 9, true), palette::kMeldCaption, Qt::AlignLeft | Qt::AlignTop);
         for (int k = 1; k <= kMeldSlots; ++k) {
             const Control& c = m.LblMelds[k];
@@ -434,12 +436,11 @@ std::vector<TableWidget::PaintedText> TableWidget::textsOf(const SceneItem& item
     case Item::LatestPoints: {
         const Control& f = m.FramLatestPoints;
         const QRect frame = g.toPixelRect(f.Left, f.Top, f.Width, f.Height);
-        const int captionTop = 45;
         Control caption;
-        caption.Left = 120;
-        caption.Top = captionTop;
-        caption.Width = f.Width - 120;
-        caption.Height = layout::kLatestPointsLine.top - captionTop;
+        caption.Left = layout::kLatestPointsCaption.left;
+        caption.Top = layout::kLatestPointsCaption.top;
+        caption.Width = f.Width - caption.Left;
+        caption.Height = layout::kLatestPointsLine.top - caption.Top;
         add(QStringLiteral("FramLatestPoints"), f, TablePanel::childRect(caption, g).translated(frame.topLeft()),
             tableFont(f, 9, true), palette::kPanelCaption, Qt::AlignLeft | Qt::AlignTop);
         auto cell = [&](const QString& name, const Control& c, bool bold) {
@@ -679,7 +680,7 @@ void TableWidget::paintEvent(QPaintEvent* e) {
             const Control& s = it.kind == Item::Stock ? m.ShpStock : m.ShapeDiscard;
             p.setPen(QPen(palette::kPileOutline, std::max(1.0, g.scale)));
             p.setBrush(Qt::NoBrush);
-            const double radius = g.length(90);
+            const double radius = g.length(layout::kPileCornerRadius);
             p.drawRoundedRect(QRectF(g.toPixelRect(s.Left, s.Top, s.Width, s.Height)), radius, radius);
             break;
         }
