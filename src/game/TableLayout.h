@@ -211,12 +211,16 @@ constexpr Rect kFramMelds{1140, 2070, 13040, 5640};
 constexpr int kMeldLabelTop = 2400;
 constexpr int kMeldLabelHeight = 300;
 constexpr int kMeldDividerInset = 60;  // dividing lines stop short of the frame's foot
+// The frame's caption: this far right of and below the frame's corner.
+constexpr Point kMeldCaption{90, 30};
 
 // The latest points, top right; its lines relative to its corner.
 constexpr Rect kFramLatestPoints{11400, 60, 4080, 1980};
 constexpr Rect kLatestPointsLine{120, 390, 3840, 300};  // seat line 1; each next lower
 constexpr int kLatestPointsStep = 330;
 constexpr Rect kLblToRnd{120, 1680, 3840, 270};
+// The caption, from here to the frame's right edge and down to the first line.
+constexpr Point kLatestPointsCaption{120, 45};
 
 // Seat names.
 constexpr Rect kLblNamePlayer{2120, 7800, 6000, 330};
@@ -229,6 +233,7 @@ constexpr Rect kShpStock{420, 480, 1200, 1620};
 constexpr Rect kShapeDiscard{13260, 8220, 1300, 1560};
 constexpr Rect kLblStock{1740, 1620, 1800, 300};
 constexpr Rect kLblDiscard{13260, 7860, 2200, 300};
+constexpr int kPileCornerRadius = 90;  // of the outlines' rounded corners
 
 // Status lines and the pop-up info label.
 constexpr Rect kLblBots{120, 10290, 15360, 360};

@@ -7,6 +7,7 @@
 #include <QTransform>
 
 #include "game/Cards.h"
+#include "ui/Palette.h"
 
 namespace meldora::ui {
 
@@ -116,7 +117,7 @@ void CardArt::paintFace(QPainter& p, int picture, const QRectF& r) {
     font.setStyleHint(QFont::Serif);
     if (picture < 1 || picture > kCardCount) return;
     if (IsJoker(picture)) {
-        p.setPen(picture == 106 ? QColor(200, 0, 0) : Qt::black);
+        p.setPen(picture == 106 ? palette::kCardRed : Qt::black);
         font.setPixelSize(qMax(6, qRound(r.height() * 0.16)));
         font.setBold(true);
         p.setFont(font);
@@ -126,7 +127,7 @@ void CardArt::paintFace(QPainter& p, int picture, const QRectF& r) {
     const int block = SuitIndex(NaturalSuit(picture));
     const QString value = QLatin1String(kValueText[NaturalValue(picture)]);
     const QString suit = QString::fromUtf8(kSuitSymbol[block]);
-    p.setPen(kSuitRed[block] ? QColor(200, 0, 0) : Qt::black);
+    p.setPen(kSuitRed[block] ? palette::kCardRed : Qt::black);
 
     font.setPixelSize(qMax(5, qRound(r.height() * 0.15)));
     font.setBold(true);
@@ -155,12 +156,12 @@ void CardArt::paintBack(QPainter& p, const QRectF& r) {
     const qreal margin = r.width() * 0.07;
     const QRectF inner = r.adjusted(margin, margin, -margin, -margin);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(20, 50, 140));
+    p.setBrush(palette::kCardBack);
     p.drawRoundedRect(inner, radius / 2, radius / 2);
     // A lattice of thin diagonal lines.
     p.save();
     p.setClipRect(inner);
-    p.setPen(QPen(QColor(170, 190, 240), qMax<qreal>(1.0, r.width() / 90)));
+    p.setPen(QPen(palette::kCardBackLattice, qMax<qreal>(1.0, r.width() / 90)));
     const qreal step = qMax<qreal>(4.0, r.width() / 8);
     for (qreal x = inner.left() - inner.height(); x < inner.right(); x += step) {
         p.drawLine(QPointF(x, inner.top()), QPointF(x + inner.height(), inner.bottom()));
@@ -174,11 +175,11 @@ void CardArt::paintMark(QPainter& p, const QRectF& card, const QString& text, bo
     // fanned hand's step across, 250 of a meld column's step down.
     const QRectF badge(card.left() + card.width() * 0.02, card.top() + card.height() * 0.008, card.width() * 0.35,
                        card.height() * 0.16);
-    const QColor ink = red ? QColor(200, 0, 0) : Qt::black;
+    const QColor ink = red ? palette::kCardRed : Qt::black;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(ink, qMax<qreal>(1.0, card.width() / 70)));
-    p.setBrush(QColor(255, 236, 110));
+    p.setBrush(palette::kMarkBadge);
     p.drawRoundedRect(badge, badge.height() * 0.25, badge.height() * 0.25);
     QFont font(QStringLiteral("Sans"));
     font.setStyleHint(QFont::SansSerif);

@@ -7,14 +7,12 @@
 #include <cmath>
 
 #include "ui/TextFit.h"
+#include "ui/Palette.h"
 
 namespace meldora::ui {
 
 namespace {
 constexpr double kLabelPoints = 9.0;
-const QColor kPanelFace(236, 232, 214);
-const QColor kLight(255, 255, 255);
-const QColor kDark(128, 128, 128);
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
@@ -34,9 +32,9 @@ TablePanel::TablePanel(const QString& name, ControlOf frame, QWidget* parent)
     setObjectName(name);
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, kPanelFace);
+    pal.setColor(QPalette::Window, palette::kPanelFace);
     pal.setColor(QPalette::WindowText, Qt::black);
-    pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 150, 150));
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, palette::kDisabledText);
     setPalette(pal);
     // The caption along the top; a press on it moves the panel.
     caption_ = new QLabel(this);
@@ -44,7 +42,7 @@ TablePanel::TablePanel(const QString& name, ControlOf frame, QWidget* parent)
     caption_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     caption_->setAttribute(Qt::WA_TransparentForMouseEvents);
     QPalette cp = caption_->palette();
-    cp.setColor(QPalette::WindowText, QColor(0, 0, 120));
+    cp.setColor(QPalette::WindowText, palette::kPanelCaption);
     caption_->setPalette(cp);
     hide();
 }
@@ -168,10 +166,10 @@ void TablePanel::paintEvent(QPaintEvent*) {
     p.drawRect(r);
     // Raised: light top and left, dark bottom and right.
     const QRect b = r.adjusted(1, 1, -1, -1);
-    p.setPen(kLight);
+    p.setPen(palette::kPanelBevelLight);
     p.drawLine(b.topLeft(), b.topRight());
     p.drawLine(b.topLeft(), b.bottomLeft());
-    p.setPen(kDark);
+    p.setPen(palette::kPanelBevelDark);
     p.drawLine(b.bottomLeft(), b.bottomRight());
     p.drawLine(b.topRight(), b.bottomRight());
 }

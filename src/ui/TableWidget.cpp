@@ -18,6 +18,7 @@
 #include "game/Cards.h"
 #include "player/Player.h"
 #include "ui/CardArt.h"
+#include "ui/Palette.h"
 #include "ui/TablePanel.h"
 #include "ui/TextFit.h"
 
@@ -25,8 +26,6 @@ namespace meldora::ui {
 
 namespace {
 
-const QColor kFeltDark(0, 82, 33);
-const QColor kFelt(0, 110, 45);
 constexpr double kButtonPoints = 9.0;
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
@@ -42,11 +41,11 @@ struct LabelStyle {
 };
 
 LabelStyle StyleOf(const QString& name) {
-    if (name == QLatin1String("lblTitle")) return {30, true, true, QColor(255, 215, 0), Qt::AlignCenter};
+    if (name == QLatin1String("lblTitle")) return {30, true, true, palette::kTitle, Qt::AlignCenter};
     if (name.startsWith(QLatin1String("LblNames"))) return {10, true, false, Qt::white, Qt::AlignLeft | Qt::AlignVCenter};
-    if (name == QLatin1String("LblP")) return {10, true, false, QColor(255, 240, 130), Qt::AlignLeft | Qt::AlignVCenter};
+    if (name == QLatin1String("LblP")) return {10, true, false, palette::kPlayerName, Qt::AlignLeft | Qt::AlignVCenter};
     if (name == QLatin1String("LblBots")) return {10, false, false, Qt::white, Qt::AlignLeft | Qt::AlignVCenter};
-    return {9, true, false, QColor(255, 255, 210), Qt::AlignLeft | Qt::AlignVCenter};
+    return {9, true, false, palette::kStatusText, Qt::AlignLeft | Qt::AlignVCenter};
 }
 
 bool IsPlayerMeldLabel(int m) { return m >= 7 && m <= 9; }  // the player's slots
@@ -429,8 +428,10 @@ std::vector<TableWidget::PaintedText> TableWidget::textsOf(const SceneItem& item
         // The caption above the column labels, then the labels.
         const Control& f = m.FramMelds;
         add(QStringLiteral("FramMelds"), f,
-            g.toPixelRect(f.Left + 90, f.Top + 30, f.Width - 90, layout::kMeldLabelTop - f.Top - 30),
-            tableFont(f, 9, true), QColor(220, 240, 220), Qt::AlignLeft | Qt::AlignTop);
+            g.toPixelRect(f.Left + layout::kMeldCaption.left, f.Top + layout::kMeldCaption.top,
+                          f.Width - layout::kMeldCaption.left,
+                          layout::kMeldLabelTop - f.Top - layout::kMeldCaption.top),
+            tableFont(f, 9, true), palette::kMeldCaption, Qt::AlignLeft | Qt::AlignTop);
         for (int k = 1; k <= kMeldSlots; ++k) {
             const Control& c = m.LblMelds[k];
             add(QStringLiteral("LblMelds%1").arg(k), c, g.toPixelRect(c.Left, c.Top, c.Width, c.Height),
@@ -441,14 +442,13 @@ std::vector<TableWidget::PaintedText> TableWidget::textsOf(const SceneItem& item
     case Item::LatestPoints: {
         const Control& f = m.FramLatestPoints;
         const QRect frame = g.toPixelRect(f.Left, f.Top, f.Width, f.Height);
-        const int captionTop = 45;
         Control caption;
-        caption.Left = 120;
-        caption.Top = captionTop;
-        caption.Width = f.Width - 120;
-        caption.Height = layout::kLatestPointsLine.top - captionTop;
+        caption.Left = layout::kLatestPointsCaption.left;
+        caption.Top = layout::kLatestPointsCaption.top;
+        caption.Width = f.Width - caption.Left;
+        caption.Height = layout::kLatestPointsLine.top - caption.Top;
         add(QStringLiteral("FramLatestPoints"), f, TablePanel::childRect(caption, g).translated(frame.topLeft()),
-            tableFont(f, 9, true), QColor(0, 0, 120), Qt::AlignLeft | Qt::AlignTop);
+            tableFont(f, 9, true), palette::kPanelCaption, Qt::AlignLeft | Qt::AlignTop);
         auto cell = [&](const QString& name, const Control& c, bool bold) {
             add(name, c, TablePanel::childRect(c, g).translated(frame.topLeft()), tableFont(c, 9, bold), Qt::black,
                 kLine);
@@ -501,7 +501,7 @@ void TableWidget::paintFramMelds(QPainter& p) const {
         const Control& c = m.LblMelds[k];
         if (!c.Visible) continue;
         p.setPen(Qt::black);
-        p.setBrush(IsPlayerMeldLabel(k) ? QColor(0, 150, 0) : QColor(230, 230, 230));
+        p.setBrush(IsPlayerMeldLabel(k) ? palette::kPlayerMeldBox : palette::kMeldBox);
         p.drawRect(g.toPixelRect(c.Left, c.Top, c.Width, c.Height).adjusted(0, 0, -1, -1));
     }
     for (const PaintedText& t : textsOf({Item::Melds, 0, 0, {}, 0})) DrawText(p, t);
@@ -510,7 +510,7 @@ void TableWidget::paintFramMelds(QPainter& p) const {
 void TableWidget::paintLatestPoints(QPainter& p) const {
     const Control& f = model_->FramLatestPoints;
     p.setPen(Qt::black);
-    p.setBrush(QColor(236, 232, 214));
+    p.setBrush(palette::kPanelFace);
     p.drawRect(mapping().toPixelRect(f.Left, f.Top, f.Width, f.Height).adjusted(0, 0, -1, -1));
     for (const PaintedText& t : textsOf({Item::LatestPoints, 0, 0, {}, 0})) DrawText(p, t);
 }
@@ -628,21 +628,21 @@ const QPixmap& TableWidget::cloth() {
     cloth_ = QPixmap(static_cast<int>(std::ceil(width() * dpr)) + 1, static_cast<int>(std::ceil(height() * dpr)) + 1);
     cloth_.setDevicePixelRatio(dpr);
     QPainter p(&cloth_);
-    p.fillRect(QRectF(QPointF(), QSizeF(cloth_.size()) / dpr), kFeltDark);
+    p.fillRect(QRectF(QPointF(), QSizeF(cloth_.size()) / dpr), palette::kFeltDark);
     const TableGeometry g = mapping();
     const QRectF table = g.tableRect();
     QRadialGradient gradient(table.center(), std::max(table.width(), table.height()) * 0.7);
-    gradient.setColorAt(0, kFelt.lighter(112));
-    gradient.setColorAt(1, kFelt);
+    gradient.setColorAt(0, palette::kFelt.lighter(112));
+    gradient.setColorAt(1, palette::kFelt);
     p.fillRect(table, gradient);
     if (m && m->FramMelds.Visible) {
         p.setRenderHint(QPainter::Antialiasing);
         const Control& f = m->FramMelds;
-        p.setPen(QPen(QColor(200, 230, 200), 1));
-        p.setBrush(QColor(0, 0, 0, 35));
+        p.setPen(QPen(palette::kMeldFrameLine, 1));
+        p.setBrush(palette::kMeldFrameShade);
         p.drawRoundedRect(g.toPixelRect(f.Left, f.Top, f.Width, f.Height), 4, 4);
         // Dividing lines between the columns of the meld slots.
-        p.setPen(QPen(QColor(200, 230, 200, 120), 1));
+        p.setPen(QPen(palette::kMeldDivider, 1));
         for (int k = 2; k <= kMeldSlots; ++k) {
             const Control& a = m->LblMelds[k - 1];
             const Control& b = m->LblMelds[k];
@@ -691,9 +691,9 @@ void TableWidget::paintEvent(QPaintEvent* e) {
         case Item::Stock:
         case Item::Discard: {
             const Control& s = it.kind == Item::Stock ? m.ShpStock : m.ShapeDiscard;
-            p.setPen(QPen(QColor(230, 240, 200), std::max(1.0, g.scale)));
+            p.setPen(QPen(palette::kPileOutline, std::max(1.0, g.scale)));
             p.setBrush(Qt::NoBrush);
-            const double radius = g.length(90);
+            const double radius = g.length(layout::kPileCornerRadius);
             p.drawRoundedRect(QRectF(g.toPixelRect(s.Left, s.Top, s.Width, s.Height)), radius, radius);
             break;
         }
@@ -710,7 +710,7 @@ void TableWidget::paintEvent(QPaintEvent* e) {
                     PaintedText shadow = t;
                     const int offset = std::max(1, static_cast<int>(std::lround(2 * g.scale)));
                     shadow.rect.translate(offset, offset);
-                    shadow.colour = QColor(0, 0, 0, 160);
+                    shadow.colour = palette::kTitleShadow;
                     DrawText(p, shadow);
                 }
                 DrawText(p, t);
@@ -730,15 +730,15 @@ void TableWidget::paintEvent(QPaintEvent* e) {
             break;
         }
         case Item::Target: {
-            p.setPen(QPen(QColor(255, 230, 80), 3));
-            p.setBrush(QColor(255, 230, 80, 40));
+            p.setPen(QPen(palette::kTarget, 3));
+            p.setBrush(palette::kTargetFill);
             p.drawRoundedRect(QRectF(it.rect).adjusted(2, 2, -2, -2), 6, 6);
             break;
         }
         case Item::Focus: {
             // Picked up, the card lifts: a shadow under it, a bright frame.
             const QRectF frame = QRectF(it.rect).adjusted(2, 2, -2, -2);
-            p.setPen(QPen(m.Keys.Lifted ? QColor(255, 230, 80) : QColor(80, 200, 255), 3));
+            p.setPen(QPen(m.Keys.Lifted ? palette::kLiftedFrame : palette::kFocusFrame, 3));
             p.setBrush(Qt::NoBrush);
             p.drawRoundedRect(frame, 6, 6);
             break;
