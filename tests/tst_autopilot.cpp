@@ -8,7 +8,7 @@
 #include "Fixture.h"
 #include "headless/Autopilot.h"
 #include "robots/HandPlan.h"
-#include "headless/Invariants.h"
+#include "game/TableChecks.h"
 #include "headless/Notation.h"
 #include "headless/SelfPlay.h"
 #include "player/Player.h"

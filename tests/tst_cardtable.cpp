@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "RobotTable.h"
-#include "headless/Invariants.h"
+#include "game/TableChecks.h"
 
 using namespace meldora;
 using namespace meldora::test;

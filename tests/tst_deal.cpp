@@ -5,7 +5,7 @@
 #include <set>
 
 #include "Fixture.h"
-#include "headless/Invariants.h"
+#include "game/TableChecks.h"
 
 using namespace meldora;
 using meldora::test::Table;

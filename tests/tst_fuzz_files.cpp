@@ -8,7 +8,7 @@
 
 #include "Fixture.h"
 #include "game/Commands.h"
-#include "headless/Invariants.h"
+#include "game/TableChecks.h"
 #include "storage/DataFiles.h"
 #include "storage/FileStore.h"
 

@@ -6,7 +6,7 @@
 
 #include "Fixture.h"
 #include "game/Commands.h"
-#include "headless/Invariants.h"
+#include "game/TableChecks.h"
 #include "game/Rules.h"
 #include "player/Player.h"
 

@@ -5,7 +5,7 @@
 
 #include "Fixture.h"
 #include "game/Describe.h"
-#include "headless/Invariants.h"
+#include "game/TableChecks.h"
 #include "player/Player.h"
 
 using namespace meldora;

@@ -10,7 +10,7 @@
 #include "Fixture.h"
 #include "game/Commands.h"
 #include "headless/Autopilot.h"
-#include "headless/Invariants.h"
+#include "game/TableChecks.h"
 #include "storage/FileStore.h"
 
 using namespace meldora;

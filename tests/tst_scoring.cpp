@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "Fixture.h"
-#include "headless/Invariants.h"
+#include "game/TableChecks.h"
 
 using namespace meldora;
 using meldora::test::Table;

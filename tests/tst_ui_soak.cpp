@@ -17,7 +17,7 @@
 #include "QuickWindow.h"
 #include "QuietPlatform.h"
 #include "headless/Autopilot.h"
-#include "headless/Invariants.h"
+#include "game/TableChecks.h"
 #include "headless/Notation.h"
 #include "player/Player.h"
 #include "ui/MFormDeluxe.h"

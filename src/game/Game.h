@@ -233,8 +233,19 @@ public:
     bool ChainActive() const { return handlerDepth_ > 0; }
 
     // Called after each finished robot turn and player discard; tools and
-    // tests use it to check the table between turns.
+    // tests use it to look at the table between turns.
     std::function<void(int seat)> onTurnDone;
+    // The end of a seat's turn: the table is checked (when CheckTurns is
+    // on), then onTurnDone is called.
+    void TurnDone(int seat);
+#ifdef NDEBUG
+    bool CheckTurns = false;
+#else
+    bool CheckTurns = true;
+#endif
+    // Told of a turn that left the table broken; unset, the program stops
+    // there with the fault on its error output.
+    std::function<void(int seat, const std::string& fault)> onTableFault;
 
 private:
     void Wait(int ms);  // pause through the host, then unwind if aborted

@@ -2,10 +2,13 @@
 // drawing from the stock or the discard pile, the piles' layout, the
 // renewal of an empty stock, and the rest of a robot's turn.
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "game/Describe.h"
 #include "game/Game.h"
+#include "game/TableChecks.h"
 
 namespace meldora {
 
@@ -180,6 +183,21 @@ void Game::MoveDiscardTo(int seat) {
     AnimateTo(t, layout::TravelTarget(seat), 2);
 }
 
+void Game::TurnDone(int seat) {
+    if (CheckTurns) {
+        const std::string fault = CheckTable(*this);
+        if (!fault.empty()) {
+            if (!onTableFault) {
+                std::fprintf(stderr, "The table is broken after seat %d's turn in round %d: %s\n", seat, Round,
+                             fault.c_str());
+                std::abort();
+            }
+            onTableFault(seat, fault);
+        }
+    }
+    if (onTurnDone) onTurnDone(seat);
+}
+
 void Game::WhoPlaysNext(int seat) {
     if (seat >= 0 && seat <= 3) HasDiscarded[seat] = false;
     for (int m = 1; m <= kMeldSlots; ++m) {
@@ -187,7 +205,7 @@ void Game::WhoPlaysNext(int seat) {
         for (int c = kFirstJoker; c <= kCardCount; ++c)
             if (CardTable[c].Location == LocMeld && CardTable[c].InMeld[m]) ui.Cds[c].Enabled = true;
     }
-    if (onTurnDone) onTurnDone(seat);
+    TurnDone(seat);
     if (RoundOver || GameOver) return;
     switch (seat) {
         case 1:

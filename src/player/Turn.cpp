@@ -90,7 +90,7 @@ void DealDiscardP(Game& g, int card) {
         g.ContractThisTurn = false;
         g.AnyWinner(0);
         if (Halted(g)) {
-            if (g.onTurnDone) g.onTurnDone(0);
+            g.TurnDone(0);
             return;
         }
         bool contract = true;
@@ -101,7 +101,7 @@ void DealDiscardP(Game& g, int card) {
         g.PlayerHasDrawn = false;
         g.ui.LblP.Caption = " ";
         g.SortHandP();
-        if (g.onTurnDone) g.onTurnDone(0);
+        g.TurnDone(0);
         g.MainLoop();
     });
 }

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "headless/Invariants.h"
+#include "game/TableChecks.h"
 #include "headless/Notation.h"
 #include "player/Player.h"
 

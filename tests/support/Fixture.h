@@ -18,6 +18,7 @@ struct Table {
     explicit Table(unsigned seed = 1, RobotSeats& robots = TheRobots())
         : rng(seed), g(host, rng, settings, robots) {
         settings.NoAnimation = true;
+        g.CheckTurns = true;  // a turn that breaks the table stops the test there
         g.PauseLength = settings.Speed;
     }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "game/Rules.h"
-#include "headless/Invariants.h"
+#include "game/TableChecks.h"
 #include "headless/Notation.h"
 #include "robots/Robots.h"
 
@@ -44,6 +44,8 @@ SelfPlay::SelfPlay(std::uint64_t seed, bool check, RobotSeats& robots)
     settings_.NoAnimation = true;
     settings_.NoSound = true;
     g_.onTurnDone = [this](int seat) { Observe(seat); };
+    g_.CheckTurns = check_;
+    g_.onTableFault = [this](int seat, const std::string& fault) { Fault(seat, fault); };
     host_.onMayI = [this] { pilot_.AnswerMayI(); };
     // The deal's last words: the round is laid out and about to be played.
     host_.onPause = [this] {
@@ -62,12 +64,6 @@ void SelfPlay::Fault(int seat, const std::string& what) {
 
 void SelfPlay::Observe(int seat) {
     if (seat >= 1 && seat <= 3) ++counts_.robotTurns;
-    if (check_) {
-        std::string fault = CheckTableInvariants(g_);
-        if (fault.empty()) fault = CheckMelds(g_);
-        if (fault.empty()) fault = CheckTableLayout(g_);
-        if (!fault.empty()) Fault(seat, fault);
-    }
     // Jokers that went from the table back into a robot's hand were stolen.
     for (int j = 0; j < 3; ++j) {
         const int loc = g_.CardTable[kFirstJoker + j].Location;

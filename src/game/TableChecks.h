@@ -1,5 +1,7 @@
 #pragma once
-// The card table's invariants, checked between turns by tests and tools.
+// The card table's checks. The game runs CheckTable after every turn when
+// Game::CheckTurns is on (debug builds, tests and tools), so a fault shows
+// at the turn that made it.
 
 #include <string>
 
@@ -10,6 +12,10 @@ class Game;
 // Empty when every invariant holds; otherwise a description of the first
 // one broken.
 std::string CheckTableInvariants(const Game& g);
+
+// The checks that hold after every turn: the invariants, the melds and the
+// layout; empty when all hold.
+std::string CheckTable(const Game& g);
 
 // Empty when every meld on the table is one the rules allow: a run of one
 // suit in sequence (a high Ace above the King) whose Low and High are its

@@ -1,4 +1,4 @@
-#include "headless/Invariants.h"
+#include "game/TableChecks.h"
 
 #include <algorithm>
 #include <set>
@@ -111,6 +111,13 @@ std::string Where(int card, const CardImage& img) {
 bool At(const CardImage& img, layout::Point p) { return img.Left == p.left && img.Top == p.top; }
 
 }  // namespace
+
+std::string CheckTable(const Game& g) {
+    std::string fault = CheckTableInvariants(g);
+    if (fault.empty()) fault = CheckMelds(g);
+    if (fault.empty()) fault = CheckTableLayout(g);
+    return fault;
+}
 
 std::string CheckTableLayout(const Game& g) {
     using namespace layout;
