@@ -216,29 +216,50 @@ void TestAutopilot::draw() {
     QCOMPARE(TableFaults(t), QString());
 }
 
-// The player asked "May I?" while a robot draws from the stock.
+// The player asked "May I?" while a robot draws from the stock: the Hint
+// command's answer, shown and said, and the autopilot's, which is the same.
 void TestAutopilot::mayI_data() {
+    QTest::addColumn<int>("round");
     QTest::addColumn<QString>("hand");
     QTest::addColumn<bool>("contract");
     QTest::addColumn<bool>("claims");
-    QTest::newRow("completes a set") << "7C 7D 9C 9D KS 2H 4S 5D 6C TS" << false << true;
-    QTest::newRow("the hand has grown") << "7C 7D 9C 9D KS 2H 4S 5D 6C TS JD QD AH" << false << false;
-    QTest::newRow("the contract is laid") << "7C 7D 2H" << true << false;
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("completes a set") << 1 << "7C 7D 9C 9D KS 2H 4S 5D 6C TS" << false << true
+                                     << "Say May I: it makes your first set.";
+    QTest::newRow("the hand has grown") << 1 << "7C 7D 9C 9D KS 2H 4S 5D 6C TS JD QD AH" << false << false
+                                        << "Pass: the Seven of Hearts is not worth two more cards now.";
+    QTest::newRow("the contract is laid") << 1 << "7C 7D 2H" << true << false << "Pass: your contract is made.";
+    QTest::newRow("three sets: a fourth pair") << 4 << "7C 2H 2S 3D 3C 4S 4H 9C 9D KS TS QD" << false << true
+                                               << "Say May I: it makes a pair of Sevens.";
+    QTest::newRow("a run and a set: only a pair") << 2 << "7C 9C KS 2H 4S 5D 6C TS JD QS" << false << false
+                                                  << "Pass: the Seven of Hearts is not worth two more cards now.";
+    QTest::newRow("does not help") << 4 << "9C 9D KS KH 2H 2S 5D 6C TS TD QD AH" << false << false
+                                   << "Pass: the Seven of Hearts does not help you.";
 }
 
 void TestAutopilot::mayI() {
+    QFETCH(int, round);
     QFETCH(QString, hand);
     QFETCH(bool, contract);
     QFETCH(bool, claims);
+    QFETCH(QString, hint);
     Table t(1, IdleRobots());
-    t.Set(1, qPrintable("P: " + hand + " | D: 7H"));
+    t.Set(round, qPrintable("P: " + hand + " | D: 7H"));
     t.g.IsTurn[0] = false;
     t.g.IsTurn[3] = true;
     t.g.HasContract[0] = contract;
     Autopilot pilot(t.g);
-    t.host.onMayI = [&] { pilot.AnswerMayI(); };
+    QString shown, said;
+    t.host.onMayI = [&] {
+        MnuHint_Click(t.g);
+        shown = QString::fromStdString(t.g.ui.LblP.Caption);
+        said = QString::fromStdString(t.host.announced.back());
+        pilot.AnswerMayI();
+    };
     const int before = t.g.CardsInHand[0];
     t.g.MayIRoutineP();
+    QCOMPARE(shown, hint);
+    QCOMPARE(said, hint);
     QCOMPARE(t.host.mayIQuestions, 1);
     QCOMPARE(t.g.MayIClaimed, claims);
     QCOMPARE(pilot.counts().mayIClaims, claims ? 1 : 0);
@@ -294,6 +315,8 @@ void TestAutopilot::hints_data() {
     QTest::newRow("take a Joker") << 3 << true << true << "P: 7H KS | M1: 5H 6H JK=7H 8H"
                                   << "Take the Joker from WestBot's run: your Seven of Hearts takes its place." << "";
     QTest::newRow("discard") << 1 << true << true << "P: 4C KS 9D | M1: 8H 8C 8S" << "Discard the King of Spades." << "KS";
+    QTest::newRow("three sets: a pair outside the plan is kept")
+        << 4 << true << false << "P: 2H 2S 3D 3C 4S 4H KS KH 5D 9C 8D 6C 7S" << "Discard the Nine of Clubs." << "9C";
 }
 
 void TestAutopilot::hints() {

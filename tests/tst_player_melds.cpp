@@ -136,10 +136,10 @@ void TestPlayerMelds::takeBackAndRefusedDiscard() {
     QCOMPARE(Faults(t), QString());
 }
 
-// The Joker panel's checks, a set's Joker, and a valued Joker thrown away
+// The Joker panel's checks, a set's Joker (one only), and a valued Joker thrown away
 // lands on the pile as a free Joker. A valued Joker's face shows its value.
 void TestPlayerMelds::jokers() {
-    Turn t(1, "P: JK 5C");
+    Turn t(1, "P: JK 5C JK");
     const int joker = t.Find(0, "JK");
     PicP_MouseDown(t.g, joker, MouseButton::Left);
     // A value only is not enough; a suit disables "No Suit" until the panel closes.
@@ -161,6 +161,10 @@ void TestPlayerMelds::jokers() {
     QCOMPARE(Play(t, "5C>7 JK=5D>7"), QString());
     QCOMPARE(t.Column(7), QStringLiteral("JK=5D 5C"));
     QCOMPARE(Mark(t, joker), QStringLiteral("5 black"));
+    // A second Joker in the meld is refused, as the rules say.
+    ValueJoker(t, 5, 13);
+    QCOMPARE(Play(t, "JK=5D>7"), QStringLiteral("Only 1 Joker in contract Meld allowed"));
+    QCOMPARE(t.Column(7), QStringLiteral("JK=5D 5C"));
 
     Turn d(1, "P: 7C 7D 7H 9C 9D 9S JK KS");
     ValueJoker(d, 12, 15);

@@ -20,6 +20,8 @@ const Contract& ContractForRound(int round) {
     return kContracts[round];
 }
 
+int CardsDealt(int round) { return round <= 3 ? 10 : 12; }
+
 int FirstMeldSlot(int seat, int round) {
     const bool three = round >= 4;
     switch (seat) {

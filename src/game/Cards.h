@@ -126,6 +126,9 @@ struct Contract {
 
 const Contract& ContractForRound(int round);  // round 1..7
 
+// Cards dealt to each seat: 10 in rounds 1 to 3, 12 in rounds 4 to 7.
+int CardsDealt(int round);
+
 // First meld slot of a seat's group in the given round (groups are consecutive).
 int FirstMeldSlot(int seat, int round);
 

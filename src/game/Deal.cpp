@@ -91,7 +91,7 @@ void Game::SetUpNewHand() {
     SetCardFaces();
     rng.Randomize();
     AdvanceRound();
-    const int dealt = Round <= 3 ? 10 : 12;
+    const int dealt = CardsDealt(Round);
     for (int& n : CardsInHand) n = dealt;
     SetStatus(1, "Round:-  " + std::to_string(Round));
     SetStatus(4, "Cards in Hand:-  " + std::to_string(CardsInHand[0]));
@@ -212,7 +212,7 @@ void Game::PlacePackDeal() {
 }
 
 void Game::DealRound() {
-    const int n = Round <= 3 ? 10 : 12;
+    const int n = CardsDealt(Round);
     const int dealer = Dealer() < 0 ? 3 : Dealer();
     for (int pass = 0; pass < n; ++pass)
         for (int i = 1; i <= 4; ++i) DealCardBots((dealer + i) % 4);

@@ -190,7 +190,7 @@ std::string LatestPointsFault(const Game& g, int s, int total) {
 }  // namespace
 
 std::string CheckFreshRound(const Game& g) {
-    const int dealt = g.Round <= 3 ? 10 : 12;
+    const int dealt = CardsDealt(g.Round);
     for (int s = 0; s < 4; ++s) {
         if (g.CardsInHand[s] != dealt) return "seat " + std::to_string(s) + " was dealt " + std::to_string(g.CardsInHand[s]);
         if (g.HasContract[s]) return "seat " + std::to_string(s) + " starts with a contract";

@@ -50,7 +50,7 @@ struct SeatView {
     CardCounts unseen;            // copies the seat has not seen anywhere
     CardCounts held[4];           // cards each other seat took from the pile and still holds
 
-    int Dealt() const { return round <= 3 ? 10 : 12; }
+    int Dealt() const { return CardsDealt(round); }
     int Next() const { return (seat + 1) % 4; }
 };
 

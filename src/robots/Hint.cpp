@@ -14,12 +14,33 @@ namespace {
 // The top discard is taken when it brings a meld of the plan a card nearer
 // (from two cards missing to one, or better).
 const int kTakeGain = MeldScore(1) - MeldScore(2);
+// "May I?" is said for a card that completes a meld.
+const int kClaimGain = MeldScore(0) - MeldScore(1);
+// A claim brings two cards; the hand may have grown by one claim.
+constexpr int kClaimGrowth = 2;
 
 std::vector<int> PlayerHand(const Game& g) {
     std::vector<int> hand;
     for (int c = 1; c <= kCardCount; ++c)
         if (g.CardTable[c].Location == LocPlayer) hand.push_back(c);
     return hand;
+}
+
+// The contract is sets only: a pair outside the planned melds is still a
+// set one card away.
+bool SetsOnly(int round) {
+    const Contract& contract = ContractForRound(round);
+    for (int i = 0; i < contract.meldCount; ++i)
+        if (contract.kinds[i] != kKindSet) return false;
+    return contract.meldCount > 0;
+}
+
+// Natural cards of the card's value in the hand, the card itself not counted.
+int SameValue(const std::vector<int>& hand, int card) {
+    int n = 0;
+    for (int o : hand)
+        if (o != card && !IsJoker(o) && !IsJoker(card) && NaturalValue(o) == NaturalValue(card)) ++n;
+    return n;
 }
 
 std::string The(int card) { return IsJoker(card) ? "the Joker" : "the " + CardName(card); }
@@ -72,7 +93,7 @@ std::string TakeReason(const Game& g, int top) {
         }
         return "";
     }
-    if (ContractGain(g, top) < kTakeGain) return "";
+    if (!WorthTaking(g, top)) return "";
     std::vector<int> hand = PlayerHand(g);
     hand.push_back(top);
     const HandPlan plan = PlanContract(hand, g.Round);
@@ -83,6 +104,7 @@ std::string TakeReason(const Game& g, int top) {
                 const std::string meld = "your " + Ordinal(i) + " " + MeldWord(plan.melds[i].kind);
                 return plan.melds[i].missing == 0 ? "it makes " + meld : "it brings " + meld + " nearer";
             }
+    if (SetsOnly(g.Round)) return "it makes a pair of " + ValuesWord(NaturalValue(top));
     return "it brings your contract nearer";
 }
 
@@ -121,7 +143,17 @@ bool FitsTable(const Game& g, int card) {
 
 bool WorthTaking(const Game& g, int card) {
     if (card == 0) return false;
-    return g.HasContract[0] ? FitsTable(g, card) : ContractGain(g, card) >= kTakeGain;
+    if (g.HasContract[0]) return FitsTable(g, card);
+    if (SetsOnly(g.Round) && !IsJoker(card)) {
+        const int same = SameValue(PlayerHand(g), card);
+        if (same == 1 || same == 2) return true;
+    }
+    return ContractGain(g, card) >= kTakeGain;
+}
+
+bool WorthClaiming(const Game& g, int card) {
+    if (card == 0 || g.HasContract[0] || g.CardsInHand[0] > CardsDealt(g.Round) + kClaimGrowth) return false;
+    return SetsOnly(g.Round) ? WorthTaking(g, card) : ContractGain(g, card) >= kClaimGain;
 }
 
 std::vector<LayOffMove> LayOffsNow(const Game& g) {
@@ -147,15 +179,17 @@ int JokerToTake(const Game& g) {
 }
 
 // The costliest card the hand can spare: without the contract, one outside
-// the melds it is building (a card with fewer partners goes first); with it,
-// one that no meld on the table takes. A Joker goes only when nothing else is
-// left.
+// the melds it is building (a card with fewer partners goes first; for a
+// contract of sets only, a card of a pair is kept before a costlier single);
+// with it, one that no meld on the table takes. A Joker goes only when
+// nothing else is left.
 int ChooseDiscard(const Game& g) {
     const std::vector<int> hand = PlayerHand(g);
     const bool building = !g.HasContract[0] && !g.ContractThisTurn;
     const HandPlan plan = building ? PlanContract(hand, g.Round) : HandPlan{};
+    const bool pairs = building && SetsOnly(g.Round);
     int best = 0;
-    std::tuple<bool, bool, int, int> bestKey{};
+    std::tuple<bool, bool, int, int, int> bestKey{};
     for (int c : hand) {
         int partners = 0;
         for (int o : hand) {
@@ -164,7 +198,8 @@ int ChooseDiscard(const Game& g) {
             if (gap == 0 || (NaturalSuit(o) == NaturalSuit(c) && gap >= -2 && gap <= 2)) ++partners;
         }
         const bool spare = building ? !plan.Holds(c, 2) : !FitsTable(g, c);
-        const std::tuple<bool, bool, int, int> key{!IsJoker(c), spare, g.CardTable[c].Points, -partners};
+        const std::tuple<bool, bool, int, int, int> key{!IsJoker(c), spare, pairs ? -SameValue(hand, c) : 0,
+                                                        g.CardTable[c].Points, -partners};
         if (best == 0 || key > bestKey) {
             best = c;
             bestKey = key;
@@ -175,20 +210,36 @@ int ChooseDiscard(const Game& g) {
 
 Hint FindHint(const Game& g) {
     Hint h;
+    const int top = g.TopDiscard();
+    if (g.ui.CmdMayI.Visible && g.ui.CmdPass.Visible && !g.RoundOver && !g.GameOver && top != 0) {
+        h.card = top;
+        if (WorthClaiming(g, top)) {
+            h.step = HintStep::SayMayI;
+            h.text = "Say May I: " + TakeReason(g, top) + ".";
+        } else {
+            h.step = HintStep::PassMayI;
+            h.text = g.HasContract[0] ? "Pass: your contract is made."
+                     : WorthTaking(g, top) && !WorthClaiming(g, top)
+                         ? "Pass: " + The(top) + " is not worth two more cards now."
+                         : "Pass: " + The(top) + " does not help you.";
+        }
+        return h;
+    }
     if (g.RoundOver || g.GameOver || !g.IsTurn[0]) {
         h.text = "Wait for your turn.";
         return h;
     }
     if (!g.PlayerHasDrawn) {
-        const int top = g.ui.CmdDiscard.Visible ? g.TopDiscard() : 0;
-        const std::string why = top && WorthTaking(g, top) ? TakeReason(g, top) : "";
+        const int offered = g.ui.CmdDiscard.Visible ? top : 0;
+        const std::string why = offered ? TakeReason(g, offered) : "";
         if (!why.empty()) {
             h.step = HintStep::TakeDiscard;
-            h.card = top;
-            h.text = "Take " + The(top) + ": " + why + ".";
+            h.card = offered;
+            h.text = "Take " + The(offered) + ": " + why + ".";
         } else {
             h.step = HintStep::TakeStock;
-            h.text = top ? "Take a card from the stock: " + The(top) + " does not help you." : "Take a card from the stock.";
+            h.text = offered ? "Take a card from the stock: " + The(offered) + " does not help you."
+                             : "Take a card from the stock.";
         }
         return h;
     }

@@ -14,7 +14,7 @@ namespace meldora {
 
 class Game;
 
-enum class HintStep { None, TakeDiscard, TakeStock, LayContract, TakeBack, SwapJoker, LayOff, Discard };
+enum class HintStep { None, SayMayI, PassMayI, TakeDiscard, TakeStock, LayContract, TakeBack, SwapJoker, LayOff, Discard };
 
 // A card that may be laid off now: onto meld slot `slot`, standing there
 // for `value` and `suit` (a Joker is given them first).
@@ -36,16 +36,23 @@ struct Hint {
     std::string text;                  // what the player is told
 };
 
-// The hint for the table as it stands; HintStep::None when it is not the
-// player's turn or the round is over.
+// The hint for the table as it stands: while the player is asked "May I?",
+// whether to claim the discard; HintStep::None when it is not the player's
+// turn or the round is over.
 Hint FindHint(const Game& g);
 
 // ---- the choices the hint is made of -----------------------------------------------
 // How much the card would bring the player's hand nearer the contract.
 int ContractGain(const Game& g, int card);
 // The top discard is worth taking: it brings a contract meld a card
-// nearer, or, with the contract made, it can be laid off.
+// nearer (in a contract of sets only, any card that makes a pair or a set
+// with the hand), or, with the contract made, it can be laid off.
 bool WorthTaking(const Game& g, int card);
+// The discard on offer is worth saying "May I?" for, with its penalty card:
+// the contract is not made, the hand has not grown by more than one claim,
+// and the card completes a meld (in a contract of sets only, any card worth
+// taking).
+bool WorthClaiming(const Game& g, int card);
 // A meld on the table takes the card (a Joker: any meld that takes one).
 bool FitsTable(const Game& g, int card);
 // The lay-offs open to the player now, costliest card first, Jokers last.

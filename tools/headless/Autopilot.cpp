@@ -33,11 +33,6 @@ int SuitLabel(int suit) {
     }
 }
 
-// "May I?" is said only for a card that completes a meld.
-const int kClaimGain = MeldScore(0) - MeldScore(1);
-
-int Dealt(int round) { return round <= 3 ? 10 : 12; }
-
 // A card released with its corner here lands on meld column `slot`, or on
 // the discard area.
 layout::Point ColumnSpot(int slot) { return {layout::MeldColumnLeft(slot) + 100, layout::kMeldCardTop + 400}; }
@@ -93,10 +88,8 @@ void Autopilot::Draw() {
 
 void Autopilot::AnswerMayI() {
     if (!g_.ui.CmdMayI.Visible || !g_.ui.CmdPass.Visible) return;
-    const int top = g_.TopDiscard();
-    const bool early = g_.CardsInHand[0] <= Dealt(g_.Round) + 2;
-    const bool claim = top != 0 && early && !g_.HasContract[0] && ContractGain(g_, top) >= kClaimGain;
-    if (!claim) {
+    // The answer the Hint command gives.
+    if (FindHint(g_).step != HintStep::SayMayI) {
         ClickControl("CmdPass");
         return;
     }
@@ -213,6 +206,8 @@ bool Autopilot::PlayTurnByHints() {
                 ++counts_.layOffs;
                 break;
             case HintStep::Discard: return DiscardCard(h.card) || !Playing();
+            case HintStep::SayMayI:
+            case HintStep::PassMayI:  // asked only while another seat draws
             case HintStep::None: return !Playing();
         }
     }
