@@ -66,6 +66,7 @@ private slots:
         Table t;
         t.StartRound(3);
         t.Give(0, {1});
+        t.g.CheckTurns = false;  // cards placed by hand, not laid out on the table
         t.Meld(1, {Table::Card(3, SuitClubs), Table::Card(4, SuitClubs), Table::Card(5, SuitClubs), 107});
         t.g.ui.Cds[107].Enabled = false;
         t.g.IsTurn[0] = false;
