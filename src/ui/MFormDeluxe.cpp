@@ -10,13 +10,11 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "ui/Palette.h"
+
 namespace meldora::ui {
 
 namespace {
-
-const QColor kLight(240, 240, 240);
-const QColor kDark(128, 128, 128);
-const QColor kFace(212, 208, 200);
 
 int Px(int twips) { return qRound(twips / 15.0); }
 
@@ -59,10 +57,10 @@ QFont SerifFont(int pointSize, bool bold = false) {
 // or the other way round (sunken).
 void DrawBevel(QPainter& p, const QRect& r, bool sunken, int inset = 0) {
     const QRect b = r.adjusted(inset, inset, -inset - 1, -inset - 1);
-    p.setPen(sunken ? kDark : kLight);
+    p.setPen(sunken ? palette::kDialogShadow : palette::kDialogLight);
     p.drawLine(b.topLeft(), b.topRight());
     p.drawLine(b.topLeft(), b.bottomLeft());
-    p.setPen(sunken ? kLight : kDark);
+    p.setPen(sunken ? palette::kDialogLight : palette::kDialogShadow);
     p.drawLine(b.bottomLeft(), b.bottomRight());
     p.drawLine(b.topRight(), b.bottomRight());
 }
@@ -109,7 +107,7 @@ void BevelPanel::resizeEvent(QResizeEvent*) { placeCaption(); }
 
 void BevelPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), kFace);
+    p.fillRect(rect(), palette::kDialogFace);
     DrawBevel(p, rect(), sunken_);
     if (hasFocus()) {
         QPen pen(Qt::black);
@@ -159,7 +157,7 @@ MFormDeluxe::MFormDeluxe(QWidget* parent)
     setObjectName(QStringLiteral("MFormDeluxe"));
     setModal(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, kFace);
+    pal.setColor(QPalette::Window, palette::kDialogFace);
     pal.setColor(QPalette::WindowText, Qt::black);
     setPalette(pal);
     setAutoFillBackground(true);
@@ -169,7 +167,7 @@ MFormDeluxe::MFormDeluxe(QWidget* parent)
     title_->setFont(SerifFont(10, true));
     title_->setAutoFillBackground(true);
     QPalette tp = title_->palette();
-    tp.setColor(QPalette::Window, QColor(0, 0, 128));
+    tp.setColor(QPalette::Window, palette::kDialogTitle);
     tp.setColor(QPalette::WindowText, Qt::white);
     title_->setPalette(tp);
     title_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

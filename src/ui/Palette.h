@@ -33,6 +33,21 @@ constexpr QColor kTarget(255, 230, 80);
 constexpr QColor kTargetFill(255, 230, 80, 40);
 constexpr QColor kLiftedFrame = kTarget;
 constexpr QColor kFocusFrame(80, 200, 255);
+// The frame round a card the last hint named, and the quiet outline of each
+// place that would take the carried card.
+constexpr QColor kHintFrame(120, 230, 255);
+constexpr QColor kAcceptingOutline(255, 255, 255, 150);
+
+// The yellow pop-up's face.
+constexpr QColor kInfoFace(255, 255, 160);
+// The keyboard's choice among a panel's clickable labels.
+constexpr QColor kPanelChoice(0, 90, 200);
+// The game's own message boxes: the face, the raised edge's light and
+// shadow, the title bar.
+constexpr QColor kDialogFace(212, 208, 200);
+constexpr QColor kDialogLight(240, 240, 240);
+constexpr QColor kDialogShadow(128, 128, 128);
+constexpr QColor kDialogTitle(0, 0, 128);
 
 // The panels and the latest points' frame, their captions, a disabled text.
 constexpr QColor kPanelFace(236, 232, 214);

@@ -8,15 +8,12 @@
 #include <QTimer>
 
 #include "ui/MFormDeluxe.h"
+#include "ui/ModelText.h"
 #include "ui/SoundPlayer.h"
 #include "ui/TableAccessible.h"
 #include "ui/Speech.h"
 
 namespace meldora::ui {
-
-namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-}  // namespace
 
 QtHost::QtHost(QWidget* window)
     : window_(window), sounds_(std::make_unique<SoundPlayer>()), speech_(std::make_unique<Speech>()) {

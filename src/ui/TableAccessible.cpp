@@ -1,5 +1,9 @@
 #include "ui/TableAccessible.h"
 
+#include <QAccessible>
+
+#include "game/Cards.h"
+#include "ui/ModelText.h"
 #include "ui/TableWidget.h"
 
 namespace meldora::ui {
@@ -139,6 +143,93 @@ QAccessibleInterface* TableAccessible::childAt(int x, int y) const {
     for (auto k = keys.rbegin(); k != keys.rend(); ++k)
         if (table()->paintedRect(*k).contains(at)) return painted(*k);
     return nullptr;
+}
+
+// ---- The table widget's side of the bridge: what it has painted, named
+// and placed for screen readers, and the changes it tells them of.
+
+std::vector<int> TableWidget::paintedKeys() const {
+    std::vector<int> keys;
+    for (const SceneItem& it : scene_) {
+        // Cards with no name of their own (under a pile's top card) are left out.
+        if (it.kind == Item::Card && !paintedName(it.index).isEmpty()) keys.push_back(it.index);
+        if (it.kind == Item::Label) keys.push_back(kLabelKeys + it.index);
+    }
+    for (int column = 1; column <= layout::kMeldColumns; ++column)
+        if (!paintedName(kColumnKeys + column).isEmpty()) keys.push_back(kColumnKeys + column);
+    return keys;
+}
+
+// The label behind a painted label key, or null.
+const Control* TableWidget::paintedLabel(int key) const {
+    const std::vector<TableLabel> labels = model_->TableLabels();
+    const int i = key - kLabelKeys;
+    return i >= 0 && i < static_cast<int>(labels.size()) ? labels[i].control : nullptr;
+}
+
+QString TableWidget::paintedName(int key) const {
+    if (!model_) return {};
+    if (key >= 1 && key <= kCardCount) return cardNamer_ ? cardNamer_(key) : QString();
+    if (key > kColumnKeys) return columnNamer_ ? columnNamer_(key - kColumnKeys) : QString();
+    const Control* label = paintedLabel(key);
+    return label ? Q(label->Caption).remove(QLatin1Char('&')).simplified() : QString();
+}
+
+QString TableWidget::paintedDescription(int key) const {
+    if (!model_) return {};
+    if (key >= 1 && key <= kCardCount) return Q(model_->Cds[key].ToolTip);
+    const Control* label = paintedLabel(key);
+    return label ? Q(label->ToolTip) : QString();
+}
+
+QRect TableWidget::paintedRect(int key) const {
+    if (key > kColumnKeys) {
+        const layout::Rect r = layout::TargetArea({layout::DropArea::Board, key - kColumnKeys});
+        return mapping().toPixelRect(r.left, r.top, r.width, r.height);
+    }
+    const bool card = key >= 1 && key <= kCardCount;
+    for (const SceneItem& it : scene_)
+        if ((card && it.kind == Item::Card && it.index == key) || (!card && it.kind == Item::Label && it.index == key - kLabelKeys))
+            return it.rect;
+    return {};
+}
+
+bool TableWidget::paintedFocusable(int key) const {
+    if (!model_ || key < 1 || key > kCardCount) return false;
+    const int face = model_->Cds[key].Picture;
+    return face >= 1 && face <= kCardCount;
+}
+
+int TableWidget::focusedCard() const { return model_ ? model_->Keys.FocusCard : 0; }
+
+// The lines that change as the game goes (the two instruction lines and
+// the robots' line) are told to screen readers when their text changes,
+// and so is the keyboard's frame moving to a card. (What happens is also
+// told as a notification: see Announcer.)
+void TableWidget::announceChanges() {
+    if (!model_ || !QAccessible::isActive()) return;
+    QAccessibleInterface* me = QAccessible::queryAccessibleInterface(this);
+    auto* table = me ? dynamic_cast<TableAccessible*>(me) : nullptr;
+    if (!table) return;
+    const std::vector<TableLabel> labels = model_->TableLabels();
+    for (int i = 0; i < static_cast<int>(labels.size()); ++i) {
+        const QString text = Q(labels[i].control->Caption);
+        const QString name = QLatin1String(labels[i].name);
+        if (name != QLatin1String("LblP") && name != QLatin1String("LblBots")) continue;
+        if (announced_.value(kLabelKeys + i) == text) continue;
+        announced_.insert(kLabelKeys + i, text);
+        if (text.isEmpty() || !labels[i].control->Visible) continue;
+        QAccessibleEvent changed(table->painted(kLabelKeys + i), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+    const int focus = model_->Keys.FocusCard;
+    if (focus != announcedFocus_) {
+        announcedFocus_ = focus;
+        if (hasFocus() && focus >= 1 && focus <= kCardCount) {
+            QAccessibleEvent focused(table->painted(focus), QAccessible::Focus);
+            QAccessible::updateAccessibility(&focused);
+        }
+    }
 }
 
 }  // namespace meldora::ui

@@ -6,15 +6,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/TextFit.h"
+#include "ui/ModelText.h"
 #include "ui/Palette.h"
+#include "ui/TextFit.h"
 
 namespace meldora::ui {
 
 namespace {
 constexpr double kLabelPoints = 9.0;
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 QFont TableFont(double points, double scale, bool bold) {
@@ -138,7 +137,7 @@ void TablePanel::sync(const TableModel& model, const TableGeometry& g, const QSt
         cell.widget->setFont(TableFont(c.FontSize > 0 ? c.FontSize : kLabelPoints, g.scale, cell.bold));
         if (cell.clickable) {
             // Chosen: a single line; the keyboard's choice: a dotted blue one.
-            const QString style = c.Focused ? QStringLiteral("border: 2px %1 rgb(0, 90, 200);").arg(c.Marked ? "solid" : "dotted")
+            const QString style = c.Focused ? QStringLiteral("border: 2px %1 %2;").arg(QLatin1String(c.Marked ? "solid" : "dotted"), palette::kPanelChoice.name())
                                   : c.Marked ? QStringLiteral("border: 1px solid black;")
                                              : QString();
             if (cell.widget->styleSheet() != style) cell.widget->setStyleSheet(style);

@@ -4,6 +4,11 @@
 // stacking order; buttons are real push buttons and the score board, the
 // statistics and the Joker panel are child panels, all placed from the
 // model's twips. Mouse input on the table is passed on as signals in twips.
+//
+// Its code lies in rooms by job: TableWidget.cpp (syncing, input, focus,
+// cursor), TableControls.cpp (building and placing the buttons and panels),
+// TablePainting.cpp (the scene, repainting what changed, the painted
+// texts) and TableAccessible.cpp (the screen-reader bridge).
 
 #include <QColor>
 #include <QFont>
@@ -110,6 +115,12 @@ protected:
     bool event(QEvent*) override;
 
 private:
+    // Built once (TableControls.cpp): the buttons, the three panels and the pop-up.
+    void buildControls();
+    void buildScoreBoard();
+    void buildStatistics();
+    void buildJokerPanel();
+
     const Control* paintedLabel(int key) const;
     using ControlOf = std::function<const Control&(const TableModel&)>;
 
