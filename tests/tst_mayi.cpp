@@ -73,8 +73,8 @@ private slots:
 
     // North's choice on the Seven of Hearts, by the row of its round in the
     // contract table: sets-only rounds want a Seven, run rounds a card for a
-    // run; with its run held a robot of rounds 2 and 5 wants the Seven for
-    // its set.
+    // run; with its runs held a robot of rounds 2, 5 and 6 wants the Seven
+    // for its set.
     void roundsDecision_data() {
         QTest::addColumn<int>("round");
         QTest::addColumn<QString>("north");
@@ -91,9 +91,9 @@ private slots:
             QTest::addRow("r%d a pair, no run", r) << r << "7C 7S AS" << false;
         }
         for (int r : {2, 5}) QTest::addRow("r%d runs held, one Seven", r) << r << runs2 << true;
-        // Round 6 asks for the runs twice, and the second look finds their
-        // cards taken by the first: it plays on for runs.
+        // Round 6 wants a pair for its set: one Seven is not enough.
         QTest::newRow("r6 runs held, one Seven") << 6 << runs6 << false;
+        QTest::newRow("r6 runs held, two Sevens") << 6 << runs6 + " 7S" << true;
         QTest::newRow("r3 a run held, one Seven") << 3 << runs2 << false;
     }
     void roundsDecision() {
