@@ -227,12 +227,7 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         // "May I?" offers are passed, so a game that goes on reaches the player.
-        QTimer passer;
-        connect(&passer, &QTimer::timeout, &w, [&] {
-            QPushButton* pass = w.table()->button(QStringLiteral("CmdPass"));
-            if (pass->isVisible()) pass->click();
-        });
-        passer.start(5);
+        meldora::test::OnMayI(w, [&w] { w.table()->button(QStringLiteral("CmdPass"))->click(); });
         // Pauses started from the moment the window is asked to close: the
         // robots must not play on once "Yes" is answered.
         int waitsAfterClose = -1;

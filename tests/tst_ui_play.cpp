@@ -32,11 +32,7 @@ bool ToThePlayersTurn(MainWindow& w, const QSize& tableSize) {
     w.resize(w.size() + (tableSize - w.table()->size()));
     w.activateWindow();
     if (!QTest::qWaitForWindowActive(&w)) return false;
-    auto* passer = new QTimer(&w);
-    QObject::connect(passer, &QTimer::timeout, &w, [&w] {
-        if (w.table()->button(QStringLiteral("CmdPass"))->isVisible()) QTest::keyClick(&w, Qt::Key_P, Qt::AltModifier);
-    });
-    passer->start(5);
+    meldora::test::OnMayI(w, [&w] { QTest::keyClick(&w, Qt::Key_P, Qt::AltModifier); });
     w.command(QStringLiteral("MnuNew"))->trigger();
     return g.IsTurn[0];
 }

@@ -190,15 +190,7 @@ void TestSoak::PlayGames(int gameCount, bool keysAlone) {
     // "May I?" is answered by the autopilot when asked; a message window
     // ("Stock empty") is closed with its first button. Both wait in nested
     // loops, so they are looked for from a timer.
-    bool answering = false;
-    QTimer look;
-    QObject::connect(&look, &QTimer::timeout, &w, [&] {
-        if (answering || !w.table()->button(QStringLiteral("CmdPass"))->isVisible()) return;
-        answering = true;
-        pilot.AnswerMayI();
-        answering = false;
-    });
-    look.start(2);
+    meldora::test::OnMayI(w, [&] { pilot.AnswerMayI(); });
     // A message can open under the answer ("May I?" draws from an empty
     // stock), and a timer does not fire again inside its own slot: messages
     // are answered from a second one.

@@ -247,15 +247,7 @@ private slots:
         // it comes; the cards go straight to their places.
         g.settings.NoAnimation = true;
         Autopilot pilot(g);
-        QTimer mayI;
-        bool answering = false;
-        connect(&mayI, &QTimer::timeout, &w, [&] {
-            if (answering || !w.table()->button(QStringLiteral("CmdPass"))->isVisible()) return;
-            answering = true;
-            pilot.AnswerMayI();
-            answering = false;
-        });
-        mayI.start(2);
+        meldora::test::OnMayI(w, [&] { pilot.AnswerMayI(); });
         w.command(QStringLiteral("MnuNew"))->trigger();
         QTRY_VERIFY(g.IsTurn[0] && !g.ChainActive());
         // Each round's contract; a hand of three-digit points and two-digit cards.
