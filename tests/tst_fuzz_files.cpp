@@ -91,88 +91,93 @@ QByteArray Read(const QString& path) {
 class TestFuzzFiles : public QObject {
     Q_OBJECT
 private slots:
-    void damagedFiles();
-};
+    void damagedFiles() {
+        QTemporaryDir dir;
+        Random rng(20261207);
+        const int kCases = 3000;
+        int loaded = 0, refused = 0, settingsRead = 0, settingsRefused = 0;
+        QStringList faults;  // the first few
+        for (int n = 0; n < kCases; ++n) {
+            const QString context = "case " + QString::number(n);
+            // Four valid files, then one (now and then two) damaged or replaced by noise.
+            std::string bytes[4];
+            bool damaged[4] = {};
+            for (int f = 0; f < 4; ++f) bytes[f] = ValidFile(f, rng);
+            for (int k = rng.Below(5) == 0 ? 2 : 1; k > 0; --k) {
+                const int f = rng.Below(8) < 4 ? 3 : rng.Below(3);  // the saved game half the time
+                bytes[f] = rng.Below(10) ? Damage(bytes[f], rng) : Noise(rng);
+                damaged[f] = true;
+            }
+            QByteArray before[4];
+            for (int f = 0; f < 4; ++f) {
+                QFile file(dir.filePath(kFiles[f]));
+                QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                QCOMPARE(file.write(bytes[f].data(), qint64(bytes[f].size())), qint64(bytes[f].size()));
+                before[f] = QByteArray::fromStdString(bytes[f]);
+            }
+            Table t(1 + n, IdleRobots());
+            FileStore store(dir.path().toStdString());
+            t.g.store = &store;
+            t.host.messageAnswers = {1, 1};  // "Use Menu", after any report of what could not be read
+            Form_Load(t.g);
 
-void TestFuzzFiles::damagedFiles() {
-    QTemporaryDir dir;
-    Random rng(20261207);
-    const int kCases = 3000;
-    int loaded = 0, refused = 0, settingsRead = 0, settingsRefused = 0;
-    for (int n = 0; n < kCases; ++n) {
-        const QString context = "case " + QString::number(n);
-        // Four valid files, then one (now and then two) damaged or replaced by noise.
-        std::string bytes[4];
-        bool damaged[4] = {};
-        for (int f = 0; f < 4; ++f) bytes[f] = ValidFile(f, rng);
-        for (int k = rng.Below(5) == 0 ? 2 : 1; k > 0; --k) {
-            const int f = rng.Below(8) < 4 ? 3 : rng.Below(3);  // the saved game half the time
-            bytes[f] = rng.Below(10) ? Damage(bytes[f], rng) : Noise(rng);
-            damaged[f] = true;
-        }
-        QByteArray before[4];
-        for (int f = 0; f < 4; ++f) {
-            QFile file(dir.filePath(kFiles[f]));
-            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            QCOMPARE(file.write(bytes[f].data(), qint64(bytes[f].size())), qint64(bytes[f].size()));
-            before[f] = QByteArray::fromStdString(bytes[f]);
-        }
-        Table t(1 + n, IdleRobots());
-        FileStore store(dir.path().toStdString());
-        t.g.store = &store;
-        t.host.messageAnswers = {1, 1};  // "Use Menu", after any report of what could not be read
-        Form_Load(t.g);
+            // What could not be read is told in one message, a line per file,
+            // once, and only for a file that was damaged.
+            auto expect = [&](bool holds, const QString& what) {
+                if (!holds && faults.size() < 5) faults << context + ": " + what;
+            };
+            QStringList problems;
+            for (const auto& m : t.host.messages)
+                if (m.title == "Meldora") problems << QString::fromStdString(m.prompt).split('\n');
+            int told[3] = {};
+            for (const QString& p : problems) {
+                const int f = p.startsWith(kNamesFile) ? 0 : p.startsWith(kStatsFile) ? 1 : p.startsWith(kSwitchesFile) ? 2 : -1;
+                const QString file = f >= 0 ? kFiles[f] : "?";
+                const bool unreadable = p.startsWith(file + " could not be read (") && p.endsWith("). Default values are used.");
+                const bool partly = p.startsWith(file + " could not be read whole (") &&
+                                    p.endsWith("). What could be read is used, default values for the rest.");
+                expect(unreadable || partly, "told in other words: " + p);
+                expect(f >= 0 && damaged[f], "told of a sound file: " + p);
+                expect(f < 0 || ++told[f] == 1, "told twice: " + p);
+                settingsRefused += 1;
+            }
+            settingsRead += problems.isEmpty();
+            // Whatever was taken can be written back as it is: a name the names
+            // file holds unchanged (no control bytes), games won within 16 bits,
+            // a known speed.
+            const Settings& s = t.g.settings;
+            for (const std::string& name : s.SeatNames)
+                expect(store.CleanName(name) == name, "name " + QByteArray::fromStdString(name).toPercentEncoding());
+            for (int won : s.GamesWon) expect(won >= 0 && won <= kMaxGamesWon, QString("games won %1").arg(won));
+            expect(std::count(std::begin(kSpeeds), std::end(kSpeeds), s.Speed) == 1, QString("speed %1").arg(s.Speed));
 
-        // What could not be read is told in one message, a line per file,
-        // once, and only for a file that was damaged.
-        QStringList problems;
-        for (const auto& m : t.host.messages)
-            if (m.title == "Meldora") problems << QString::fromStdString(m.prompt).split('\n');
-        int told[3] = {};
-        for (const QString& p : problems) {
-            const int f = p.startsWith(kNamesFile) ? 0 : p.startsWith(kStatsFile) ? 1 : p.startsWith(kSwitchesFile) ? 2 : -1;
-            const QString file = f >= 0 ? kFiles[f] : "?";
-            const bool unreadable = p.startsWith(file + " could not be read (") && p.endsWith("). Default values are used.");
-            const bool partly = p.startsWith(file + " could not be read whole (") &&
-                                p.endsWith("). What could be read is used, default values for the rest.");
-            QVERIFY2((unreadable || partly) && damaged[f] && ++told[f] == 1, qPrintable(context + ": " + p));
-            settingsRefused += 1;
+            // The saved game becomes a sound round, or is refused in words; a
+            // valid one always loads, and only a file that says so means none saved.
+            t.host.messages.clear();
+            LoadSavedGame(t.g);
+            if (t.g.GameInProgress) {
+                ++loaded;
+                const QString fault = t.CheckInvariants() + QString::fromStdString(CheckFreshRound(t.g));
+                expect(fault.isEmpty(), fault + "\n" + QByteArray::fromStdString(bytes[3]));
+                expect(t.g.Round >= 2 && t.g.Round <= 7, QString("loaded round %1").arg(t.g.Round));
+            } else {
+                expect(damaged[3], "a sound saved game not loaded");
+                expect(t.g.Round == 0, "a refused game changed the round");
+                const auto m = t.host.messages.empty() ? HeadlessHost::Message{} : t.host.messages.back();
+                const QString prompt = QString::fromStdString(m.prompt);
+                refused += m.title == "Load Game";
+                expect(m.title == "Load Game" ? prompt.startsWith("Scores.dat could not be loaded (") && prompt.endsWith(").")
+                                              : m.title == "No game saved" && bytes[3].find("#FALSE#") != std::string::npos,
+                       QString::fromStdString(m.title) + ": " + prompt);
+            }
+            // Reading changes no file, and nothing is written back before a value changes.
+            for (int f = 0; f < 4; ++f) expect(Read(dir.filePath(kFiles[f])) == before[f], QString(kFiles[f]) + " changed");
         }
-        settingsRead += problems.isEmpty();
-        // Whatever was taken can be written back as it is: a name the names
-        // file holds unchanged (no control bytes), games won within 16 bits,
-        // a known speed.
-        const Settings& s = t.g.settings;
-        for (const std::string& name : s.SeatNames)
-            QVERIFY2(store.CleanName(name) == name, qPrintable(context + ": name " + QByteArray::fromStdString(name).toPercentEncoding()));
-        for (int won : s.GamesWon) QVERIFY2(won >= 0 && won <= kMaxGamesWon, qPrintable(context));
-        QVERIFY2(std::count(std::begin(kSpeeds), std::end(kSpeeds), s.Speed) == 1, qPrintable(context));
-
-        // The saved game becomes a sound round, or is refused in words; a
-        // valid one always loads, and only a file that says so means none saved.
-        t.host.messages.clear();
-        LoadSavedGame(t.g);
-        if (t.g.GameInProgress) {
-            ++loaded;
-            const QString fault = t.CheckInvariants() + QString::fromStdString(CheckFreshRound(t.g));
-            QVERIFY2(fault.isEmpty() && t.g.Round >= 2 && t.g.Round <= 7,
-                     qPrintable(context + ": " + fault + "\n" + QByteArray::fromStdString(bytes[3])));
-        } else {
-            QVERIFY2(!t.host.messages.empty() && damaged[3] && t.g.Round == 0, qPrintable(context));
-            const auto& m = t.host.messages.back();
-            const QString prompt = QString::fromStdString(m.prompt);
-            refused += m.title == "Load Game";
-            QVERIFY2(m.title == "Load Game" ? prompt.startsWith("Scores.dat could not be loaded (") && prompt.endsWith(").")
-                                            : m.title == "No game saved" && bytes[3].find("#FALSE#") != std::string::npos,
-                     qPrintable(context + ": " + QString::fromStdString(m.title) + ": " + prompt));
-        }
-        // Reading changes no file, and nothing is written back before a value changes.
-        for (int f = 0; f < 4; ++f) QVERIFY2(Read(dir.filePath(kFiles[f])) == before[f], qPrintable(context + ": " + kFiles[f]));
+        QCOMPARE(faults, QStringList());
+        // The generator reached every outcome often.
+        for (int outcome : {loaded, refused, settingsRead, settingsRefused}) QCOMPARE_GT(outcome, kCases / 10);
     }
-    // The generator reached every outcome often.
-    QVERIFY2(loaded > kCases / 10 && refused > kCases / 10 && settingsRead > kCases / 10 && settingsRefused > kCases / 10,
-             qPrintable(QString("%1 loaded, %2 refused, %3 read, %4 refused").arg(loaded).arg(refused).arg(settingsRead).arg(settingsRefused)));
-}
+};
 
 QTEST_GUILESS_MAIN(TestFuzzFiles)
 #include "tst_fuzz_files.moc"

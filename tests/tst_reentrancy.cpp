@@ -1,7 +1,8 @@
 // Menu commands fired from inside the game's own waits: a robot's pause, a
 // card on its way across the table, and the "May I?" question. Afterwards
 // the table is whole, one seat is to play (or the program is leaving), and
-// the game can be played on to its end.
+// the game can be played on to its end. A new game replaces the turn it
+// cut short.
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -54,114 +55,134 @@ QString PlayOn(Table& t, Autopilot& pilot, int turns) {
 class TestReentrancy : public QObject {
     Q_OBJECT
 private slots:
-    void commandInsideAWait_data();
-    void commandInsideAWait();
-};
-
-void TestReentrancy::commandInsideAWait_data() {
-    QTest::addColumn<int>("moment");
-    QTest::addColumn<QString>("command");
-    const char* const moments[] = {"robot's pause", "card travelling", "May I? waiting"};
-    for (const char* command : {"New Game", "Load Game", "Speed", "Name", "Animation switch", "Sound switch",
-                                "Current Scores", "Close (No)", "Close (Yes)"})
-        for (int m = RobotPause; m <= MayIWait; ++m)
-            QTest::newRow(qPrintable(QString("%1 in %2").arg(command, moments[m]))) << m << QString(command);
-}
-
-void TestReentrancy::commandInsideAWait() {
-    QFETCH(int, moment);
-    QFETCH(QString, command);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-
-    // A game saved at the end of its first round, for "Load Game".
-    {
-        Kept first(dir.path());
-        first.settings.NoAnimation = true;
-        Autopilot pilot(first.g);
-        first.g.MnuNew_Click();
-        while (!first.g.RoundOver && first.g.IsTurn[0] && pilot.PlayTurn()) {
-        }
-        QVERIFY(first.g.RoundOver);
-        CmdSve_Click(first.g);
-        QVERIFY(first.g.GameSaved);
+    void commandInsideAWait_data() {
+        QTest::addColumn<int>("moment");
+        QTest::addColumn<QString>("command");
+        const char* const moments[] = {"robot's pause", "card travelling", "May I? waiting"};
+        for (const char* command : {"New Game", "New Game (No)", "Load Game", "Speed", "Name", "Animation switch", "Sound switch",
+                                    "Current Scores", "Close (No)", "Close (Yes)"})
+            for (int m = RobotPause; m <= MayIWait; ++m)
+                QTest::newRow(qPrintable(QString("%1 in %2").arg(command, moments[m]))) << m << QString(command);
     }
 
-    Kept t(dir.path());
-    Game& g = t.g;
-    QStringList faults;
-    int turnsDone = 0;
-    g.onTurnDone = [&](int seat) {
-        ++turnsDone;
-        for (const std::string& f : {CheckTableInvariants(g), CheckTableLayout(g)})
-            if (!f.empty()) faults << QString("seat %1: %2").arg(seat).arg(QString::fromStdString(f));
-    };
-    const std::map<QString, Command> commands = {
-        {"New Game", [](Table& t) { t.host.messageAnswers.push_back(0); t.g.MnuNew_Click(); }},
-        {"Load Game", [](Table& t) { t.host.messageAnswers.push_back(0); LoadSavedGame(t.g); }},
-        {"Speed", [](Table& t) { MnuSpeed_Click(t.g, kSpeedFast); }},
-        {"Name", [](Table& t) {
-             t.host.questionAnswers.push_back(true);
-             t.host.inputAnswers.push_back("Wendy");
-             MnuName_Click(t.g, 1);
-         }},
-        {"Animation switch", [](Table& t) { MnuNoAnim_Click(t.g); }},
-        {"Sound switch", [](Table& t) { MnuNoSound_Click(t.g); }},
-        {"Current Scores", [](Table& t) { MnuCurrent_Click(t.g); }},
-        {"Close (No)", [](Table& t) {
-             t.host.questionAnswers.push_back(false);
-             t.host.messageAnswers.push_back(1);
-             MnuExit_Click(t.g);
-         }},
-        {"Close (Yes)", [](Table& t) {
-             t.host.questionAnswers.push_back(true);
-             t.host.messageAnswers.push_back(0);
-             MnuExit_Click(t.g);
-         }},
-    };
-    const Command fire = commands.at(command);
-    int fired = 0;
-    auto now = [&] {
-        if (fired++ == 0) {
-            fire(t);
+    void commandInsideAWait() {
+        QFETCH(int, moment);
+        QFETCH(QString, command);
+        QTemporaryDir dir;
+
+        // A game saved at the end of its first round, for "Load Game".
+        {
+            Kept first(dir.path());
+            first.settings.NoAnimation = true;
+            Autopilot pilot(first.g);
+            first.g.MnuNew_Click();
+            while (!first.g.RoundOver && first.g.IsTurn[0] && pilot.PlayTurn()) {
+            }
+            QVERIFY(first.g.RoundOver);
+            CmdSve_Click(first.g);
+            QVERIFY(first.g.GameSaved);
         }
-    };
-    t.host.onPause = [&] {
-        // Inside a round under way: a turn has been played since the deal.
-        const bool robot = (g.IsTurn[1] || g.IsTurn[2] || g.IsTurn[3]) && turnsDone > 0;
-        if (moment == RobotPause && robot && g.PauseLength == g.settings.Speed) now();
-        if (moment == CardTravel && turnsDone > 0 && (g.PauseLength == kCardTravelMs || g.PauseLength == kRobotDiscardMs))
-            now();
-    };
-    t.host.onMayI = [&] {
-        if (moment == MayIWait) now();
-        if (!g.MayIAnswered) g.CmdPass_Click();
-    };
 
-    Autopilot pilot(g);
-    g.MnuNew_Click();
-    const QString stuck = PlayOn(t, pilot, 40);
-    QVERIFY2(fired > 0, "the moment never came");
-    QVERIFY2(stuck.isEmpty(), qPrintable(stuck));
-    QVERIFY2(!g.ChainActive(), "a chain is still running");
+        Kept t(dir.path());
+        Game& g = t.g;
+        QStringList faults;
+        int turnsDone = 0;
+        g.onTurnDone = [&](int seat) {
+            ++turnsDone;
+            for (const std::string& f : {CheckTableInvariants(g), CheckTableLayout(g)})
+                if (!f.empty()) faults << QString("seat %1: %2").arg(seat).arg(QString::fromStdString(f));
+        };
+        const std::map<QString, Command> commands = {
+            {"New Game", [](Table& t) { t.host.messageAnswers.push_back(0); t.g.MnuNew_Click(); }},
+            {"New Game (No)", [](Table& t) { t.host.messageAnswers.push_back(1); t.g.MnuNew_Click(); }},
+            {"Load Game", [](Table& t) { t.host.messageAnswers.push_back(0); LoadSavedGame(t.g); }},
+            {"Speed", [](Table& t) { MnuSpeed_Click(t.g, kSpeedFast); }},
+            {"Name", [](Table& t) {
+                 t.host.questionAnswers.push_back(true);
+                 t.host.inputAnswers.push_back("Wendy");
+                 MnuName_Click(t.g, 1);
+             }},
+            {"Animation switch", [](Table& t) { MnuNoAnim_Click(t.g); }},
+            {"Sound switch", [](Table& t) { MnuNoSound_Click(t.g); }},
+            {"Current Scores", [](Table& t) { MnuCurrent_Click(t.g); }},
+            {"Close (No)", [](Table& t) {
+                 t.host.questionAnswers.push_back(false);
+                 t.host.messageAnswers.push_back(1);
+                 MnuExit_Click(t.g);
+             }},
+            {"Close (Yes)", [](Table& t) {
+                 t.host.questionAnswers.push_back(true);
+                 t.host.messageAnswers.push_back(0);
+                 MnuExit_Click(t.g);
+             }},
+        };
+        const Command fire = commands.at(command);
+        int fired = 0;
+        auto now = [&] {
+            if (fired++ == 0) fire(t);
+        };
+        t.host.onPause = [&] {
+            // Inside a round under way: a turn has been played since the deal.
+            const bool robot = (g.IsTurn[1] || g.IsTurn[2] || g.IsTurn[3]) && turnsDone > 0;
+            if (moment == RobotPause && robot && g.PauseLength == g.settings.Speed) now();
+            if (moment == CardTravel && turnsDone > 0 && (g.PauseLength == kCardTravelMs || g.PauseLength == kRobotDiscardMs))
+                now();
+        };
+        t.host.onMayI = [&] {
+            if (moment == MayIWait) now();
+            if (!g.MayIAnswered) g.CmdPass_Click();
+        };
 
-    if (command == "Close (Yes)") {
-        QVERIFY(t.host.quitRequested);
-    } else {
-        QVERIFY(!t.host.quitRequested);
-        // A game under way is never replaced by a load.
-        if (command == "Load Game") QCOMPARE(t.host.messages.back().title, std::string("Cannot load in middle of another game."));
-        if (command == "Name") QCOMPARE(g.SeatName(1), std::string("Wendy"));
-        if (command == "Speed") QCOMPARE(g.settings.Speed, kSpeedFast);
-        // And the game plays on to its end.
-        const QString rest = PlayOn(t, pilot, 2000);
-        QVERIFY2(rest.isEmpty(), qPrintable(rest));
-        QVERIFY(g.GameOver);
-        QVERIFY(faults.isEmpty() || (qWarning() << faults, false));
+        Autopilot pilot(g);
+        g.MnuNew_Click();
+        const QString stuck = PlayOn(t, pilot, 40);
+        QVERIFY2(fired > 0, "the moment never came");
+        QVERIFY2(stuck.isEmpty(), qPrintable(stuck));
+        QVERIFY2(!g.ChainActive(), "a chain is still running");
+
+        QCOMPARE(t.host.quitRequested, command == "Close (Yes)");
+        if (command != "Close (Yes)") {
+            // A game under way is never replaced by a load.
+            if (command == "Load Game") QCOMPARE(t.host.messages.back().title, std::string("Cannot load in middle of another game."));
+            if (command == "Name") QCOMPARE(g.SeatName(1), std::string("Wendy"));
+            if (command == "Speed") QCOMPARE(g.settings.Speed, kSpeedFast);
+            // And the game plays on to its end.
+            const QString rest = PlayOn(t, pilot, 2000);
+            QVERIFY2(rest.isEmpty(), qPrintable(rest));
+            QVERIFY(g.GameOver);
+            QCOMPARE(faults, QStringList());
+            QVERIFY(t.host.systemMessages.empty());
+            QCOMPARE(CheckRoundScores(g), std::string());
+        }
+    }
+
+    // A new game asked for inside North's turn: that turn never completes,
+    // a fresh round 1 is dealt and played up to the player's turn.
+    void newGameDuringRobotTurn() {
+        Table t(12);
+        t.g.MnuNew_Click();
+        int pauses = 0;
+        bool asked = false, dealt = false, turnDone = false;  // a turn done between the question and the deal
+        t.g.onTurnDone = [&](int) { turnDone |= asked && !dealt; };
+        t.host.onPause = [&] {
+            dealt |= asked && t.g.ui.LblBots.Caption.find(" is Dealing and ") != std::string::npos;
+            if (asked || !t.g.IsTurn[2] || ++pauses < 3) return;
+            asked = true;
+            t.host.messageAnswers = {0};
+            t.g.MnuNew_Click();
+        };
+        Autopilot pilot(t.g);
+        for (int turn = 0; turn < 20 && !asked && t.g.IsTurn[0]; ++turn) QVERIFY(pilot.PlayTurn());
+        QVERIFY(asked);
+        QVERIFY(dealt);
+        QVERIFY(!turnDone);
+        QCOMPARE(t.host.interrupts, 1);
+        QCOMPARE(t.g.Round, 1);
+        QVERIFY(t.g.IsTurn[0]);
+        QCOMPARE(t.CheckInvariants(), QString());
         QVERIFY(t.host.systemMessages.empty());
-        QCOMPARE(CheckRoundScores(g), std::string());
     }
-}
+};
 
 QTEST_MAIN(TestReentrancy)
 #include "tst_reentrancy.moc"

@@ -3,7 +3,6 @@
 
 #include <QtTest>
 
-#include <map>
 #include <memory>
 
 #include "storage/DataFiles.h"
@@ -83,129 +82,158 @@ private slots:
 
     // Each row writes one file over the three saved from `kept`. Every field
     // that reads is taken, the others get their defaults (`taken`: the values
-    // afterwards in the file's own form), the reasons are told in one message,
-    // and no file is touched.
-    void readSettings() {
-        // `some`: some of the file's values were read.
+    // afterwards in the file's own form), the reasons are told in one message
+    // (`some`: some of the file's values were read), and no file is touched.
+    void readSettings_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("some");
+        QTest::addColumn<QString>("why");
+        QTest::addColumn<QByteArray>("taken");
         const QByteArray kNames = "\"Player\",\"WestBot\",\"NorthBot\",\"EastBot\"";  // the defaults
-        const struct { const char* file; QByteArray bytes; bool some; QString why; QByteArray taken; } rows[] = {
-            {kNamesFile, "\"A\", \"B\" ,\"C\",\"D\"\n", true, "", "\"A\",\"B\",\"C\",\"D\""},  // LF only, spaces around names
-            {kStatsFile, "\xEF\xBB\xBF 3, 1,0 ,0,150\r\n\r\n\n", true, "", "3,1,0,0,150"},
-            {kSwitchesFile, "#TRUE#,#FALSE#", true, "", "#TRUE#,#FALSE#"},
-            {kNamesFile, "", false, "it is empty", kNames},
-            {kNamesFile, "\"A\",\"B\",\"C\",\"D\r\n", true, "field 4 has no closing quote", "\"A\",\"B\",\"C\",\"EastBot\""},
-            {kNamesFile, QByteArray("\"A") + '\0' + "\",\"B\",\"C\",\"D\"\r\n", false, "it holds binary data", kNames},
-            {kStatsFile, "5,3,2,x,250\r\n", true, "field 4 is not a quoted text, a number, #TRUE# or #FALSE#", "5,3,2,0,250"},
-            {kStatsFile, "3,-1,0,0,999\r\n", true,
-             "the games won by West (-1) are not between 0 and 32767; the speed 999 is none of 3000, 1250, 250 and 150",
-             "3,0,0,0,250"},
-            {kStatsFile, "3,\"1\"\r\n0,0\r\n", true, "it has 2 lines instead of 1 line; field 2 is not a number; "
-             "field 3 is missing; field 4 is missing; field 5 is missing", "3,0,0,0,250"},
-            {kSwitchesFile, "#FALSE#,#TRUE#,#TRUE#\r\n", true, "it has 3 fields instead of 2 fields", "#FALSE#,#TRUE#"},
-            {kSwitchesFile, "-1,0\r\n", false, "field 1 is not #TRUE# or #FALSE#; field 2 is not #TRUE# or #FALSE#",
-             "#FALSE#,#FALSE#"},
-        };
+        QTest::newRow("LF only, spaces around names") << kNamesFile << QByteArray("\"A\", \"B\" ,\"C\",\"D\"\n") << true << ""
+                                                      << QByteArray("\"A\",\"B\",\"C\",\"D\"");
+        QTest::newRow("byte order mark, spaces, blank lines") << kStatsFile << QByteArray("\xEF\xBB\xBF 3, 1,0 ,0,150\r\n\r\n\n")
+                                                              << true << "" << QByteArray("3,1,0,0,150");
+        QTest::newRow("no line end") << kSwitchesFile << QByteArray("#TRUE#,#FALSE#") << true << "" << QByteArray("#TRUE#,#FALSE#");
+        QTest::newRow("empty") << kNamesFile << QByteArray() << false << "it is empty" << kNames;
+        QTest::newRow("no closing quote") << kNamesFile << QByteArray("\"A\",\"B\",\"C\",\"D\r\n") << true
+                                          << "field 4 has no closing quote" << QByteArray("\"A\",\"B\",\"C\",\"EastBot\"");
+        QTest::newRow("text after a closing quote") << kNamesFile << QByteArray("\"A\",\"B\" x,\"C\",\"D\"\r\n") << true
+                                                    << "field 2 has text after its closing quote"
+                                                    << QByteArray("\"A\",\"WestBot\",\"C\",\"D\"");
+        QTest::newRow("binary") << kNamesFile << QByteArray("\"A\0\",\"B\",\"C\",\"D\"\r\n", 19) << false
+                                << "it holds binary data" << kNames;
+        QTest::newRow("a bare word") << kStatsFile << QByteArray("5,3,2,x,250\r\n") << true
+                                     << "field 4 is not a quoted text, a number, #TRUE# or #FALSE#" << QByteArray("5,3,2,0,250");
+        QTest::newRow("out of range") << kStatsFile << QByteArray("3,-1,0,0,999\r\n") << true
+                                      << "the games won by West (-1) are not between 0 and 32767; the speed 999 is none of "
+                                         "3000, 1250, 250 and 150" << QByteArray("3,0,0,0,250");
+        QTest::newRow("short, quoted, two lines") << kStatsFile << QByteArray("3,\"1\"\r\n0,0\r\n") << true
+                                                  << "it has 2 lines instead of 1 line; field 2 is not a number; field 3 is "
+                                                     "missing; field 4 is missing; field 5 is missing" << QByteArray("3,0,0,0,250");
+        QTest::newRow("a field too many") << kSwitchesFile << QByteArray("#FALSE#,#TRUE#,#TRUE#\r\n") << true
+                                          << "it has 3 fields instead of 2 fields" << QByteArray("#FALSE#,#TRUE#");
+        QTest::newRow("numbers for flags") << kSwitchesFile << QByteArray("-1,0\r\n") << false
+                                           << "field 1 is not #TRUE# or #FALSE#; field 2 is not #TRUE# or #FALSE#"
+                                           << QByteArray("#FALSE#,#FALSE#");
+    }
+    void readSettings() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, some);
+        QFETCH(QString, why);
+        QFETCH(QByteArray, taken);
         const Settings kept{{"A", "B", "C", "D"}, {3, 1, 0, 0}, kSpeedFast, true, false};
         const QTemporaryDir after;
         auto save = [](const std::filesystem::path& folder, const Settings& s) {
-            QVERIFY(SaveNames(folder, s).Ok && SaveStats3(folder, s).Ok && SaveSwitches(folder, s).Ok);
+            QVERIFY(SaveNames(folder, s).Ok);
+            QVERIFY(SaveStats3(folder, s).Ok);
+            QVERIFY(SaveSwitches(folder, s).Ok);
         };
         auto line = [](const QString& path) {
             QFile f(path);
             return f.open(QIODevice::ReadOnly) ? f.readAll().trimmed() : QByteArray();
         };
-        for (const auto& row : rows) {
-            const QString file = row.file;
-            save(Folder(), kept);
-            Put(file, row.bytes);
-            const QByteArray before = Get(kNamesFile) + Get(kStatsFile) + Get(kSwitchesFile);
-            Settings s{{"w", "x", "y", "z"}, {9, 9, 9, 9}, kSpeedSlow, false, true};  // neither defaults nor kept
-            const QStringList messages = List(LoadSettings(Folder(), s));
-            QCOMPARE(Get(kNamesFile) + Get(kStatsFile) + Get(kSwitchesFile), before);
-            save(after.path().toStdString(), s);
-            for (const QString f : {kNamesFile, kStatsFile, kSwitchesFile})
-                QCOMPARE(line(after.filePath(f)), f == file ? row.taken : line(dir_->filePath(f)));
-            QCOMPARE(messages, row.why.isEmpty() ? QStringList()
-                               : row.some ? QStringList(file + " could not be read whole (" + row.why +
-                                                        "). What could be read is used, default values for the rest.")
-                                          : QStringList(file + " could not be read (" + row.why + "). Default values are used."));
-        }
+        save(Folder(), kept);
+        Put(file, bytes);
+        const QByteArray before = Get(kNamesFile) + Get(kStatsFile) + Get(kSwitchesFile);
+        Settings s{{"w", "x", "y", "z"}, {9, 9, 9, 9}, kSpeedSlow, false, true};  // neither defaults nor kept
+        const QStringList messages = List(LoadSettings(Folder(), s));
+        QCOMPARE(Get(kNamesFile) + Get(kStatsFile) + Get(kSwitchesFile), before);
+        save(after.path().toStdString(), s);
+        for (const QString f : {kNamesFile, kStatsFile, kSwitchesFile})
+            QCOMPARE(line(after.filePath(f)), f == file ? taken : line(dir_->filePath(f)));
+        QCOMPARE(messages, why.isEmpty() ? QStringList()
+                           : some ? QStringList(file + " could not be read whole (" + why +
+                                                "). What could be read is used, default values for the rest.")
+                                  : QStringList(file + " could not be read (" + why + "). Default values are used."));
     }
 
-    // A saved game that is refused, or says none is saved, leaves the game
-    // and the file untouched.
-    void savedGameLoad() {
+    // A saved game that is refused (`reason` in its message), or says none
+    // is saved, leaves the game and the file untouched.
+    void savedGameLoad_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
         const QByteArray& lines = kRoundThreeLines;
         const QByteArray last = kRoundThreeFile.mid(lines.size());
-        const std::pair<QByteArray, QString> rows[] = {
-            {QByteArray("-9,0,0,0\r\n").repeated(7) + "#FALSE#,12,#TRUE#,#TRUE#,#FALSE#,#FALSE#\r\n", ""},  // none saved
-            {QByteArray(lines).replace("45", "\"x\"") + last, "line 1, field 3 is not a number"},
-            {lines + "#TRUE#,7,#FALSE#,#FALSE#,#TRUE#,#FALSE#\r\n", "round 7,"},
-            {QByteArray(lines).replace("0,30", "-1,30") + last, "the player in round 2 (-1) are not between 0 and 837"},
-            {lines + "#TRUE#,3,#FALSE#,#FALSE#,#FALSE#,#FALSE#\r\n", "no dealer"},
-            {lines.left(lines.size() - 9) + "0,0,9,0\r\n" + last, "points of North in round 7, which has not been played"},
-        };
-        for (const auto& [bytes, reason] : rows) {
-            Put(kSavedGameFile, bytes);
-            SavedGame g;
-            g.Round = 99;
-            const LoadGameResult result = LoadSavedGame(Folder(), g);
-            const QString message = QString::fromStdString(result.Message);
-            QCOMPARE(int(result.Status), int(reason.isEmpty() ? LoadStatus::NoGameSaved : LoadStatus::Refused));
-            QVERIFY2(reason.isEmpty() ? message.isEmpty()
-                                      : message.startsWith("Scores.dat could not be loaded (") && message.contains(reason),
-                     qPrintable(message));
-            QCOMPARE(g.Round, 99);
-            QCOMPARE(Get(kSavedGameFile), bytes);
-        }
+        QTest::newRow("none saved") << QByteArray("-9,0,0,0\r\n").repeated(7) + "#FALSE#,12,#TRUE#,#TRUE#,#FALSE#,#FALSE#\r\n"
+                                    << "";
+        QTest::newRow("a text for points") << QByteArray(lines).replace("45", "\"x\"") + last << "line 1, field 3 is not a number";
+        QTest::newRow("round 7 reached") << lines + "#TRUE#,7,#FALSE#,#FALSE#,#TRUE#,#FALSE#\r\n" << "round 7,";
+        QTest::newRow("negative points") << QByteArray(lines).replace("0,30", "-1,30") + last
+                                         << "the player in round 2 (-1) are not between 0 and 837";
+        QTest::newRow("no dealer") << lines + "#TRUE#,3,#FALSE#,#FALSE#,#FALSE#,#FALSE#\r\n" << "no dealer";
+        QTest::newRow("points in a later round") << lines.left(lines.size() - 9) + "0,0,9,0\r\n" + last
+                                                 << "points of North in round 7, which has not been played";
+    }
+    void savedGameLoad() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        Put(kSavedGameFile, bytes);
+        SavedGame g;
+        g.Round = 99;
+        const LoadGameResult result = LoadSavedGame(Folder(), g);
+        const QString message = QString::fromStdString(result.Message);
+        QCOMPARE(int(result.Status), int(reason.isEmpty() ? LoadStatus::NoGameSaved : LoadStatus::Refused));
+        QCOMPARE(message.isEmpty(), reason.isEmpty());
+        if (!reason.isEmpty()) QVERIFY2(message.startsWith("Scores.dat could not be loaded ("), qPrintable(message));
+        QVERIFY2(message.contains(reason), qPrintable(message));
+        QCOMPARE(g.Round, 99);
+        QCOMPARE(Get(kSavedGameFile), bytes);
     }
 
     // Each file's bytes; a save that fails after any number k of bytes of
     // the new file, or when closing it, leaves all four files as they were,
     // says so, and leaves no temporary file behind; the whole save writes `written`.
+    void interruptedSave_data() {
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow(kNamesFile) << QByteArray("\"Smith, Jo\",\"W\",\"N\",\"E\"\r\n");
+        QTest::newRow(kStatsFile) << QByteArray("4,1,0,12,1250\r\n");
+        QTest::newRow(kSwitchesFile) << QByteArray("#FALSE#,#TRUE#\r\n");
+        QTest::newRow(kSavedGameFile) << QByteArray(kRoundThreeLines).replace(34, 7, "0,61,0,0") +
+                                             "#TRUE#,4,#FALSE#,#FALSE#,#TRUE#,#FALSE#\r\n";
+    }
     void interruptedSave() {
+        QFETCH(QByteArray, written);
+        const QString file = QTest::currentDataTag();
         const Settings old{{"A", "B", "C", "D"}, {3, 1, 0, 0}, kSpeedFast, true, false};
         const Settings next{{"Smith, Jo", "W", "N", "E"}, {4, 1, 0, 12}, kSpeedSlow, false, true};
         SavedGame nextGame = kRoundThree;
         nextGame.Round = 4;
         nextGame.RoundPoints[1][4] = 61;
-        const QByteArray game = QByteArray(kRoundThreeLines).replace(34, 7, "0,61,0,0") + "#TRUE#,4,#FALSE#,#FALSE#,#TRUE#,#FALSE#\r\n";
-        const std::map<QString, QByteArray> written{{kNamesFile, "\"Smith, Jo\",\"W\",\"N\",\"E\"\r\n"},
-                                                    {kStatsFile, "4,1,0,12,1250\r\n"},
-                                                    {kSwitchesFile, "#FALSE#,#TRUE#\r\n"},
-                                                    {kSavedGameFile, game}};
         auto all = [&] { return Get(kNamesFile) + Get(kStatsFile) + Get(kSwitchesFile) + Get(kSavedGameFile); };
-        for (const QString file : {kNamesFile, kStatsFile, kSwitchesFile, kSavedGameFile}) {
-            QVERIFY(SaveNames(Folder(), old).Ok && SaveStats3(Folder(), old).Ok && SaveSwitches(Folder(), old).Ok &&
-                    SaveGame(Folder(), kRoundThree).Ok);
-            const QByteArray before = all(), oldFile = Get(file);
-            QCOMPARE(before, "\"A\",\"B\",\"C\",\"D\"\r\n3,1,0,0,150\r\n#TRUE#,#FALSE#\r\n" + kRoundThreeFile);
-            auto save = [&](ByteSink* sink) {
-                return file == kNamesFile      ? SaveNames(Folder(), next, sink)
-                       : file == kStatsFile    ? SaveStats3(Folder(), next, sink)
-                       : file == kSwitchesFile ? SaveSwitches(Folder(), next, sink)
-                                               : SaveGame(Folder(), nextGame, sink);
-            };
-            // Every k short of the whole file fails in the write; at the whole file the close fails.
-            bool done = false;
-            for (std::size_t k = 0; !done; ++k) {
-                FailingSink sink(k, false);
-                if ((done = save(&sink).Ok)) {  // the whole file: put the old one back and fail its close
-                    QCOMPARE(std::size_t(Get(file).size()), k);
-                    Put(file, oldFile);
-                }
-                FailingSink failing(k, done);
-                const SaveResult result = save(&failing);
-                const QString message = QString::fromStdString(result.Message);
-                QVERIFY2(!result.Ok && message.startsWith(file + " could not be saved (") &&
-                             message.endsWith("). The previous file is unchanged."),
-                         qPrintable(file + " " + QString::number(k) + ": " + message));
-                QCOMPARE(all(), before);
-                QCOMPARE(Get(file + ".tmp"), QByteArray("<missing>"));
+        QVERIFY(SaveNames(Folder(), old).Ok);
+        QVERIFY(SaveStats3(Folder(), old).Ok);
+        QVERIFY(SaveSwitches(Folder(), old).Ok);
+        QVERIFY(SaveGame(Folder(), kRoundThree).Ok);
+        const QByteArray before = all(), oldFile = Get(file);
+        QCOMPARE(before, "\"A\",\"B\",\"C\",\"D\"\r\n3,1,0,0,150\r\n#TRUE#,#FALSE#\r\n" + kRoundThreeFile);
+        auto save = [&](ByteSink* sink) {
+            return file == kNamesFile      ? SaveNames(Folder(), next, sink)
+                   : file == kStatsFile    ? SaveStats3(Folder(), next, sink)
+                   : file == kSwitchesFile ? SaveSwitches(Folder(), next, sink)
+                                           : SaveGame(Folder(), nextGame, sink);
+        };
+        // Every k short of the whole file fails in the write; at the whole file the close fails.
+        bool done = false;
+        for (std::size_t k = 0; !done; ++k) {
+            FailingSink sink(k, false);
+            if ((done = save(&sink).Ok)) {  // the whole file: put the old one back and fail its close
+                QCOMPARE(std::size_t(Get(file).size()), k);
+                Put(file, oldFile);
             }
-            QVERIFY(save(nullptr).Ok);
-            QCOMPARE(Get(file), written.at(file));
+            FailingSink failing(k, done);
+            const SaveResult result = save(&failing);
+            const QString message = QString::number(k) + ": " + QString::fromStdString(result.Message);
+            QVERIFY2(!result.Ok, qPrintable(message));
+            QVERIFY2(message.contains(": " + file + " could not be saved ("), qPrintable(message));
+            QVERIFY2(message.endsWith("). The previous file is unchanged."), qPrintable(message));
+            QCOMPARE(all(), before);
+            QCOMPARE(Get(file + ".tmp"), QByteArray("<missing>"));
         }
+        QVERIFY(save(nullptr).Ok);
+        QCOMPARE(Get(file), written);
     }
 
     // Shares are truncated, and four 16-bit counts add up without overflow.

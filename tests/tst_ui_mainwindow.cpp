@@ -4,6 +4,7 @@
 // (modeless, opened once), and closing while a turn is under way.
 
 #include <QDir>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -36,7 +37,8 @@ QStringList Texts(const QList<QAction*>& actions) {
 }
 
 // Answers the next modal windows in turn: the program's message window with
-// the button of the given index, a system box with the button of that text.
+// the button of the given index, a system box with the button of that text,
+// an input box with that text.
 // It looks from a timer of its own, since the windows' waits run nested.
 void AnswerModals(QStringList answers, QStringList* titles = nullptr) {
     auto* look = new QTimer;
@@ -54,6 +56,9 @@ void AnswerModals(QStringList answers, QStringList* titles = nullptr) {
             if (titles) *titles << box->windowTitle();
             for (QAbstractButton* b : box->buttons())
                 if (b->text().remove('&') == a) b->click();
+        } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+            input->setTextValue(a);
+            input->accept();
         }
     });
     look->start(10);
@@ -65,195 +70,195 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { meldora::test::SilencePlatformNoise(); }
-    void menusAndStatusBar();
-    void accessKeysAreUnique_data();
-    void accessKeysAreUnique();
-    void startUp_data();
-    void startUp();
-    void helpAndAboutOpenModelessOnce();
-    void closing_data();
-    void closing();
+    void menusAndStatusBar() {
+        MainWindow w;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Meldora"));
+        QCOMPARE(Texts(w.menuBar()->actions()),
+                 (QStringList{"&Game", "&Help", "Opt&ions", "Statistics", "&About"}));
+        QVERIFY(w.menuBar()->actions().at(2)->menu()->actions().contains(w.command(QStringLiteral("MnuSpeech"))));  // under Options
+        // The Game menu follows the model (it is off while a round is dealt).
+        w.game().ui.MnuGameEnabled = false;
+        w.syncView();
+        QVERIFY(!w.menuBar()->actions().at(0)->isEnabled());
+    }
+
+    // Every access key that can show at once belongs to one control: the menu
+    // bar's titles and the buttons of a turn, of a May I? offer, of the score
+    // board (after a round, and after the last one), of the statistics and of
+    // the Joker panel.
+    void accessKeysAreUnique_data() {
+        QTest::addColumn<int>("round");
+        QTest::newRow("after round 3") << 3;
+        QTest::newRow("after round 7") << 7;
+    }
+
+    void accessKeysAreUnique() {
+        QFETCH(int, round);
+        MainWindow w;
+        meldora::test::QuickWindow(w);
+        Game& g = w.game();
+        g.Round = round;
+        g.GameInProgress = true;
+        g.AnyWinner(0);  // the player holds no cards: the round is over
+        TableModel& m = g.ui;
+        for (Control* c : {&m.CmdStock, &m.CmdDiscard, &m.CmdMayI, &m.CmdPass, &m.CmdSortSuits, &m.CmdSortSame,
+                           &m.CmdTakeBack, &m.CmdShut, &m.Framstats, &m.FramJoker})
+            c->Visible = true;
+        w.syncView();
+        QStringList texts = Texts(w.menuBar()->actions());
+        for (QPushButton* b : w.findChildren<QPushButton*>())
+            if (b->isVisibleTo(&w)) texts << b->text();
+        QMap<QString, QStringList> byKey;
+        for (const QString& t : texts)
+            if (const QKeySequence key = QKeySequence::mnemonic(t); !key.isEmpty()) byKey[key.toString()] << t;
+        QStringList clashes;
+        for (auto k = byKey.cbegin(); k != byKey.cend(); ++k)
+            if (k->size() > 1) clashes << k.key() + ": " + k->join(", ");
+        QCOMPARE(clashes, QStringList());
+        QCOMPARE_GE(byKey.size(), 18);  // menus 4, turn 7, board 3 or 4, statistics 2, Joker panel 2
+    }
+
+    // The start-up in a fresh data folder: the settings files are made, the
+    // seats greeted, the Options menu shows what was read, and each of the
+    // welcome's buttons does its part.
+    void startUp_data() {
+        QTest::addColumn<int>("answer");  // the welcome's button
+        int answer = 0;
+        for (const char* row : {"Deal 'Em Now", "Use Menu", "Load Game, none saved"}) QTest::newRow(row) << answer++;
+    }
+
+    void startUp() {
+        QFETCH(int, answer);
+        QTemporaryDir data;
+        MainWindow w(3, data.path());
+        meldora::test::QuickWindow(w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QStringList titles;
+        QStringList answers{QString::number(answer)};
+        if (answer == 2) answers << "0";
+        AnswerModals(answers, &titles);
+        w.start();
+        QTRY_VERIFY(titles.size() == answers.size() && !w.game().ChainActive());
+        QCOMPARE(titles, answer == 2 ? (QStringList{"Hello and Welcome", "No game saved"}) : QStringList{"Hello and Welcome"});
+        for (const char* file : {"Stats2.dat", "Stats3.dat", "Ani..dat"}) QVERIFY(QDir(data.path()).exists(file));
+        const Game& g = w.game();
+        if (answer == 0) {
+            QTRY_VERIFY(g.GameInProgress && g.IsTurn[0]);
+            return;
+        }
+        QVERIFY(!g.GameInProgress);
+        QCOMPARE(g.ui.LblNames[2].Caption, std::string("NorthBot says Hello Player"));
+        QStringList status;  // captions until the first deal
+        for (int i = 1; i <= 5; ++i) status << w.statusPanel(i)->accessibleName();
+        QCOMPARE(status, (QStringList{"Round:-", "Contract:-", "Points in Hand:-", "Cards in Hand:-", "Playing Now:-"}));
+        for (int n = 1; n <= kCardCount; ++n) QVERIFY(!g.ui.Cds[n].Enabled);
+        // The Options menu checks the speed and the switches that are on; its
+        // speech command flips the setting and the check.
+        auto checked = [&] {
+            QStringList on;
+            for (const char* name : {"MenuVS", "MnuSlow", "MnuMed", "MnuFast", "MnuNoAnim", "MnuNoSound", "MnuSpeech"})
+                if (w.command(name)->isChecked()) on << w.command(name)->text();
+            return on;
+        };
+        const QStringList read{"Medium", "Cards Animation on and off", "Card sound on and off"};
+        QCOMPARE(checked(), read);
+        AnswerModals({"0"});
+        w.command(QStringLiteral("MnuSpeech"))->trigger();
+        QVERIFY(g.settings.Speech);
+        QCOMPARE(checked(), read + QStringList("Speak cards and moves on and off"));
+    }
+
+    // Each name command of the Options menu renames its own seat.
+    void nameCommandsRenameTheirSeat_data() {
+        QTest::addColumn<int>("seat");
+        int seat = 0;
+        for (const char* command : {"MnuName", "MnuWestBot", "MnuNorthBot", "MnuEastBot"}) QTest::newRow(command) << seat++;
+    }
+
+    void nameCommandsRenameTheirSeat() {
+        QFETCH(int, seat);
+        QTemporaryDir data;
+        MainWindow w(1, data.path());
+        AnswerModals({"Yes", "Ann"});
+        w.command(QTest::currentDataTag())->trigger();
+        QStringList names;
+        for (const std::string& name : w.game().settings.SeatNames) names << QString::fromStdString(name);
+        QCOMPARE(names.indexOf("Ann"), seat);
+        QCOMPARE(names.count("Ann"), 1);
+    }
+
+    // Help and About open without blocking the game, once each: closing only
+    // hides a window, and the same one comes back.
+    void helpAndAboutOpenModelessOnce() {
+        MainWindow w;
+        for (const char* command : {"MnuHG", "MenuAbout"}) {
+            w.command(command)->trigger();
+            w.command(command)->trigger();
+            QWidget* window = command[1] == 'n' ? static_cast<QWidget*>(w.findChild<HelpWindow*>()) : w.findChild<AboutWindow*>();
+            QVERIFY(window->isVisible());
+            QVERIFY(!QApplication::activeModalWidget());
+            window->findChild<QPushButton*>(command[1] == 'n' ? "btnClose" : "cmdOK")->click();
+            QVERIFY(!window->isVisible());
+            w.command(command)->trigger();
+            QVERIFY(window->isVisible());
+        }
+        QCOMPARE(w.findChildren<HelpWindow*>().size() + w.findChildren<AboutWindow*>().size(), 2);
+        auto* box = w.findChild<HelpWindow*>()->findChild<QPlainTextEdit*>(QStringLiteral("MeldoraHelpTxt"));
+        QVERIFY(box->isReadOnly());
+        QCOMPARE(box->toPlainText(), HelpText());
+        QVERIFY(HelpText().contains("\nSpecial Rules for Particular Rounds\n"));  // the whole text, not a stub
+        QVERIFY(!w.findChild<AboutWindow*>()->findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap().isNull());
+    }
+
+    // Closing from the window's close box in the middle of a robot's turn asks
+    // with the system's box; "Yes" ends the program within a moment.
+    void closing_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("No keeps playing") << false;
+        QTest::newRow("Yes") << true;
+    }
+
+    void closing() {
+        QFETCH(bool, yes);
+        MainWindow w(1);  // a seed whose first robot turn is under way at the close
+        w.game().settings.Speed = 200;
+        w.game().settings.NoAnimation = true;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // "May I?" offers are passed, so a game that goes on reaches the player.
+        meldora::test::OnMayI(w, [&w] { w.table()->button(QStringLiteral("CmdPass"))->click(); });
+        // Pauses started from the moment the window is asked to close: the
+        // robots must not play on once "Yes" is answered.
+        int waitsAfterClose = -1;
+        w.host().beforeWait = [&, sync = w.host().beforeWait] {
+            if (waitsAfterClose >= 0) ++waitsAfterClose;
+            sync();
+        };
+        bool returned = false;
+        bool robotPlaying = false;
+        QTimer::singleShot(0, &w, [&] {
+            w.command(QStringLiteral("MnuNew"))->trigger();
+            returned = true;
+        });
+        QTimer::singleShot(300, &w, [&] {
+            AnswerModals({yes ? "Yes" : "No"});
+            waitsAfterClose = 0;
+            robotPlaying = !w.game().IsTurn[0];
+            w.close();
+        });
+        QTRY_VERIFY(waitsAfterClose >= 0);
+        QVERIFY(robotPlaying);
+        if (!yes) {
+            QTRY_VERIFY_WITH_TIMEOUT(returned && !QApplication::activeModalWidget(), 20000);
+            QVERIFY(w.game().IsTurn[0]);  // played on to the player's turn
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(returned && !w.isVisible(), 5000);
+        QCOMPARE_LE(waitsAfterClose, 1);
+        QVERIFY(w.host().shuttingDown());
+    }
 };
-
-void TestMainWindow::menusAndStatusBar() {
-    MainWindow w;
-    QCOMPARE(w.windowTitle(), QStringLiteral("Meldora"));
-    QCOMPARE(Texts(w.menuBar()->actions()),
-             (QStringList{"&Game", "&Help", "Opt&ions", "Statistics", "&About"}));
-    QVERIFY(w.menuBar()->actions().at(2)->menu()->actions().contains(w.command(QStringLiteral("MnuSpeech"))));  // under Options
-    // The Game menu follows the model (it is off while a round is dealt).
-    w.game().ui.MnuGameEnabled = false;
-    w.syncView();
-    QVERIFY(!w.menuBar()->actions().at(0)->isEnabled());
-}
-
-// Every access key that can show at once belongs to one control: the menu
-// bar's titles and the buttons of a turn, of a May I? offer, of the score
-// board (after a round, and after the last one), of the statistics and of
-// the Joker panel.
-void TestMainWindow::accessKeysAreUnique_data() {
-    QTest::addColumn<int>("round");
-    QTest::newRow("after round 3") << 3;
-    QTest::newRow("after round 7") << 7;
-}
-
-void TestMainWindow::accessKeysAreUnique() {
-    QFETCH(int, round);
-    MainWindow w;
-    meldora::test::QuickWindow(w);
-    Game& g = w.game();
-    g.Round = round;
-    g.GameInProgress = true;
-    g.AnyWinner(0);  // the player holds no cards: the round is over
-    TableModel& m = g.ui;
-    for (Control* c : {&m.CmdStock, &m.CmdDiscard, &m.CmdMayI, &m.CmdPass, &m.CmdSortSuits, &m.CmdSortSame,
-                       &m.CmdTakeBack, &m.CmdShut, &m.Framstats, &m.FramJoker})
-        c->Visible = true;
-    w.syncView();
-    QStringList texts = Texts(w.menuBar()->actions());
-    for (QPushButton* b : w.findChildren<QPushButton*>())
-        if (b->isVisibleTo(&w)) texts << b->text();
-    QMap<QString, QStringList> byKey;
-    for (const QString& t : texts)
-        if (const QKeySequence key = QKeySequence::mnemonic(t); !key.isEmpty()) byKey[key.toString()] << t;
-    QStringList clashes;
-    for (auto k = byKey.cbegin(); k != byKey.cend(); ++k)
-        if (k->size() > 1) clashes << k.key() + ": " + k->join(", ");
-    QCOMPARE(clashes, QStringList());
-    QCOMPARE_GE(byKey.size(), 18);  // menus 4, turn 7, board 3 or 4, statistics 2, Joker panel 2
-}
-
-// The start-up in a fresh data folder: the settings files are made, the
-// seats greeted, the Options menu shows what was read, and each of the
-// welcome's buttons does its part.
-void TestMainWindow::startUp_data() {
-    QTest::addColumn<int>("answer");  // the welcome's button
-    int answer = 0;
-    for (const char* row : {"Deal 'Em Now", "Use Menu", "Load Game, none saved"}) QTest::newRow(row) << answer++;
-}
-
-void TestMainWindow::startUp() {
-    QFETCH(int, answer);
-    QTemporaryDir data;
-    MainWindow w(3, data.path());
-    meldora::test::QuickWindow(w);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QStringList titles;
-    QStringList answers{QString::number(answer)};
-    if (answer == 2) answers << "0";
-    AnswerModals(answers, &titles);
-    w.start();
-    QTRY_VERIFY(titles.size() == answers.size() && !w.game().ChainActive());
-    QCOMPARE(titles, answer == 2 ? (QStringList{"Hello and Welcome", "No game saved"}) : QStringList{"Hello and Welcome"});
-    for (const char* file : {"Stats2.dat", "Stats3.dat", "Ani..dat"}) QVERIFY(QDir(data.path()).exists(file));
-    const Game& g = w.game();
-    if (answer == 0) {
-        QTRY_VERIFY(g.GameInProgress && g.IsTurn[0]);
-        return;
-    }
-    QVERIFY(!g.GameInProgress);
-    QCOMPARE(g.ui.LblNames[2].Caption, std::string("NorthBot says Hello Player"));
-    QStringList status;  // captions until the first deal
-    for (int i = 1; i <= 5; ++i) status << w.statusPanel(i)->accessibleName();
-    QCOMPARE(status, (QStringList{"Round:-", "Contract:-", "Points in Hand:-", "Cards in Hand:-", "Playing Now:-"}));
-    for (int n = 1; n <= kCardCount; ++n) QVERIFY(!g.ui.Cds[n].Enabled);
-    // The Options menu checks the speed and the switches that are on; its
-    // speech command flips the setting and the check.
-    auto checked = [&] {
-        QStringList on;
-        for (const char* name : {"MenuVS", "MnuSlow", "MnuMed", "MnuFast", "MnuNoAnim", "MnuNoSound", "MnuSpeech"})
-            if (w.command(name)->isChecked()) on << w.command(name)->text();
-        return on;
-    };
-    const QStringList read{"Medium", "Cards Animation on and off", "Card sound on and off"};
-    QCOMPARE(checked(), read);
-    AnswerModals({"0"});
-    w.command(QStringLiteral("MnuSpeech"))->trigger();
-    QVERIFY(g.settings.Speech);
-    QCOMPARE(checked(), read + QStringList("Speak cards and moves on and off"));
-}
-
-void TestMainWindow::helpAndAboutOpenModelessOnce() {
-    MainWindow w;
-    QAction* help = w.command(QStringLiteral("MnuHG"));
-    help->trigger();
-    help->trigger();
-    HelpWindow* window = w.findChild<HelpWindow*>();
-    QVERIFY(w.findChildren<HelpWindow*>().size() == 1 && window->isVisible() && !QApplication::activeModalWidget());
-    auto* box = window->findChild<QPlainTextEdit*>(QStringLiteral("MeldoraHelpTxt"));
-    QVERIFY(box && box->isReadOnly());
-    QCOMPARE(box->toPlainText(), HelpText());
-    QVERIFY(HelpText().contains("\nSpecial Rules for Particular Rounds\n"));  // the whole text, not a stub
-    // Closing only hides it: the same window comes back.
-    window->findChild<QPushButton*>(QStringLiteral("btnClose"))->click();
-    QVERIFY(!window->isVisible());
-    help->trigger();
-    QVERIFY(window->isVisible() && w.findChildren<HelpWindow*>().size() == 1);
-
-    QAction* about = w.command(QStringLiteral("MenuAbout"));
-    about->trigger();
-    AboutWindow* a = w.findChild<AboutWindow*>();
-    QVERIFY(a && a->isVisible() && !a->isModal());
-    QVERIFY(!a->findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap().isNull());
-    a->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-    QVERIFY(!a->isVisible());
-    about->trigger();
-    QVERIFY(a->isVisible() && w.findChildren<AboutWindow*>().size() == 1 && !QApplication::activeModalWidget());
-}
-
-// Closing from the window's close box in the middle of a robot's turn asks
-// with the system's box; "Yes" ends the program within a moment.
-void TestMainWindow::closing_data() {
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("No keeps playing") << false;
-    QTest::newRow("Yes") << true;
-}
-
-void TestMainWindow::closing() {
-    QFETCH(bool, yes);
-    MainWindow w(1);  // a seed whose first robot turn is under way at the close
-    w.game().settings.Speed = 200;
-    w.game().settings.NoAnimation = true;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    // "May I?" offers are passed, so a game that goes on reaches the player.
-    QTimer passer;
-    connect(&passer, &QTimer::timeout, &w, [&] {
-        QPushButton* pass = w.table()->button(QStringLiteral("CmdPass"));
-        if (pass->isVisible()) pass->click();
-    });
-    passer.start(5);
-    // Pauses started from the moment the window is asked to close: the
-    // robots must not play on once "Yes" is answered.
-    int waitsAfterClose = -1;
-    w.host().beforeWait = [&, sync = w.host().beforeWait] {
-        if (waitsAfterClose >= 0) ++waitsAfterClose;
-        sync();
-    };
-    bool returned = false;
-    bool robotPlaying = false;
-    QTimer::singleShot(0, &w, [&] {
-        w.command(QStringLiteral("MnuNew"))->trigger();
-        returned = true;
-    });
-    QTimer::singleShot(300, &w, [&] {
-        AnswerModals({yes ? "Yes" : "No"});
-        waitsAfterClose = 0;
-        robotPlaying = !w.game().IsTurn[0];
-        w.close();
-    });
-    QTRY_VERIFY(waitsAfterClose >= 0);
-    QVERIFY(robotPlaying);
-    if (!yes) {
-        QTRY_VERIFY_WITH_TIMEOUT(returned && !QApplication::activeModalWidget(), 20000);
-        QVERIFY(w.isVisible() && w.game().GameInProgress && w.game().IsTurn[0]);  // played on to the player's turn
-        return;
-    }
-    QTRY_VERIFY_WITH_TIMEOUT(returned && !w.isVisible(), 5000);
-    QCOMPARE_LE(waitsAfterClose, 1);
-    QVERIFY(!w.game().ChainActive() && w.host().shuttingDown());
-}
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_ui_mainwindow.moc"

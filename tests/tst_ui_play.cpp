@@ -32,11 +32,7 @@ bool ToThePlayersTurn(MainWindow& w, const QSize& tableSize) {
     w.resize(w.size() + (tableSize - w.table()->size()));
     w.activateWindow();
     if (!QTest::qWaitForWindowActive(&w)) return false;
-    auto* passer = new QTimer(&w);
-    QObject::connect(passer, &QTimer::timeout, &w, [&w] {
-        if (w.table()->button(QStringLiteral("CmdPass"))->isVisible()) QTest::keyClick(&w, Qt::Key_P, Qt::AltModifier);
-    });
-    passer->start(5);
+    meldora::test::OnMayI(w, [&w] { QTest::keyClick(&w, Qt::Key_P, Qt::AltModifier); });
     w.command(QStringLiteral("MnuNew"))->trigger();
     return g.IsTurn[0];
 }
@@ -107,23 +103,40 @@ private slots:
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(w.table());
         QVERIFY(table);
         QStringList names, focused;
-        for (int i = 0; i < table->childCount(); ++i)
-            if (QAccessibleInterface* c = table->child(i)) names << c->text(QAccessible::Name);
-        // The player's cards by place; the robots' cards never by face.
-        const QString first = QString("%1, your hand, card 1 of %2")
-                                  .arg(QString::fromStdString(CardName(LeftmostInHand(g))))
-                                  .arg(g.CardsInHand[0]);
-        QVERIFY2(names.contains(first), qPrintable(names.join('\n')));
+        QMap<QString, QList<QPair<int, int>>> places;  // each hand's cards: where on the table, "card i of n"
+        for (int i = 0; i < table->childCount(); ++i) {
+            QAccessibleInterface* c = table->child(i);
+            const QString name = c->text(QAccessible::Name);
+            names << name;
+            const QString hand = name.section(QStringLiteral(", "), 1, 1);
+            if (hand.endsWith(QLatin1String(" hand")))
+                places[hand] << qMakePair(hand.contains("West") || hand.contains("East") ? c->rect().y() : c->rect().x(),
+                                          name.section(QStringLiteral(", card "), 1).section(' ', 0, 0).toInt());
+        }
+        // Every seat's cards are told by their place, counted from the left
+        // (from the top at the side seats); the robots' never by face.
+        const QMap<QString, int> held{{"your hand", g.CardsInHand[0]}, {"WestBot's hand", g.CardsInHand[1]},
+                                      {"NorthBot's hand", g.CardsInHand[2]}, {"EastBot's hand", g.CardsInHand[3]}};
+        QCOMPARE(places.keys(), held.keys());
+        for (const QString& hand : places.keys()) {
+            std::sort(places[hand].begin(), places[hand].end());
+            QList<int> order, expected;
+            for (const auto& [at, index] : places[hand]) order << index;
+            for (int k = 1; k <= held[hand]; ++k) expected << k;
+            QCOMPARE(order, expected);
+        }
         const QStringList robotCards = names.filter(QStringLiteral("Bot's hand"));
-        QCOMPARE(robotCards.size(), g.CardsInHand[1] + g.CardsInHand[2] + g.CardsInHand[3]);
         QCOMPARE(robotCards.filter(QRegularExpression("^Face-down card, ")), robotCards);
+        QVERIFY(names.contains(QString("%1, your hand, card 1 of %2")
+                                   .arg(QString::fromStdString(CardName(LeftmostInHand(g))))
+                                   .arg(g.CardsInHand[0])));
         QVERIFY(names.contains(QString::fromStdString(DiscardPileName(g))));
         QCOMPARE(names.filter(QRegularExpression("^Stock: \\d+ cards$")).size(), 1);
         QVERIFY2(names.contains(QString::fromStdString(g.ui.LblP.Caption).simplified()), "the instruction line");
         QVERIFY(names.contains(QStringLiteral("Take Stock Card")));  // buttons without their access key marks
         // The eight meld columns of round 1 by owner and kind, with their cards.
         const QStringList columns = names.filter(QRegularExpression("^(your|\\w+Bot's) (first|second) set(: empty| of \\w+: )"));
-        QVERIFY2(columns.size() == 8, qPrintable(names.join('\n')));
+        QCOMPARE(columns.size(), 8);
         QVERIFY(columns.contains(QStringLiteral("your first set: empty")));
         // Only cards whose faces show can take the focus.
         for (int i = 0; i < table->childCount(); ++i)

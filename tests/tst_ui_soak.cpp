@@ -52,9 +52,7 @@ class Hands {
 public:
     Hands(MainWindow& w, bool keysAlone) : w_(w), keysAlone_(keysAlone) {}
 
-    QPoint Pixel(layout::Point p) const {
-        return w_.table()->mapping().toPixels(QPointF(p.left, p.top)).toPoint();
-    }
+    QPoint Pixel(layout::Point p) const { return w_.table()->mapping().toPixels(QPointF(p.left, p.top)).toPoint(); }
 
     // The autopilot's keys in keyboard mode, as real key events; the table
     // must have the focus for them.
@@ -66,13 +64,7 @@ public:
                 {Key::Space, Qt::Key_Space}, {Key::Return, Qt::Key_Return}, {Key::Escape, Qt::Key_Escape}};
             ++keysTyped;
             if (!Active()) return;
-            if (QApplication::focusWidget() != w_.table()) {
-                const QWidget* f = QApplication::focusWidget();
-                return Missing(QStringLiteral("a card: the focus is on %1, not the table (window's focus child %2, active %3)")
-                                   .arg(f ? f->objectName() : QStringLiteral("nothing"))
-                                   .arg(w_.focusWidget() ? w_.focusWidget()->objectName() : QStringLiteral("none"))
-                                   .arg(w_.isActiveWindow()));
-            }
+            if (QApplication::focusWidget() != w_.table()) return Missing("a card: the table has not the focus");
             Type(&w_, qt.at(key));
         };
     }
@@ -80,24 +72,18 @@ public:
     AutopilotHands Make() {
         AutopilotHands h;
         h.press = [this](layout::Point p) {
-            Note("press", p);
             ++pointerActs;
             QTest::mousePress(w_.table(), Qt::LeftButton, {}, Pixel(p));
         };
         h.move = [this](layout::Point p) {
-            Note("move", p);
             ++pointerActs;
             QTest::mouseMove(w_.table(), Pixel(p));
         };
         h.release = [this](layout::Point p) {
-            Note("release", p);
             ++pointerActs;
             QTest::mouseRelease(w_.table(), Qt::LeftButton, {}, Pixel(p));
         };
-        h.click = [this](const std::string& name) {
-            log << QString::fromStdString(name);
-            Click(QString::fromStdString(name));
-        };
+        h.click = [this](const std::string& name) { Click(QString::fromStdString(name)); };
         return h;
     }
 
@@ -106,7 +92,6 @@ public:
 
     // What a press found wrong: a control that was not there to press.
     QString fault;
-    QStringList log;         // the moves of the turn under way
     int keysTyped = 0;       // card keys typed in keyboard mode
     int pointerActs = 0;     // mouse presses, moves, releases and clicks
 
@@ -122,17 +107,6 @@ public:
     }
 
 private:
-    void Note(const char* what, layout::Point p) {
-        const QPoint px = Pixel(p);
-        log << QStringLiteral("%1 (%2,%3) at %4,%5 card %6")
-                   .arg(what)
-                   .arg(p.left)
-                   .arg(p.top)
-                   .arg(px.x())
-                   .arg(px.y())
-                   .arg(w_.game().ui.CardAt(p.left, p.top));
-    }
-
     void Click(const QString& name) {
         if (name.startsWith(QLatin1String("LblValue"))) {
             auto* label = w_.table()->panel(QStringLiteral("FramJoker"))->findChild<QLabel*>(name);
@@ -177,19 +151,15 @@ class TestSoak : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { meldora::test::SilencePlatformNoise(); }
-    void wholeGamesByHand();
-    void wholeGameByKeysAlone();
+    void wholeGamesByHand() { PlayGames(kGames, false); }
+    // One whole game with the keyboard alone: the game started from the menu by
+    // its keys, every card moved with the arrows, Space and Escape on the table,
+    // every button pressed with its access key, the messages answered with Space.
+    void wholeGameByKeysAlone() { PlayGames(1, true); }
 
 private:
     void PlayGames(int games, bool keysAlone);
 };
-
-void TestSoak::wholeGamesByHand() { PlayGames(kGames, false); }
-
-// One whole game with the keyboard alone: the game started from the menu by
-// its keys, every card moved with the arrows, Space and Escape on the table,
-// every button pressed with its access key, the messages answered with Space.
-void TestSoak::wholeGameByKeysAlone() { PlayGames(1, true); }
 
 void TestSoak::PlayGames(int gameCount, bool keysAlone) {
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
@@ -206,9 +176,7 @@ void TestSoak::PlayGames(int gameCount, bool keysAlone) {
     if (keysAlone) pilot.useKeys(hands.KeyHand());
 
     QString fault;  // the first broken invariant
-    int turns = 0;
     g.onTurnDone = [&](int seat) {
-        ++turns;
         std::string f = CheckTableInvariants(g);
         if (f.empty()) f = CheckMelds(g);
         if (f.empty()) f = CheckTableLayout(g);
@@ -222,23 +190,13 @@ void TestSoak::PlayGames(int gameCount, bool keysAlone) {
     // "May I?" is answered by the autopilot when asked; a message window
     // ("Stock empty") is closed with its first button. Both wait in nested
     // loops, so they are looked for from a timer.
-    bool answering = false;
-    int messages = 0;
-    QTimer look;
-    QObject::connect(&look, &QTimer::timeout, &w, [&] {
-        if (answering || !w.table()->button(QStringLiteral("CmdPass"))->isVisible()) return;
-        answering = true;
-        pilot.AnswerMayI();
-        answering = false;
-    });
-    look.start(2);
+    meldora::test::OnMayI(w, [&] { pilot.AnswerMayI(); });
     // A message can open under the answer ("May I?" draws from an empty
     // stock), and a timer does not fire again inside its own slot: messages
     // are answered from a second one.
     QTimer close;
     QObject::connect(&close, &QTimer::timeout, &w, [&] {
         if (auto* form = w.findChild<MFormDeluxe*>(); form && form->isVisible()) {
-            ++messages;
             if (!keysAlone) return QTest::mouseClick(form->Pic1(0), Qt::LeftButton);
             form->activateWindow();
             Type(form, Qt::Key_Space);  // its first button has the focus
@@ -246,8 +204,6 @@ void TestSoak::PlayGames(int gameCount, bool keysAlone) {
     });
     close.start(2);
 
-    QElapsedTimer clock;
-    clock.start();
     if (keysAlone) {
         // Alt+G opens the Game menu, Return starts its first item, "New Game".
         Type(&w, Qt::Key_G, Qt::AltModifier);
@@ -276,11 +232,8 @@ void TestSoak::PlayGames(int gameCount, bool keysAlone) {
             continue;
         }
         QVERIFY2(g.IsTurn[0], "the chain stopped with no turn for the player");
-        const QString where = QStringLiteral("game %1 round %2: ").arg(games + 1).arg(g.Round);
-        hands.log.clear();
-        QVERIFY2(pilot.PlayTurn(), qPrintable(where + "the autopilot found no move the rules accept to end its turn\n"
-                                                      "  table: " + QString::fromStdString(DescribeTable(g)) +
-                                                      "\n  moves: " + hands.log.join(" | ") + "\n  " + hands.fault));
+        QVERIFY2(pilot.PlayTurn(), qPrintable("the autopilot found no move to end its turn on " +
+                                              QString::fromStdString(DescribeTable(g)) + "\n  " + hands.fault));
     }
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
     QCOMPARE(games, gameCount);
@@ -288,18 +241,11 @@ void TestSoak::PlayGames(int gameCount, bool keysAlone) {
     const AutopilotCounts& c = pilot.counts();
     // The hands reached the cards on the table: every press found its card.
     QCOMPARE(c.directPresses, 0);
-    int contracts = 0;
-    for (int r = 1; r <= 7; ++r) contracts += c.contractsByRound[r];
-    QVERIFY(contracts > 0);
-    QVERIFY(c.layOffs > 0);
+    QCOMPARE_GT(c.layOffs, 0);
     if (keysAlone) {
         QCOMPARE(hands.pointerActs, 0);
-        QVERIFY(hands.keysTyped > 0);
+        QCOMPARE_GT(hands.keysTyped, 0);
     }
-    qInfo("%d games, %d turns in %.1f s; South: %d contracts, %d lay-offs, %d Joker swaps, %d discards taken, "
-          "%d \"May I?\", %d moves refused; %d message windows answered; %d card keys, %d pointer acts",
-          games, turns, clock.elapsed() / 1000.0, contracts, c.layOffs, c.jokerSwaps, c.discardsTaken, c.mayIClaims,
-          c.refusedMoves, messages, hands.keysTyped, hands.pointerActs);
 }
 
 QTEST_MAIN(TestSoak)

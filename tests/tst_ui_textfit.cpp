@@ -192,171 +192,158 @@ class TestTextFit : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { meldora::test::SilencePlatformNoise(); }
-    void opensInsideTheScreen();
-    void textsFit_data();
-    void textsFit();
-    void partialRepaintIsWhole();
-};
-
-void TestTextFit::opensInsideTheScreen() {
-    MainWindow w;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QVERIFY(w.screen()->availableGeometry().contains(w.frameGeometry()));
-    // The whole table shows, as large as the window allows.
-    const TableGeometry g = w.table()->mapping();
-    QVERIFY(QRectF(w.table()->rect()).contains(g.tableRect().adjusted(1, 1, -1, -1)));
-    QCOMPARE(std::max(g.tableRect().width() / w.table()->width(), g.tableRect().height() / w.table()->height()), 1.0);
-}
-
-void TestTextFit::textsFit_data() {
-    QTest::addColumn<bool>("longNames");
-    QTest::newRow("first names") << false;
-    QTest::newRow("long names") << true;
-}
-
-void TestTextFit::textsFit() {
-    QFETCH(bool, longNames);
-    MainWindow w(5);
-    meldora::test::QuickWindow(w);
-    Game& g = w.game();
-    g.settings.NoAnimation = false;  // the opening show
-    if (longNames)
-        g.settings.SeatNames = {LongName("Alexandra", "").repeated(5).toStdString(), LongName("Bernadette").toStdString(),
-                                LongName("Cornelia").toStdString(), LongName("Dorothea").toStdString()};
-    w.show();
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    Judge judge;
-    const auto sync = w.host().beforeWait;
-    w.host().beforeWait = [&] {
-        sync();
-        judge.window(w);
-    };
-
-    // The welcome: the message window, then the table it leaves with "Use Menu".
-    QTimer welcome;
-    connect(&welcome, &QTimer::timeout, &w, [&] {
-        auto* form = w.findChild<MFormDeluxe*>();
-        if (!form || !form->isVisible()) return;
-        welcome.stop();
-        judge.message(form);
-        QTest::mouseClick(form->Pic1(1), Qt::LeftButton);
-    });
-    welcome.start(5);
-    w.start();
-    QTRY_VERIFY(g.ui.LblNames[3].Caption.find(" Hi ") != std::string::npos && !g.ChainActive() && !welcome.isActive());
-    for (const QString& fault : Covered(w, QStringLiteral("LblNames"))) judge.note(fault);
-    judge.window(w);
-
-    // A new game to the player's turn, "May I?" answered by the autopilot as
-    // it comes; the cards go straight to their places.
-    g.settings.NoAnimation = true;
-    Autopilot pilot(g);
-    QTimer mayI;
-    bool answering = false;
-    connect(&mayI, &QTimer::timeout, &w, [&] {
-        if (answering || !w.table()->button(QStringLiteral("CmdPass"))->isVisible()) return;
-        answering = true;
-        pilot.AnswerMayI();
-        answering = false;
-    });
-    mayI.start(2);
-    w.command(QStringLiteral("MnuNew"))->trigger();
-    QTRY_VERIFY(g.IsTurn[0] && !g.ChainActive());
-    // Each round's contract; a hand of three-digit points and two-digit cards.
-    for (int round = 1; round <= 7; ++round) {
-        g.SetStatus(2, ContractForRound(round).text);
-        w.syncView();
-        judge.window(w);
+    void opensInsideTheScreen() {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(w.screen()->availableGeometry().contains(w.frameGeometry()));
+        // The whole table shows, as large as the window allows.
+        const TableGeometry g = w.table()->mapping();
+        QVERIFY(QRectF(w.table()->rect()).contains(g.tableRect().adjusted(1, 1, -1, -1)));
+        QCOMPARE(std::max(g.tableRect().width() / w.table()->width(), g.tableRect().height() / w.table()->height()), 1.0);
     }
-    for (int card : {1, 2, 27, 28, 53, 54, 79, 80, 105}) g.GiveCardToSeat(0, card);
-    QCOMPARE_GE(g.RoundPoints[0][g.Round], 100);
-    w.host().onSpeechUnavailable(QtHost::kNoSpeech);
-    g.ShowInfo(g.PlayerName() + " it must be your turn and card taken before you can swap Joker.");
-    // The round played out with the longest lines (the names in them).
-    for (int guard = 0; longNames && guard < 200 && !g.RoundOver; ++guard) QVERIFY(pilot.PlayTurn() || g.RoundOver);
-    QCOMPARE(g.RoundOver, longNames);
-    judge.window(w);
 
-    // The end of a game of three-digit rounds, on the board.
-    g.RunHandler("GameEnd", [&] {
-        for (auto& seat : g.RoundPoints)
-            for (int r = 1; r <= 7; ++r) seat[r] = 150 + r;
-        g.Round = 7;
-        g.RoundOver = false;
-        g.StockRenewals = 3;
-        g.AnyWinner(1);
-    });
-    w.syncView();
-    QVERIFY(g.GameOver);
-    judge.window(w);
-
-    // The statistics of many games, and every choice of the Joker panel.
-    g.settings.GamesWon = {32767, 32767, 32767, 32767};
-    MnuGStats_Click(g);
-    w.syncView();
-    judge.window(w);
-    g.ui.Framstats.Visible = false;
-    g.ui.FramJoker.Visible = true;
-    for (Label& choice : g.ui.LblValue) {
-        choice.Marked = choice.Focused = true;
-        w.syncView();
-        judge.window(w);
-        choice.Marked = choice.Focused = false;
+    void textsFit_data() {
+        QTest::addColumn<bool>("longNames");
+        QTest::newRow("first names") << false;
+        QTest::newRow("long names") << true;
     }
-    QVERIFY2(judge.faults.isEmpty(), qPrintable(judge.faults.join(QLatin1Char('\n'))));
-}
 
-// The table under a window's menu bar (a fractional device offset at
-// fractional scales) follows a new game step by step: the deal and the
-// robots' turns up to the player's; after every few steps its pixels are
-// compared with those of a whole repaint.
-void TestTextFit::partialRepaintIsWhole() {
-    const qreal dpr = QGuiApplication::primaryScreen()->devicePixelRatio();
-    if (dpr == std::floor(dpr)) QSKIP("whole-number scale: partial repaints meet on whole pixels");
-    QWidget window;
-    CardArt art;
-    TableWidget table(art, &window);
-    table.move(0, 23);
-    window.resize(table.sizeHint().width() * 3 / 4, table.sizeHint().height() * 3 / 4 + 23);
-    table.resize(window.width(), window.height() - 23);
-    int paints = 0;
-    struct Counter : QObject {
-        int* n;
-        bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::Paint) ++*n;
-            return false;
+    void textsFit() {
+        QFETCH(bool, longNames);
+        MainWindow w(5);
+        meldora::test::QuickWindow(w);
+        Game& g = w.game();
+        g.settings.NoAnimation = false;  // the opening show
+        if (longNames)
+            g.settings.SeatNames = {LongName("Alexandra", "").repeated(5).toStdString(), LongName("Bernadette").toStdString(),
+                                    LongName("Cornelia").toStdString(), LongName("Dorothea").toStdString()};
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        Judge judge;
+        const auto sync = w.host().beforeWait;
+        w.host().beforeWait = [&] {
+            sync();
+            judge.window(w);
+        };
+
+        // The welcome: the message window, then the table it leaves with "Use Menu".
+        QTimer welcome;
+        connect(&welcome, &QTimer::timeout, &w, [&] {
+            auto* form = w.findChild<MFormDeluxe*>();
+            if (!form || !form->isVisible()) return;
+            welcome.stop();
+            judge.message(form);
+            QTest::mouseClick(form->Pic1(1), Qt::LeftButton);
+        });
+        welcome.start(5);
+        w.start();
+        QTRY_VERIFY(g.ui.LblNames[3].Caption.find(" Hi ") != std::string::npos && !g.ChainActive() && !welcome.isActive());
+        for (const QString& fault : Covered(w, QStringLiteral("LblNames"))) judge.note(fault);
+        judge.window(w);
+
+        // A new game to the player's turn, "May I?" answered by the autopilot as
+        // it comes; the cards go straight to their places.
+        g.settings.NoAnimation = true;
+        Autopilot pilot(g);
+        meldora::test::OnMayI(w, [&] { pilot.AnswerMayI(); });
+        w.command(QStringLiteral("MnuNew"))->trigger();
+        QTRY_VERIFY(g.IsTurn[0] && !g.ChainActive());
+        // Each round's contract; a hand of three-digit points and two-digit cards.
+        for (int round = 1; round <= 7; ++round) {
+            g.SetStatus(2, ContractForRound(round).text);
+            w.syncView();
+            judge.window(w);
         }
-    } counter;
-    counter.n = &paints;
-    table.installEventFilter(&counter);
+        for (int card : {1, 2, 27, 28, 53, 54, 79, 80, 105}) g.GiveCardToSeat(0, card);
+        QCOMPARE_GE(g.RoundPoints[0][g.Round], 100);
+        w.host().onSpeechUnavailable(QtHost::kNoSpeech);
+        g.ShowInfo(g.PlayerName() + " it must be your turn and card taken before you can swap Joker.");
+        // The round played out with the longest lines (the names in them).
+        for (int guard = 0; longNames && guard < 200 && !g.RoundOver; ++guard) pilot.PlayTurn();
+        QCOMPARE(g.RoundOver, longNames);
+        judge.window(w);
 
-    meldora::test::Table t(3);
-    t.settings.NoAnimation = false;
-    t.settings.NoSound = true;
-    table.sync(t.g.ui);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // The end of a game of three-digit rounds, on the board.
+        g.RunHandler("GameEnd", [&] {
+            for (auto& seat : g.RoundPoints)
+                for (int r = 1; r <= 7; ++r) seat[r] = 150 + r;
+            g.Round = 7;
+            g.RoundOver = false;
+            g.StockRenewals = 3;
+            g.AnyWinner(1);
+        });
+        w.syncView();
+        QVERIFY(g.GameOver);
+        judge.window(w);
 
-    int step = 0;
-    QImage partial, whole;  // at the first step where they differ
-    const auto shown = [&] {
-        return window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
-    };
-    t.host.onPause = [&] {
-        const int before = paints;
+        // The statistics of many games, and every choice of the Joker panel.
+        g.settings.GamesWon = {32767, 32767, 32767, 32767};
+        MnuGStats_Click(g);
+        w.syncView();
+        judge.window(w);
+        g.ui.Framstats.Visible = false;
+        g.ui.FramJoker.Visible = true;
+        for (Label& choice : g.ui.LblValue) {
+            choice.Marked = choice.Focused = true;
+            w.syncView();
+            judge.window(w);
+            choice.Marked = choice.Focused = false;
+        }
+        QVERIFY2(judge.faults.isEmpty(), qPrintable(judge.faults.join(QLatin1Char('\n'))));
+    }
+
+    // The table under a window's menu bar (a fractional device offset at
+    // fractional scales) follows a new game step by step: the deal and the
+    // robots' turns up to the player's; after every few steps its pixels are
+    // compared with those of a whole repaint.
+    void partialRepaintIsWhole() {
+        const qreal dpr = QGuiApplication::primaryScreen()->devicePixelRatio();
+        if (dpr == std::floor(dpr)) QSKIP("whole-number scale: partial repaints meet on whole pixels");
+        QWidget window;
+        CardArt art;
+        TableWidget table(art, &window);
+        table.move(0, 23);
+        window.resize(table.sizeHint().width() * 3 / 4, table.sizeHint().height() * 3 / 4 + 23);
+        table.resize(window.width(), window.height() - 23);
+        int paints = 0;
+        struct Counter : QObject {
+            int* n;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Paint) ++*n;
+                return false;
+            }
+        } counter;
+        counter.n = &paints;
+        table.installEventFilter(&counter);
+
+        meldora::test::Table t(3);
+        t.settings.NoAnimation = false;
+        t.settings.NoSound = true;
         table.sync(t.g.ui);
-        if (!QTest::qWaitFor([&] { return paints != before; }, 50)) return;  // nothing changed
-        if (++step % 8 != 0 || partial != whole) return;
-        partial = shown();
-        table.repaint();
-        whole = shown();
-    };
-    t.g.RunHandler("Deal", [&] { t.g.StartNewGame(); });
-    QCOMPARE_GT(step, 100);
-    QCOMPARE(partial, whole);
-}
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        int step = 0;
+        QImage partial, whole;  // at the first step where they differ
+        const auto shown = [&] {
+            return window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        t.host.onPause = [&] {
+            const int before = paints;
+            table.sync(t.g.ui);
+            if (!QTest::qWaitFor([&] { return paints != before; }, 50)) return;  // nothing changed
+            if (++step % 8 != 0 || partial != whole) return;
+            partial = shown();
+            table.repaint();
+            whole = shown();
+        };
+        t.g.RunHandler("Deal", [&] { t.g.StartNewGame(); });
+        QCOMPARE_GT(step, 100);
+        QCOMPARE(partial, whole);
+    }
+};
 
 int main(int argc, char** argv) {
     // MELDORA_TEST_SCREEN: width x height in device pixels @ scale factor.

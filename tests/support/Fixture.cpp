@@ -93,32 +93,6 @@ void Table::Give(int seat, std::initializer_list<int> cards) {
     g.CollectHand(seat);
 }
 
-void Table::Discard(std::initializer_list<int> cards) {
-    for (int c : cards) {
-        CardRecord& card = g.CardTable[c];
-        if (card.Location >= 0 && card.Location <= 3) g.CardsInHand[card.Location] -= 1;
-        card.Location = LocDiscard;
-        g.DiscardPile[++g.DiscardCount] = c;
-    }
-}
-
-void Table::Meld(int slot, std::initializer_list<int> cards) {
-    MeldRecord& m = g.MeldTable[slot];
-    for (int c : cards) {
-        CardRecord& card = g.CardTable[c];
-        if (card.Location >= 0 && card.Location <= 3) g.CardsInHand[card.Location] -= 1;
-        card.Location = LocMeld;
-        card.InMeld[slot] = true;
-        if (!m.Started) m.Start(card.Value, card.Suit);
-        m.Count += 1;
-    }
-    m.Complete = true;
-    if (m.Kind == kKindRun)
-        g.SortMeldsRun(slot);
-    else
-        g.SortMeldsSet(slot);
-}
-
 int Table::Card(int value, int suit, int copy) { return CardNumber(value, suit, copy); }
 
 QString Table::CheckInvariants() const {

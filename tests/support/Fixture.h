@@ -54,13 +54,6 @@ struct Table {
     // the counts; HandCards is left holding that hand.
     void Give(int seat, std::initializer_list<int> cards);
 
-    // Puts the cards face up on the discard pile, the last one on top.
-    void Discard(std::initializer_list<int> cards);
-
-    // Lays the cards into meld slot m as a complete meld of its kind,
-    // owned by nobody's hand (they come from the stock).
-    void Meld(int slot, std::initializer_list<int> cards);
-
     // First card number of a value (1..13) in a suit code (4,5,6,7); copy 0 or 1.
     static int Card(int value, int suit, int copy = 0);
 
