@@ -119,7 +119,12 @@ void QtHost::Announce(const std::string& text) {
         });
         announceTimer_.setSingleShot(true);
     }
-    if (!pendingAnnouncement_.isEmpty()) pendingAnnouncement_ += QLatin1Char(' ');
+    if (!pendingAnnouncement_.isEmpty()) {
+        const QChar last = pendingAnnouncement_.back();
+        pendingAnnouncement_ += last == QLatin1Char('.') || last == QLatin1Char('?') || last == QLatin1Char('!')
+                                    ? QStringLiteral(" ")
+                                    : QStringLiteral(". ");
+    }
     pendingAnnouncement_ += Q(text);
     announceTimer_.start(kAnnounceGatherMs);
 }
