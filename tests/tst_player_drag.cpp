@@ -236,6 +236,12 @@ private slots:
         KeyPressed(t.g, Key::Space);
         for (int i = 0; i < 6; ++i, KeyPressed(t.g, Key::Right)) visited << QString::number(t.g.ui.Keys.Target);
         QCOMPARE(visited.join(' '), keys);
+        // Down always goes to the discard area and Up to the first own column,
+        // wherever they come in the order.
+        KeyPressed(t.g, Key::Down);
+        QCOMPARE(t.g.ui.Keys.Target, 0);
+        KeyPressed(t.g, Key::Up);
+        QCOMPARE(t.g.ui.Keys.Target, 7);
     }
 
     // The keyboard's frame goes over the hand from left to right, then over the

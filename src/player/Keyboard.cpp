@@ -118,10 +118,10 @@ void MoveTarget(Game& g, Key key) {
     switch (key) {
         case Key::Left: i = (i + n - 1) % n; break;
         case Key::Right: i = (i + 1) % n; break;
-        case Key::Down: i = n - 1; break;  // the discard area
-        case Key::Up: {                     // the player's first contract column
-            auto own = std::find(targets.begin(), targets.end(), 7);
-            if (own != targets.end()) i = static_cast<int>(own - targets.begin());
+        case Key::Down:  // the discard area
+        case Key::Up: {  // the player's first contract column
+            auto to = std::find(targets.begin(), targets.end(), key == Key::Down ? 0 : 7);
+            if (to != targets.end()) i = static_cast<int>(to - targets.begin());
             break;
         }
         default: break;
