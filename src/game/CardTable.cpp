@@ -91,11 +91,43 @@ void Game::TellLaid(int card, int slot) {
     Say(CardNameInPlay(*this, card) + " on " + MeldColumnTitle(*this, slot), SpeechKind::Player);
 }
 
-void Game::PlaceInMeld(int seat, int slot, int card) {
+void Game::PutInMeld(int slot, int card) {
+    if (slot < 1 || slot > kMeldSlots || card < 1 || card > kCardCount) return;
     CardRecord& c = CardTable[card];
     c.Location = LocMeld;
     c.InMeld[slot] = true;
     MeldTable[slot].Count += 1;
+}
+
+void Game::SwapWithMeld(int seat, int slot, int joker, int natural) {
+    if (seat < 0 || seat > 3 || slot < 1 || slot > kMeldSlots) return;
+    CardRecord& j = CardTable[joker];
+    CardRecord& h = CardTable[natural];
+    h.Value = j.Value;  // a high Ace stays above the King
+    h.InMeld[slot] = true;
+    h.Location = LocMeld;
+    j.InMeld[slot] = false;
+    j.Location = seat;
+    j.Value = kValueJoker;
+    j.Suit = SuitNone;
+}
+
+void Game::ReturnFromMeld(int seat, int slot, int card) {
+    if (slot < 1 || slot > kMeldSlots || card < 1 || card > kCardCount) return;
+    CardTable[card].InMeld[slot] = false;
+    GiveCardToSeat(seat, card);
+}
+
+int Game::TakeTopDiscard(int seat) {
+    if (DiscardCount == 0) return 0;
+    const int card = DiscardPile[DiscardCount];
+    GiveCardToSeat(seat, card);
+    DiscardCount -= 1;
+    return card;
+}
+
+void Game::PlaceInMeld(int seat, int slot, int card) {
+    PutInMeld(slot, card);
     if (seat != 0) MoveCardToMeld(seat, slot, card);
     else TellLaid(card, slot);
     if (MeldTable[slot].Kind == kKindRun)
@@ -201,6 +233,36 @@ void Game::SortMeldsSet(int slot) {
         top += kMeldCardStep;
     }
     MarkJokers();
+}
+
+// The stock is rebuilt twice a round; when it runs out a third time the
+// round ends with the hands as they are, so nothing is moved then.
+void Game::RenewStock() {
+    const std::string times = std::to_string(StockRenewals);
+    const bool lastTime = StockRenewals >= 2;
+    const std::string prompt =
+        !lastTime
+            ? "Stock card pile is empty and has been replaced " + times +
+                  " times. Discard cards, except the top card, will now be placed in Stock pile."
+            : "Stock card pile is empty and has been replaced " + times +
+                  " times. Game will now finish and penalty points given as currently in hands.";
+    ShowMessage(prompt, "Right", "", "", "Stock empty");
+    if (lastTime) return;
+    PileRecord.Renewed();
+    const int top = TopDiscard();
+    for (int c = 1; c <= kCardCount; ++c) {
+        if (CardTable[c].Location != LocDiscard || c == top) continue;
+        CardTable[c].Location = LocStock;
+        ui.Cds[c].Visible = true;
+        StockCount += 1;
+        ui.LblStock.Caption = "In Stock:- " + std::to_string(StockCount);
+    }
+    for (int& c : DiscardPile) c = 0;
+    DiscardPile[1] = top;
+    DiscardCount = top > 0 ? 1 : 0;
+    RedrawDiscard();
+    ShowDiscardCount();
+    RedrawStock();
 }
 
 void Game::MarkJokers() {

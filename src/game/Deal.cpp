@@ -211,6 +211,23 @@ void Game::PlacePackDeal() {
     }
 }
 
+// A prepared table (tests and tools): the card goes from the stock straight
+// to a hand, the top of the discard pile or a meld slot, with none of the
+// moves of play.
+void Game::SetUpCard(int card, int place, int slot) {
+    if (card < 1 || card > kCardCount || CardTable[card].Location != LocStock) return;
+    if (place >= 0 && place <= 3) {
+        CardTable[card].Location = place;
+        CardsInHand[place] += 1;
+    } else if (place == LocDiscard && DiscardCount < kCardCount) {
+        CardTable[card].Location = LocDiscard;
+        ShowFace(card);
+        DiscardPile[++DiscardCount] = card;
+    } else if (place == LocMeld) {
+        PutInMeld(slot, card);
+    }
+}
+
 void Game::DealRound() {
     const int n = CardsDealt(Round);
     const int dealer = Dealer() < 0 ? 3 : Dealer();

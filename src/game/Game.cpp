@@ -15,7 +15,6 @@ Game::Game(Host& h, Random& r, Settings& s, RobotSeats& robotSeats)
     : host(h), rng(r), settings(s), robots_(&robotSeats), nextRobots_(&robotSeats) {
     PauseLength = settings.Speed;
     SetCardFaces();
-    for (int c = 1; c <= kCardCount; ++c) CardTable[c].Location = LocStock;
 }
 
 const std::string& Game::SeatName(int seat) const {

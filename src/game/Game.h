@@ -136,6 +136,17 @@ public:
     void DiscardCard(int card);
     void RemoveCard(int seat, int count);
     void PlaceInMeld(int seat, int slot, int card);
+    // A card from a hand into a meld slot; the hand's count follows with RemoveCard.
+    void PutInMeld(int slot, int card);
+    // A Joker lying in a run changes places with the natural card from the
+    // seat's hand that it stands for: the hand and the run keep their counts.
+    void SwapWithMeld(int seat, int slot, int joker, int natural);
+    // A card laid this turn goes back to the seat's hand.
+    void ReturnFromMeld(int seat, int slot, int card);
+    // The top discard into the seat's hand; returns it, or 0 when the pile is empty.
+    int TakeTopDiscard(int seat);
+    // A prepared table: a card from the stock to a hand, the discard pile or a meld.
+    void SetUpCard(int card, int place, int slot = 0);
     void SortMeldsRun(int slot);
     void SortMeldsSet(int slot);
     void ShowFace(int card) { ui.Cds[card].Picture = card; }

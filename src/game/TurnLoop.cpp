@@ -64,8 +64,7 @@ void Game::TakeDiscard(int seat) {
     LastDiscardTaken = t;
     PileRecord.Taken(seat, t);
     MoveDiscardTo(seat);
-    GiveCardToSeat(seat, t);
-    DiscardCount -= 1;
+    TakeTopDiscard(seat);
     RedrawDiscard();
     ShowDiscardCount();
 }
@@ -94,36 +93,6 @@ int Game::GetSingleCard() {
         const int c = 1 + rng.Below(kCardCount);
         if (CardTable[c].Location == LocStock) return c;
     }
-}
-
-// The stock is rebuilt twice a round; when it runs out a third time the
-// round ends with the hands as they are, so nothing is moved then.
-void Game::RenewStock() {
-    const std::string times = std::to_string(StockRenewals);
-    const bool lastTime = StockRenewals >= 2;
-    const std::string prompt =
-        !lastTime
-            ? "Stock card pile is empty and has been replaced " + times +
-                  " times. Discard cards, except the top card, will now be placed in Stock pile."
-            : "Stock card pile is empty and has been replaced " + times +
-                  " times. Game will now finish and penalty points given as currently in hands.";
-    ShowMessage(prompt, "Right", "", "", "Stock empty");
-    if (lastTime) return;
-    PileRecord.Renewed();
-    const int top = TopDiscard();
-    for (int c = 1; c <= kCardCount; ++c) {
-        if (CardTable[c].Location != LocDiscard || c == top) continue;
-        CardTable[c].Location = LocStock;
-        ui.Cds[c].Visible = true;
-        StockCount += 1;
-        ui.LblStock.Caption = "In Stock:- " + std::to_string(StockCount);
-    }
-    for (int& c : DiscardPile) c = 0;
-    DiscardPile[1] = top;
-    DiscardCount = top > 0 ? 1 : 0;
-    RedrawDiscard();
-    ShowDiscardCount();
-    RedrawStock();
 }
 
 void Game::RedrawStock() {

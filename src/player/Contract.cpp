@@ -49,9 +49,7 @@ void GeneralContractRoutineP(Game& g, int slot, int card) {
         c.Value = v.value;
         if (!m.Started) m.Start(c.Value, c.Suit);
         if (IsJoker(card)) g.JokerInMeld[slot] = true;
-        m.Count += 1;
-        c.Location = LocMeld;
-        c.InMeld[slot] = true;
+        g.PutInMeld(slot, card);
         if (m.Count == MeldSize(m.Kind)) m.Complete = true;
         if (AllContractSlotsComplete(g)) g.ContractThisTurn = true;
         g.ui.Cds[card].Enabled = false;

@@ -79,20 +79,11 @@ void JokerSwap(Game& g, int joker) {
         }
         int slot = 0;
         const int natural = JokerSwapCard(g, 0, joker, slot);
-        CardRecord& j = g.CardTable[joker];
-        const bool highAce = j.Value == kValueHighAce;
         if (natural == 0) {
             g.ShowInfo(name + " you do not have a card that you can swap with this joker");
             return;
         }
-        CardRecord& h = g.CardTable[natural];
-        if (highAce) h.Value = kValueHighAce;
-        j.Location = LocPlayer;
-        j.InMeld[slot] = false;
-        j.Value = kValueJoker;
-        j.Suit = SuitNone;
-        h.Location = LocMeld;
-        h.InMeld[slot] = true;
+        g.SwapWithMeld(0, slot, joker, natural);
         g.ui.Cds[natural].Enabled = false;
         g.PlayDealSound();
         g.SortMeldsRun(slot);

@@ -132,17 +132,9 @@ void ScrubMeldMadeP(Game& g) {
 
 void RemoveCardsMeldedP(Game& g, int slot) {
     for (int card = 1; card <= kCardCount; ++card) {
-        CardRecord& c = g.CardTable[card];
-        if (!c.InMeld[slot]) continue;
-        c.InMeld[slot] = false;
-        c.Location = LocPlayer;
+        if (!g.CardTable[card].InMeld[slot]) continue;
         g.ui.Cds[card].Enabled = true;
-        if (IsJoker(card)) {
-            c.Value = kValueJoker;
-            c.Suit = SuitNone;
-        }
-        if (c.Value == kValueHighAce) c.Value = 1;
-        g.GiveCardToSeat(0, card);
+        g.ReturnFromMeld(0, slot, card);
     }
     MeldRecord& m = g.MeldTable[slot];
     const int kind = m.Kind;

@@ -55,12 +55,9 @@ void Remove(std::vector<int>& hand, int card) {
 // Puts one card from the seat's hand into meld slot m, on the table and on
 // screen.
 void MeldOneCard(Game& g, int seat, int meldSlot, int card) {
-    CardRecord& c = g.CardTable[card];
-    c.Location = LocMeld;
-    c.InMeld[meldSlot] = true;
-    g.ShowSeatText(seat, "is going to Meld " + c.FullName);
+    g.PutInMeld(meldSlot, card);
+    g.ShowSeatText(seat, "is going to Meld " + g.CardTable[card].FullName);
     g.ShowFace(card);
-    g.MeldTable[meldSlot].Count += 1;
     g.MoveCardToMeld(seat, meldSlot, card);
 }
 

@@ -152,21 +152,11 @@ bool LayOffCard(Game& g, int seat, int slot, int card, int value, int suit) {
 }
 
 void ExchangeJoker(Game& g, int seat, int joker, int slot, int card) {
-    CardRecord& j = g.CardTable[joker];
-    const int value = j.Value;
     g.Say(g.SeatName(seat) + " takes the Joker from " + MeldColumnTitle(g, slot) + " for the " + CardName(card),
           SpeechKind::Robot);
-    j.InMeld[slot] = false;
-    j.Location = seat;
-    j.Value = kValueJoker;
-    j.Suit = SuitNone;
+    g.SwapWithMeld(seat, slot, joker, card);
     g.ShowSeatText(seat, " is exchanging card in hand with Joker melded same value.");
     g.MoveCardToHand(seat, joker);
-
-    CardRecord& c = g.CardTable[card];
-    c.Value = value;  // a high Ace stays above the King
-    c.InMeld[slot] = true;
-    c.Location = LocMeld;
     g.MoveCardToMeld(seat, slot, card);
     g.SortMeldsRun(slot);
     g.SortHandAll(seat);  // the Joker joins the face-down hand

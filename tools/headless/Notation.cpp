@@ -38,7 +38,7 @@ int RankOf(char r) {
 }
 
 // A card not yet named: the first copy still in the stock.
-int TakeCard(const Game& g, const std::string& word, int& value, int& suit) {
+int TakeCard(const Game& g, const std::string& word, const std::vector<bool>& taken, int& value, int& suit) {
     value = 0;
     suit = SuitNone;
     int first = 0, copies = 1;
@@ -58,7 +58,7 @@ int TakeCard(const Game& g, const std::string& word, int& value, int& suit) {
         copies = 2;
     }
     for (int c = first; c < first + copies; ++c)
-        if (g.CardTable[c].Location == LocStock) return c;
+        if (g.CardTable[c].Location == LocStock && !taken[c]) return c;
     throw std::invalid_argument("no copy of '" + word + "' left");
 }
 
@@ -97,6 +97,7 @@ void SetUpTable(Game& g, const std::string& text) {
         std::string word;
         std::vector<int> cards;
         std::vector<std::pair<int, int>> standsFor;
+        std::vector<bool> taken(kCardCount + 1, false);  // the next mention is the other copy
         while (words >> word) {
             int value = 0, suit = SuitNone;
             if (word == "*") {
@@ -107,9 +108,9 @@ void SetUpTable(Game& g, const std::string& text) {
                     }
                 continue;
             }
-            cards.push_back(TakeCard(g, word, value, suit));
+            cards.push_back(TakeCard(g, word, taken, value, suit));
             standsFor.push_back({value, suit});
-            g.CardTable[cards.back()].Location = -1;  // taken: the next mention is the other copy
+            taken[cards.back()] = true;
         }
         int previousValue = 0;
         for (std::size_t i = 0; i < cards.size(); ++i) {
@@ -117,12 +118,9 @@ void SetUpTable(Game& g, const std::string& text) {
             const int value = standsFor[i].first, suit = standsFor[i].second;
             CardRecord& card = g.CardTable[c];
             if (seat >= 0) {
-                card.Location = seat;
-                g.CardsInHand[seat] += 1;
+                g.SetUpCard(c, seat);
             } else if (discard) {
-                card.Location = LocDiscard;
-                g.ShowFace(c);
-                g.DiscardPile[++g.DiscardCount] = c;
+                g.SetUpCard(c, LocDiscard);
             } else {
                 MeldRecord& m = g.MeldTable[slot];
                 if (value != 0) {
@@ -132,10 +130,8 @@ void SetUpTable(Game& g, const std::string& text) {
                 // In a run an Ace named right after a King lies above it.
                 if (m.Kind == kKindRun && card.Value == 1 && previousValue == 13) card.Value = kValueHighAce;
                 previousValue = card.Value;
-                card.Location = LocMeld;
-                card.InMeld[slot] = true;
                 if (!m.Started) m.Start(card.Value, card.Suit);
-                m.Count += 1;
+                g.SetUpCard(c, LocMeld, slot);
             }
         }
         if (slot > 0) Lay(g, slot);
