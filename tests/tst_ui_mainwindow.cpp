@@ -21,6 +21,7 @@
 #include "ui/AppResources.h"
 #include "ui/HelpWindow.h"
 #include "ui/MFormDeluxe.h"
+#include "player/Controls.h"
 #include "ui/MainWindow.h"
 #include "ui/TableWidget.h"
 
@@ -82,10 +83,11 @@ private slots:
         QVERIFY(!w.menuBar()->actions().at(0)->isEnabled());
     }
 
-    // Every access key that can show at once belongs to one control: the menu
-    // bar's titles and the buttons of a turn, of a May I? offer, of the score
-    // board (after a round, and after the last one), of the statistics and of
-    // the Joker panel.
+    // Every control the game drives has its widget and a handler, marks only
+    // the access letters its row declares, and every access key that can
+    // show at once belongs to one control: the menu bar's titles and the
+    // buttons of a turn, of a May I? offer, of the score board (after a
+    // round, and after the last one), of the statistics and of the Joker panel.
     void accessKeysAreUnique_data() {
         QTest::addColumn<int>("round");
         QTest::newRow("after round 3") << 3;
@@ -100,14 +102,20 @@ private slots:
         g.Round = round;
         g.GameInProgress = true;
         g.AnyWinner(0);  // the player holds no cards: the round is over
-        TableModel& m = g.ui;
-        for (Control* c : {&m.CmdStock, &m.CmdDiscard, &m.CmdMayI, &m.CmdPass, &m.CmdSortSuits, &m.CmdSortSame,
-                           &m.CmdTakeBack, &m.CmdShut, &m.Framstats, &m.FramJoker})
-            c->Visible = true;
+        for (const meldora::ControlRow& row : meldora::ControlTable()) row.state(g.ui).Visible = true;
         w.syncView();
         QStringList texts = Texts(w.menuBar()->actions());
-        for (QPushButton* b : w.findChildren<QPushButton*>())
-            if (b->isVisibleTo(&w)) texts << b->text();
+        for (const meldora::ControlRow& row : meldora::ControlTable()) {
+            auto* widget = w.findChild<QWidget*>(QString::fromLatin1(row.name));
+            QVERIFY2(widget != nullptr, row.name);
+            auto* button = qobject_cast<QPushButton*>(widget);
+            if (button == nullptr) continue;
+            QVERIFY2(row.press != nullptr, row.name);
+            const QString key = QKeySequence::mnemonic(button->text()).toString().remove(QStringLiteral("Alt+"));
+            QVERIFY2(key.isEmpty() || QString::fromLatin1(row.accessKeys).contains(key),
+                     qPrintable(button->text() + " in " + row.name));
+            texts << button->text();
+        }
         QMap<QString, QStringList> byKey;
         for (const QString& t : texts)
             if (const QKeySequence key = QKeySequence::mnemonic(t); !key.isEmpty()) byKey[key.toString()] << t;

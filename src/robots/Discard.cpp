@@ -248,7 +248,7 @@ void DiscardItBots(Game& g, int seat, int position) {
     g.ContractThisTurn = false;
 }
 
-int DiscardOneInSuitCheck(Game& g, int suit) {
+int DiscardOneInSuitCheck(const Game& g, int suit) {
     int found = 0;
     for (int p = 1; p <= g.HandCount(); ++p) {
         if (At(g, p).Suit != suit) continue;
@@ -258,7 +258,7 @@ int DiscardOneInSuitCheck(Game& g, int suit) {
     return found;
 }
 
-int DiscardTwoSameCheck(Game& g) {
+int DiscardTwoSameCheck(const Game& g) {
     for (int suit : kSuitBlocks) {
         for (int v = 1; v <= 13; ++v) {
             int count = 0;
@@ -271,7 +271,7 @@ int DiscardTwoSameCheck(Game& g) {
     return 0;
 }
 
-bool DiscardMoreFiveSuitCheck(Game& g, int suit) {
+bool DiscardMoreFiveSuitCheck(const Game& g, int suit) {
     int count = 0;
     for (int p = 1; p <= g.HandCount(); ++p)
         if (At(g, p).Suit == suit && ++count == 6) return true;

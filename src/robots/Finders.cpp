@@ -128,7 +128,7 @@ bool CheckFor2Same(Game& g, int value) { return MarkSameValue(g, value, 2); }
 
 bool CheckFor3Same(Game& g, int value) { return MarkSameValue(g, value, 3); }
 
-int CheckNextInRun(Game& g, int position, int suit) {
+int CheckNextInRun(const Game& g, int position, int suit) {
     if (Stopped(g)) return 0;
     const int n = g.HandCount();
     if (position < 1 || position > n) return 0;
@@ -140,7 +140,7 @@ int CheckNextInRun(Game& g, int position, int suit) {
     return 0;
 }
 
-bool BlnCheckNextInRun(Game& g, int position, int suit) {
+bool BlnCheckNextInRun(const Game& g, int position, int suit) {
     return CheckNextInRun(g, position, suit) != 0;
 }
 
@@ -159,7 +159,7 @@ bool CheckForRunof3(Game& g, int seat, int slot) {
     return true;
 }
 
-bool CheckInBetweenCard(Game& g) {
+bool CheckInBetweenCard(const Game& g) {
     if (Stopped(g) || g.DiscardCount < 1) return false;
     const CardRecord& top = g.CardTable[g.TopDiscard()];
     for (int p = 2; p <= g.HandCount(); ++p) {
@@ -276,7 +276,7 @@ bool CheckForAceHighRun(Game& g, int seat, int slot) {
     return false;
 }
 
-int CountFreeJokers(Game& g, int seat) {
+int CountFreeJokers(const Game& g, int seat) {
     int count = 0;
     for (int card = kFirstJoker; card <= kCardCount; ++card) {
         const CardRecord& c = g.CardTable[card];

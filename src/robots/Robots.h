@@ -14,16 +14,16 @@ class Game;
 // ---- hand pattern finders ------------------------------------------------
 bool CheckFor2Same(Game& g, int value);
 bool CheckFor3Same(Game& g, int value);
-int CheckNextInRun(Game& g, int position, int suit);
-bool BlnCheckNextInRun(Game& g, int position, int suit);
+int CheckNextInRun(const Game& g, int position, int suit);
+bool BlnCheckNextInRun(const Game& g, int position, int suit);
 void CheckForRunOne(Game& g, int seat);
 void CheckForRunTwo(Game& g, int seat);
 void CheckForRunThree(Game& g, int seat);
 bool CheckForRunof3(Game& g, int seat, int slot);
-bool CheckInBetweenCard(Game& g);
+bool CheckInBetweenCard(const Game& g);
 bool CheckInBetweenCardPlusJoker(Game& g, int seat, int slot, int suit);
 bool CheckForAceHighRun(Game& g, int seat, int slot);
-int CountFreeJokers(Game& g, int seat);
+int CountFreeJokers(const Game& g, int seat);
 void ClearInSetInRun(Game& g, int seat);
 void SetRobotMeldSlots(Game& g, int seat);
 
@@ -90,9 +90,9 @@ void DiscardItBots(Game& g, int seat, int position);
 void MarkLayOffCards(Game& g, int seat);
 int DiscardWhatSet(Game& g);
 int DiscardWhatRun(Game& g, int seat);
-int DiscardTwoSameCheck(Game& g);
-bool DiscardMoreFiveSuitCheck(Game& g, int suit);
-int DiscardOneInSuitCheck(Game& g, int suit);
+int DiscardTwoSameCheck(const Game& g);
+bool DiscardMoreFiveSuitCheck(const Game& g, int suit);
+int DiscardOneInSuitCheck(const Game& g, int suit);
 void AnimateDiscardBots(Game& g, int seat, int card);
 
 }  // namespace meldora

@@ -11,6 +11,7 @@
 
 #include "game/Commands.h"
 #include "game/Describe.h"
+#include "player/Controls.h"
 #include "player/Player.h"
 #include "storage/FileStore.h"
 #include "robots/Hint.h"
@@ -44,8 +45,7 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed, std::optional<QString>
     connect(table_, &TableWidget::panelPressed, this, [this](const QString& name, QPoint t, Qt::MouseButton) {
         run([this, name, t] {
             game_.ui.Pointer = {t.x(), t.y()};
-            if (name == QLatin1String("FramScore")) FramScore_MouseDown(game_);
-            else if (name == QLatin1String("FramJoker")) FramJoker_MouseDown(game_);
+            PressControl(game_, name.toStdString());
         });
     });
     connect(table_, &TableWidget::mouseMoved, this,
@@ -266,25 +266,7 @@ void MainWindow::run(const std::function<void()>& handler) {
 }
 
 void MainWindow::buttonClicked(const QString& name) {
-    static const QHash<QString, std::function<void(Game&)>> handlers = {
-        {QStringLiteral("CmdFinished"), [](Game& g) { g.CmdFinished_Click(); }},
-        {QStringLiteral("CmdSortSame"), [](Game& g) { g.CmdSortSame_Click(); }},
-        {QStringLiteral("CmdSortSuits"), [](Game& g) { g.CmdSortSuits_Click(); }},
-        {QStringLiteral("CmdMayI"), [](Game& g) { g.LblMayI(); }},
-        {QStringLiteral("CmdPass"), [](Game& g) { g.CmdPass_Click(); }},
-        {QStringLiteral("CmdStock"), CmdStock_Click},
-        {QStringLiteral("CmdDiscard"), CmdDiscard_Click},
-        {QStringLiteral("CmdTakeBack"), CmdTakeBack_Click},
-        {QStringLiteral("CmdJoker"), JokerClick},
-        {QStringLiteral("CmdCancel"), CmdCancel_Click},
-        {QStringLiteral("CmdShut"), CmdShut_Click},
-        {QStringLiteral("CmdSet"), CmdSet_Click},
-        {QStringLiteral("CmdReset"), CmdReset_Click},
-        {QStringLiteral("CmdSave"), CmdSave_Click},
-        {QStringLiteral("CmdSve"), CmdSve_Click},
-    };
-    const auto handler = handlers.find(name);
-    if (handler != handlers.end()) run([this, &h = *handler] { h(game_); });
+    run([this, control = name.toStdString()] { PressControl(game_, control); });
 }
 
 // The window losing the focus in the middle of a drag puts the card back.

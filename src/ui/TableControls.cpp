@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "player/Controls.h"
 #include "ui/ModelText.h"
 #include "ui/Palette.h"
 #include "ui/TablePanel.h"
@@ -21,13 +22,7 @@ constexpr double kButtonPoints = 9.0;
 
 void TableWidget::buildControls() {
     // Buttons under the player's hand.
-    createButton(QStringLiteral("CmdStock"), &TableModel::CmdStock, this);
-    createButton(QStringLiteral("CmdDiscard"), &TableModel::CmdDiscard, this);
-    createButton(QStringLiteral("CmdMayI"), &TableModel::CmdMayI, this);
-    createButton(QStringLiteral("CmdPass"), &TableModel::CmdPass, this);
-    createButton(QStringLiteral("CmdTakeBack"), &TableModel::CmdTakeBack, this);
-    createButton(QStringLiteral("CmdSortSuits"), &TableModel::CmdSortSuits, this);
-    createButton(QStringLiteral("CmdSortSame"), &TableModel::CmdSortSame, this);
+    createButtons("", this);
 
     buildScoreBoard();
     buildStatistics();
@@ -57,8 +52,7 @@ void TableWidget::buildControls() {
 
 // The score board: one row per seat, one column per round and the total.
 void TableWidget::buildScoreBoard() {
-    score_ = new TablePanel(QStringLiteral("FramScore"),
-                            [](const TableModel& m) -> const Control& { return m.FramScore; }, this);
+    score_ = new TablePanel(QStringLiteral("FramScore"), stateOf("FramScore"), this);
     for (int r = 1; r <= 7; ++r) {
         // A heading may take the gaps beside its column.
         score_->addHeading(QStringLiteral("Round %1").arg(r), [r](const TableModel& m) {
@@ -99,16 +93,12 @@ void TableWidget::buildScoreBoard() {
             l->setStyleSheet(QStringLiteral("background: white;"));
         }
     }
-    createButton(QStringLiteral("CmdFinished"), &TableModel::CmdFinished, score_);
-    createButton(QStringLiteral("CmdSve"), &TableModel::CmdSve, score_);
-    createButton(QStringLiteral("CmdSave"), &TableModel::CmdSave, score_);
-    createButton(QStringLiteral("CmdShut"), &TableModel::CmdShut, score_);
+    createButtons("FramScore", score_);
 }
 
 // Games played statistics.
 void TableWidget::buildStatistics() {
-    stats_ = new TablePanel(QStringLiteral("Framstats"),
-                            [](const TableModel& m) -> const Control& { return m.Framstats; }, this);
+    stats_ = new TablePanel(QStringLiteral("Framstats"), stateOf("Framstats"), this);
     for (int s = 0; s < 4; ++s) {
         stats_->addLabel(QStringLiteral("Lblwon%1").arg(s),
                          [s](const TableModel& m) -> const Control& { return m.Lblwon[s]; },
@@ -125,14 +115,12 @@ void TableWidget::buildStatistics() {
     stats_->addLabel(QStringLiteral("LblTotalPlayed"),
                      [](const TableModel& m) -> const Control& { return m.LblTotalPlayed; },
                      Qt::AlignLeft | Qt::AlignVCenter);
-    createButton(QStringLiteral("CmdReset"), &TableModel::CmdReset, stats_);
-    createButton(QStringLiteral("CmdSet"), &TableModel::CmdSet, stats_);
+    createButtons("Framstats", stats_);
 }
 
 // The Joker panel: the suit and value a Joker stands for.
 void TableWidget::buildJokerPanel() {
-    joker_ = new TablePanel(QStringLiteral("FramJoker"),
-                            [](const TableModel& m) -> const Control& { return m.FramJoker; }, this);
+    joker_ = new TablePanel(QStringLiteral("FramJoker"), stateOf("FramJoker"), this);
     joker_->addLabel(QStringLiteral("LblJoker"), [](const TableModel& m) -> const Control& { return m.LblJoker; },
                      Qt::AlignLeft | Qt::AlignVCenter, true);
     for (int i = 0; i < 2; ++i)
@@ -146,8 +134,21 @@ void TableWidget::buildJokerPanel() {
     connect(joker_, &TablePanel::clicked, this, [this](const QString& name) {
         if (name.startsWith(QLatin1String("LblValue"))) emit jokerChoiceClicked(name.mid(8).toInt());
     });
-    createButton(QStringLiteral("CmdJoker"), &TableModel::CmdJoker, joker_);
-    createButton(QStringLiteral("CmdCancel"), &TableModel::CmdCancel, joker_);
+    createButtons("FramJoker", joker_);
+}
+
+TableWidget::ControlOf TableWidget::stateOf(const char* name) {
+    const ControlRow* row = FindControl(name);
+    Q_ASSERT(row != nullptr);
+    return [row](const TableModel& m) -> const Control& { return StateOf(*row, m); };
+}
+
+// The buttons the control table lists on one panel, or on the table itself
+// for "", in the table's order (which is also their order for Tab).
+void TableWidget::createButtons(const char* panel, QWidget* parent) {
+    for (const ControlRow& row : ControlTable())
+        if (qstrcmp(row.panel, panel) == 0 && qstrcmp(row.name, panel) != 0)
+            createButton(QString::fromLatin1(row.name), stateOf(row.name), parent);
 }
 
 void TableWidget::createButton(const QString& name, ControlOf control, QWidget* parent) {

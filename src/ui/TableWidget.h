@@ -130,11 +130,9 @@ private:
         bool wasShown = false;
     };
 
+    static ControlOf stateOf(const char* name);
+    void createButtons(const char* panel, QWidget* parent);
     void createButton(const QString& name, ControlOf control, QWidget* parent);
-    // A button bound to one of the model's own members.
-    void createButton(const QString& name, Control TableModel::*member, QWidget* parent) {
-        createButton(name, [member](const TableModel& m) -> const Control& { return m.*member; }, parent);
-    }
     // What lies on the painted layer, in the order it is stacked.
     // Hinted: the frame round a card the last hint named; Accepting: a
     // target that would take the carried card; Target: where the carried

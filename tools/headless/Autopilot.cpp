@@ -7,6 +7,7 @@
 #include "game/Rules.h"
 #include "robots/HandPlan.h"
 #include "robots/Hint.h"
+#include "player/Controls.h"
 #include "player/Player.h"
 
 namespace meldora {
@@ -355,14 +356,8 @@ void Autopilot::ClickControl(const std::string& name) {
         hands_.click(name);
         return;
     }
-    if (name == "CmdStock") CmdStock_Click(g_);
-    else if (name == "CmdDiscard") CmdDiscard_Click(g_);
-    else if (name == "CmdCancel") CmdCancel_Click(g_);
-    else if (name == "CmdTakeBack") CmdTakeBack_Click(g_);
-    else if (name == "CmdJoker") JokerClick(g_);
-    else if (name == "CmdPass") g_.CmdPass_Click();
-    else if (name == "CmdMayI") g_.LblMayI();
-    else if (name.rfind("LblValue", 0) == 0) LblValueClick(g_, std::stoi(name.substr(8)));
+    if (name.rfind("LblValue", 0) == 0) LblValueClick(g_, std::stoi(name.substr(8)));
+    else PressControl(g_, name);
 }
 
 // ---- keyboard mode ----------------------------------------------------------------------
