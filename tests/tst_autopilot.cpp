@@ -193,6 +193,8 @@ void TestAutopilot::hints_data() {
     QTest::newRow("lay the contract") << 2 << true << false << "P: 5H 6H 7H 8H 9C 9D 9S KS"
                                       << "Lay your contract: a run of Hearts from the Five to the Eight and a set of Nines."
                                       << "9D 9C 5H 6H 7H 8H 9S";
+    QTest::newRow("one Joker to a run: no contract yet") << 3 << true << false << "P: 5H 8H JK JK 2C 3C 4C 9S"
+                                                         << "Discard the Nine of Spades." << "9S";
     QTest::newRow("lay off") << 6 << true << true << "P: 7H KS 2D | M1: 8H 9H TH JH | M6: 2C 2H 2S"
                              << "Lay off: the Seven of Hearts goes on WestBot's run; the Two of Diamonds goes on NorthBot's set."
                              << "2D 7H";
