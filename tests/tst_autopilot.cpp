@@ -1,13 +1,11 @@
-// The autopilot in the player's seat: the contract it finds in a hand, the
-// turn it plays through the player's controls (the contract, lay-offs and
-// Joker swaps, the discard), its draw and "May I?" choices, and what it
-// does when the rules send a move back.
+// The autopilot in the player's seat: the turn it plays through the
+// player's controls (the contract, lay-offs and Joker swaps, the discard),
+// its "May I?" answers, and the Hint command it plays by.
 
 #include <QtTest>
 
 #include "Fixture.h"
 #include "headless/Autopilot.h"
-#include "robots/HandPlan.h"
 #include "game/TableChecks.h"
 #include "headless/Notation.h"
 #include "headless/SelfPlay.h"
@@ -19,34 +17,6 @@ using meldora::test::IdleRobots;
 using meldora::test::Table;
 
 namespace {
-
-std::vector<int> HandOf(const Table& t) {
-    std::vector<int> hand;
-    for (int c = 1; c <= kCardCount; ++c)
-        if (t.g.CardTable[c].Location == LocPlayer) hand.push_back(c);
-    return hand;
-}
-
-// "5H 6H JK=7H 8H / 9C 9D JK=9": the melds in laying order; empty when the
-// plan is not the whole contract.
-QString Render(const Table& t, const HandPlan& plan) {
-    if (!plan.Complete()) return {};
-    QStringList melds;
-    for (const PlannedMeld& m : plan.melds) {
-        QStringList cards;
-        for (const PlannedCard& c : m.cards) {
-            if (!IsJoker(c.card)) {
-                cards << QString::fromStdString(CardText(t.g, c.card));
-                continue;
-            }
-            QString joker = QString("JK=") + "A23456789TJQK"[c.value - 1];
-            if (c.suit != SuitNone) joker += QChar(c.suit == SuitDiamonds ? 'D' : c.suit == SuitClubs ? 'C' : c.suit == SuitHearts ? 'H' : 'S');
-            cards << joker;
-        }
-        melds << cards.join(' ');
-    }
-    return melds.join(" / ");
-}
 
 QString TableFaults(const Table& t) {
     std::string fault = CheckTableInvariants(t.g);
@@ -60,49 +30,17 @@ QString TableFaults(const Table& t) {
 class TestAutopilot : public QObject {
     Q_OBJECT
 private slots:
-    void plan_data();
-    void plan();
     void laysContract_data();
     void laysContract();
     void laysOff_data();
     void laysOff();
-    void draw_data();
-    void draw();
     void mayI_data();
     void mayI();
-    void halfLaidMeldIsTakenBack();
     void hints_data();
     void hints();
     void hintsPlayWholeGames();
-    void closesJokerPanelLeftOpen();
-    void revaluesJokerValuedEarlier();
     void keysPlayWholeGamesAsThePointerDoes();
 };
-
-void TestAutopilot::plan_data() {
-    QTest::addColumn<int>("round");
-    QTest::addColumn<QString>("hand");
-    QTest::addColumn<QString>("plan");
-    QTest::newRow("two sets") << 1 << "7C 7D 7H 9C 9D 9S KS 2H" << "7D 7C 7H / 9D 9C 9S";
-    QTest::newRow("pairs are no sets") << 1 << "7C 7D 9C 9D KS" << "";
-    QTest::newRow("a Joker completes a set") << 1 << "7C 7D JK 9C 9D 9S" << "9D 9C 9S / 7D 7C JK=7";
-    QTest::newRow("the run keeps its card from the set") << 2 << "5H 6H 7H 8H 7C 7D 7S" << "5H 6H 7H 8H / 7D 7C 7S";
-    QTest::newRow("Ace high and Ace low") << 3 << "JS QS KS AS AC 2C 3C 4C" << "AC 2C 3C 4C / JS QS KS AS";
-    QTest::newRow("a Joker in the gap") << 3 << "5H 6H 8H JK 2C 3C 4C 5C" << "2C 3C 4C 5C / 5H 6H JK=7H 8H";
-    QTest::newRow("one Joker to a meld") << 3 << "5H 8H JK JK 2C 3C 4C 9S" << "";
-    QTest::newRow("two runs and a set") << 6 << "3D 4D 5D 6D 9S TS JS QS KD KH KC" << "3D 4D 5D 6D / 9S TS JS QS / KD KC KH";
-    QTest::newRow("three runs, two Jokers") << 7 << "AD 2D 4D TC JC QC 6H 7H 8H 9H JK JK 2S"
-                                            << "6H 7H 8H 9H / AD 2D JK=3D 4D / JK=9C TC JC QC";
-}
-
-void TestAutopilot::plan() {
-    QFETCH(int, round);
-    QFETCH(QString, hand);
-    QFETCH(QString, plan);
-    Table t(1, IdleRobots());
-    t.Set(round, qPrintable("P: " + hand));
-    QCOMPARE(Render(t, PlanContract(HandOf(t), round)), plan);
-}
 
 // A hand holding the contract: the autopilot lays it card by card and
 // discards; the contract stands from the discard on, unless that discard
@@ -187,35 +125,6 @@ void TestAutopilot::laysOff() {
     QCOMPARE(CheckMelds(t.g), std::string());
 }
 
-void TestAutopilot::draw_data() {
-    QTest::addColumn<int>("round");
-    QTest::addColumn<bool>("contract");
-    QTest::addColumn<QString>("table");
-    QTest::addColumn<bool>("takesDiscard");
-    QTest::newRow("completes a set") << 1 << false << "P: 7C 7D 9C KS 2H 4S | D: 7H" << true;
-    QTest::newRow("fills a run's gap") << 3 << false << "P: 5H 6H 8H 9C KS 2S | D: 7H" << true;
-    QTest::newRow("a card that does nothing") << 1 << false << "P: 7C 7D 9C 9D 9S 2H | D: KS" << false;
-    QTest::newRow("with the contract: lays off") << 3 << true << "P: 2H 4C | M1: 5H 6H 7H 8H | D: 9H" << true;
-}
-
-void TestAutopilot::draw() {
-    QFETCH(int, round);
-    QFETCH(bool, contract);
-    QFETCH(QString, table);
-    QFETCH(bool, takesDiscard);
-    Table t(1, IdleRobots());
-    t.Set(round, qPrintable(table));
-    t.g.HasContract[0] = contract;
-    const int top = t.g.TopDiscard();
-    t.g.PlayP();
-    Autopilot pilot(t.g);
-    QVERIFY(pilot.PlayTurn());
-    QCOMPARE(pilot.counts().discardsTaken, takesDiscard ? 1 : 0);
-    QCOMPARE(t.g.LastDiscardTaken, takesDiscard ? top : 0);
-    QVERIFY(t.g.IsTurn[1]);
-    QCOMPARE(TableFaults(t), QString());
-}
-
 // The player asked "May I?" while a robot draws from the stock: the Hint
 // command's answer, shown and said, and the autopilot's, which is the same.
 void TestAutopilot::mayI_data() {
@@ -268,31 +177,6 @@ void TestAutopilot::mayI() {
     QCOMPARE(CheckTableInvariants(t.g), std::string());
 }
 
-// A turn handed over with a meld half laid by hand: the rules would refuse
-// the autopilot's first card, so it takes the melds back without trying,
-// discards instead and lays the contract on its next turn.
-void TestAutopilot::halfLaidMeldIsTakenBack() {
-    Table t(1, IdleRobots());
-    t.Set(1, "P: 7C 7D 7H 9C 9D 9S KS 4H 2C | D: 2S");
-    t.PlayersTurn();
-    t.DragToColumn(t.Find(0, "4H"), 7);
-    QCOMPARE(t.Column(7), QStringLiteral("4H"));
-    Autopilot pilot(t.g);
-    QVERIFY(pilot.PlayTurn());
-    QCOMPARE(pilot.counts().refusedMoves, 0);
-    QVERIFY(!t.g.MeldTable[7].Started && !t.g.MeldTable[8].Started);
-    QCOMPARE(QString::fromStdString(CardText(t.g, t.g.TopDiscard())), QStringLiteral("KS"));
-    QVERIFY(!t.g.HasContract[0]);
-    QVERIFY(t.g.IsTurn[1]);
-    QCOMPARE(TableFaults(t), QString());
-
-    t.PlayersTurn();
-    QVERIFY(pilot.PlayTurn());
-    QVERIFY(t.g.HasContract[0]);
-    QCOMPARE(pilot.counts().contractsByRound[1], 1);
-    QCOMPARE(pilot.counts().refusedMoves, 0);
-}
-
 // The hint for pinned tables: its words and the cards it marks; asking
 // changes nothing on the table.
 void TestAutopilot::hints_data() {
@@ -309,6 +193,8 @@ void TestAutopilot::hints_data() {
     QTest::newRow("lay the contract") << 2 << true << false << "P: 5H 6H 7H 8H 9C 9D 9S KS"
                                       << "Lay your contract: a run of Hearts from the Five to the Eight and a set of Nines."
                                       << "9D 9C 5H 6H 7H 8H 9S";
+    QTest::newRow("one Joker to a run: no contract yet") << 3 << true << false << "P: 5H 8H JK JK 2C 3C 4C 9S"
+                                                         << "Discard the Nine of Spades." << "9S";
     QTest::newRow("lay off") << 6 << true << true << "P: 7H KS 2D | M1: 8H 9H TH JH | M6: 2C 2H 2S"
                              << "Lay off: the Seven of Hearts goes on WestBot's run; the Two of Diamonds goes on NorthBot's set."
                              << "2D 7H";
@@ -354,39 +240,6 @@ void TestAutopilot::hintsPlayWholeGames() {
         for (int r = 1; r <= 7; ++r) contracts += play.counts().player.contractsByRound[r];
     }
     QVERIFY(contracts > 20);
-}
-
-void TestAutopilot::closesJokerPanelLeftOpen() {
-    Table t(1, IdleRobots());
-    t.Set(1, "P: JK 7C 9D KS | D: 2S");
-    t.PlayersTurn();
-    PicP_MouseDown(t.g, t.Find(0, "JK"), MouseButton::Left);
-    QVERIFY(t.g.ui.FramJoker.Visible);
-    Autopilot pilot(t.g);
-    QVERIFY(pilot.PlayTurn());
-    QVERIFY(!t.g.ui.FramJoker.Visible);
-    QCOMPARE(QString::fromStdString(CardText(t.g, t.g.TopDiscard())), QStringLiteral("KS"));
-    QVERIFY(t.g.IsTurn[1]);
-}
-
-// A Joker given another value in the panel and kept in the hand is freed
-// (let go of off the board) and valued again for the meld it goes into.
-void TestAutopilot::revaluesJokerValuedEarlier() {
-    Table t(1, IdleRobots());
-    t.Set(1, "P: 7C 7D JK 9C 9D 9S KS 2H | D: 2S");
-    t.PlayersTurn();
-    const int joker = t.Find(0, "JK");
-    PicP_MouseDown(t.g, joker, MouseButton::Left);
-    LblValueClick(t.g, 4);
-    LblValueClick(t.g, 13);
-    JokerClick(t.g);
-    QCOMPARE(t.g.CardTable[joker].Value, 5);
-    Autopilot pilot(t.g);
-    QVERIFY(pilot.PlayTurn());
-    QCOMPARE(t.Column(8), QStringLiteral("JK=7D 7D 7C"));
-    QVERIFY(t.g.HasContract[0]);
-    QCOMPARE(pilot.counts().refusedMoves, 0);
-    QCOMPARE(TableFaults(t), QString());
 }
 
 // Seeded whole games with the cards moved by the keys alone end exactly as

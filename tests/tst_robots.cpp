@@ -1,9 +1,9 @@
 // The standard robots' routines on tables of the one-line notation: the
-// hand pattern finders (same-value groups, runs of three and four, gaps
-// filled by the discard or a Joker, Ace-high runs, the clearing of their
-// marks); the choice between the top discard and the stock; laying the
-// round's contract (which way wins, what is announced, which cards go into
-// which slot); laying off and taking Jokers from runs; the discard.
+// run finders (runs of three and four, gaps filled by the discard or a
+// Joker, Ace-high runs); the choice between the top discard and the stock;
+// laying the round's contract (which way wins, what is announced, which
+// cards go into which slot); laying off and taking Jokers from runs; the
+// discard.
 
 #include <QtTest>
 
@@ -120,42 +120,6 @@ private slots:
             QCOMPARE(t.g.CardTable[ace].Value, found && finder == "ace-high" ? 14 : 1);
     }
 
-    void sameValueGroupsTakeOnlyFreeCards() {
-        Table t;
-        t.Set(1, "W: 7D 7C 7H 7S 2D | N: 9D 9S");
-        t.g.CollectHand(West);
-        QVERIFY(CheckFor3Same(t.g, 7));
-        QCOMPARE(Marked(t.g, &CardRecord::InSet), QString("7D 7C 7H"));
-        QVERIFY(!CheckFor3Same(t.g, 7));
-        QVERIFY(!CheckFor2Same(t.g, 7));
-        t.g.CollectHand(2);
-        const int nine = CardNamed(t.g, 2, "9S");
-        t.g.CardTable[nine].InRun = true;
-        QVERIFY(!CheckFor2Same(t.g, 9));
-        QCOMPARE(Marked(t.g, &CardRecord::InSet), QString("7D 7C 7H"));
-        t.g.CardTable[nine].InRun = false;
-        t.g.RoundOver = true;
-        QVERIFY(!CheckFor2Same(t.g, 9));
-    }
-
-    void clearingFreesTheSeatsJokersButKeepsRunSlots() {
-        Table t;
-        t.Set(2, "W: 5D 6D 8D JK JK | N: JK");
-        t.g.CollectHand(West);
-        QVERIFY(CheckInBetweenCardPlusJoker(t.g, West, 1, SuitDiamonds));
-        QCOMPARE(t.g.RunCard3[West][1], 106);  // the higher of West's two free Jokers
-        t.g.CardTable[107].Value = 9;          // North's Joker is not West's to clear
-        QCOMPARE(CountFreeJokers(t.g, West), 1);
-        ClearInSetInRun(t.g, West);
-        QCOMPARE(CountFreeJokers(t.g, West), 2);
-        QCOMPARE(RunSlot(t.g, West, 1), QString("5D 6D JK 8D"));
-        QCOMPARE(t.g.CardTable[106].Suit, int(SuitNone));
-        QCOMPARE(t.g.CardTable[107].Value, 9);
-        QVERIFY(!t.g.RunFound[West][1]);
-        QCOMPARE(Marked(t.g, &CardRecord::InRun), QString());
-        QCOMPARE(Marked(t.g, &CardRecord::RunKeep), QString("5D 6D 8D JK"));
-    }
-
     // North decides; with its contract the table holds a run in slot 1 and
     // 3 and a set of Nines in slot 4.
     void decision_data() {
@@ -214,37 +178,6 @@ private slots:
         t.Set(round, qPrintable(melds + "N: " + hand + " | D: " + top));
         t.g.HasContract[2] = contract;
         QCOMPARE(Decide(t, 2), expected);
-    }
-
-    // West's hand tests on the top discard in round 3.
-    void runTests_data() {
-        QTest::addColumn<QString>("hand");
-        QTest::addColumn<QString>("top");
-        QTest::addColumn<bool>("fills");      // WantDiscardRun2Check
-        QTest::addColumn<QString>("marked");  // by CheckWantDCRun, "" when it answers false
-        QTest::addColumn<bool>("over");       // the round has ended
-        QTest::newRow("pair extended") << "5S 6S 8S 2D" << "7S" << false << "5S 6S 7S" << false;
-        QTest::newRow("gap in neighbours") << "5S 7S QD" << "6S" << false << "5S 6S 7S" << false;
-        QTest::newRow("gap not neighbours") << "5S 6C 7S QD" << "6S" << false << "" << false;
-        QTest::newRow("three extended below") << "9H TH JH 3C" << "8H" << false << "8H 9H JH" << false;
-        QTest::newRow("four passed over") << "9H TH JH QH 3C" << "8H" << false << "" << false;
-        QTest::newRow("fills v+2") << "5D 6D 7C 8D" << "7D" << true << "5D 6D 7D" << false;
-        QTest::newRow("fills v-1") << "4S 5C 6S 7S" << "5S" << true << "5S 6S 7S" << false;
-        QTest::newRow("8 not three places on") << "5D 6D 8D 9C" << "7D" << false << "5D 6D 7D" << false;
-        QTest::newRow("round over") << "5S 6S 8S 2D" << "7S" << false << "" << true;
-    }
-    void runTests() {
-        QFETCH(QString, hand);
-        QFETCH(QString, top);
-        QFETCH(bool, fills);
-        QFETCH(QString, marked);
-        QFETCH(bool, over);
-        Table t;
-        t.Set(3, qPrintable("W: " + hand + " | D: " + top));
-        t.g.RoundOver = over;
-        QCOMPARE(WantDiscardRun2Check(t.g, 1), fills);
-        QCOMPARE(CheckWantDCRun(t.g, 1), !marked.isEmpty());
-        QCOMPARE(Marked(t.g, &CardRecord::InRun), marked);
     }
 
     void contract_data() {
@@ -316,24 +249,6 @@ private slots:
         QCOMPARE(r.t.g.ContractThisTurn, laid);
         QVERIFY(r.t.host.systemMessages.empty());
         QCOMPARE(r.t.CheckInvariants(), QString());
-    }
-
-    void laterRoundsLeaveSetMarksForTheDiscard() {
-        Robot r(5, "KD KC KS 2H 4D 6C 8S TH");
-        r.Play();
-        QVERIFY(!r.t.g.HasContract[West]);
-        QCOMPARE(Marked(r.t.g, &CardRecord::InSet), QString("KD KC KS"));
-    }
-
-    // An Ace a failed search left counting 14 tops Q-K-A: the Joker goes below.
-    void jokerGoesBelowAnAceCountingHigh() {
-        Table t;
-        t.Set(3, "W: QS KS AS JK 2H");
-        AcesHigh(t.g, West);
-        QVERIFY(CheckForRunof3(t.g, West, 1));
-        AddJokertoRun(t.g, West, 1);
-        QCOMPARE(RunSlot(t.g, West, 1), QString("JK=JS QS KS AS"));
-        QVERIFY(t.g.RunFound[West][1]);
     }
 
     // West has its contract and lays off.

@@ -104,6 +104,10 @@ private slots:
                                                     << QByteArray("\"A\",\"WestBot\",\"C\",\"D\"");
         QTest::newRow("binary") << kNamesFile << QByteArray("\"A\0\",\"B\",\"C\",\"D\"\r\n", 19) << false
                                 << "it holds binary data" << kNames;
+        QTest::newRow("DEL in a name") << kNamesFile << QByteArray("\"A\x7F\",\"B\",\"C\",\"D\"\r\n") << false
+                                       << "it holds binary data" << kNames;
+        QTest::newRow("a stray carriage return") << kNamesFile << QByteArray("\"A\r\",\"B\",\"C\",\"D\"\r\n") << false
+                                                 << "line 1 holds a stray carriage return" << kNames;
         QTest::newRow("a bare word") << kStatsFile << QByteArray("5,3,2,x,250\r\n") << true
                                      << "field 4 is not a quoted text, a number, #TRUE# or #FALSE#" << QByteArray("5,3,2,0,250");
         QTest::newRow("out of range") << kStatsFile << QByteArray("3,-1,0,0,999\r\n") << true
@@ -164,6 +168,7 @@ private slots:
         QTest::newRow("negative points") << QByteArray(lines).replace("0,30", "-1,30") + last
                                          << "the player in round 2 (-1) are not between 0 and 837";
         QTest::newRow("no dealer") << lines + "#TRUE#,3,#FALSE#,#FALSE#,#FALSE#,#FALSE#\r\n" << "no dealer";
+        QTest::newRow("two dealers") << lines + "#TRUE#,3,#TRUE#,#FALSE#,#TRUE#,#FALSE#\r\n" << "more than one dealer";
         QTest::newRow("points in a later round") << lines.left(lines.size() - 9) + "0,0,9,0\r\n" + last
                                                  << "points of North in round 7, which has not been played";
     }

@@ -1,7 +1,8 @@
 // The real window played with real input: the access key draws, a card dragged
 // onto the discard area is discarded, the same at two window sizes (drops are
 // judged in twips). The table as a screen reader sees it: names that never give
-// a hidden face away, and the keyboard's frame as the focused child.
+// a hidden face away, and the keyboard's frame as the focused child; the keys
+// of keyboard play.
 
 #include <QAccessible>
 #include <QSignalSpy>
@@ -150,6 +151,23 @@ private slots:
         for (int i = 0; i < table->childCount(); ++i)
             if (QAccessibleInterface* c = table->child(i); c && c->state().focused) focused << c->text(QAccessible::Name);
         QCOMPARE(focused, QStringList{QString::fromStdString(CardAccessibleName(g, g.ui.Keys.FocusCard))});
+
+        // Each key of keyboard play reaches the game through the window.
+        const auto key = [&](Qt::Key k) { QTest::keyClick(w.table(), k); };
+        key(Qt::Key_Home);
+        QCOMPARE(g.ui.Keys.FocusCard, LeftmostInHand(g));
+        key(Qt::Key_Right);
+        QVERIFY(g.ui.Keys.FocusCard != LeftmostInHand(g));
+        key(Qt::Key_Left);
+        QCOMPARE(g.ui.Keys.FocusCard, LeftmostInHand(g));
+        key(Qt::Key_Space);
+        QVERIFY(g.ui.Keys.Lifted);
+        key(Qt::Key_Down);
+        QCOMPARE(g.ui.Keys.Target, 0);
+        key(Qt::Key_Up);
+        QCOMPARE(g.ui.Keys.Target, 7);
+        key(Qt::Key_Escape);
+        QVERIFY(!g.ui.Keys.Lifted);
     }
 };
 
