@@ -40,6 +40,9 @@ public:
 
     // ---- game state --------------------------------------------------------
     int Round = 0;
+    // The deal being played: it fixes the dealer and every round's hands and
+    // stock order, so a game can be replayed from it.
+    int DealNumber = 0;
     bool IsDealer[4] = {};
     bool IsTurn[4] = {};
     int CardsInHand[4] = {};
