@@ -69,6 +69,7 @@ private slots:
             const QByteArray names = Bytes(dir.filePath("Stats2.dat"), "\"Player\",\"WestBot\",\"NorthBot\"\r\n");
             Kept t(dir.path());
             EndRound(t, 3, 20);
+            t.g.DealNumber = 48213;
             CmdSve_Click(t.g);
             QCOMPARE(t.Title(), std::string("Game Saved."));
             QVERIFY(!t.g.ui.CmdSve.Visible);
@@ -82,11 +83,29 @@ private slots:
         // The next start loads the game, and loads it again later, also from the
         // board of a game just finished (whose winner and "Exit Game" go); a game
         // under way is not replaced.
+        // The loaded game goes on with its deal's cards.
+        QString dealt;
+        auto hands = [&dealt](const Game& g) {
+            dealt.clear();
+            for (int c = 1; c <= kCardCount; ++c)
+                if (g.CardTable[c].Location <= 3) dealt += QStringLiteral("%1:%2 ").arg(c).arg(g.CardTable[c].Location);
+        };
+        Table fresh(5, IdleRobots());
+        fresh.g.DealNumber = 48213;
+        fresh.g.IsDealer[2] = true;
+        fresh.g.Round = 3;
+        fresh.g.GameInProgress = true;
+        fresh.g.onDealt = [&] { hands(fresh.g); };
+        fresh.g.SetUpNewHand();
+        const QString round4 = dealt;
         for (int start = 0; start < 2; ++start) {
             Kept t(dir.path(), 9);
             if (start == 1) EndRound(t, 7, 5);
+            t.g.onDealt = [&] { hands(t.g); };
             LoadSavedGame(t.g);
             QCOMPARE(t.g.Round, 4);
+            QCOMPARE(t.g.DealNumber, 48213);
+            QCOMPARE(dealt, round4);
             QCOMPARE(t.g.Dealer(), 3);  // the deal moved on from North
             // Rounds 1 and 2, and West's Four in round 3.
             QCOMPARE(QList<int>(std::begin(t.g.Totals), std::end(t.g.Totals)), (QList<int>{40, 46, 44, 46}));

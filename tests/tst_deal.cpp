@@ -5,7 +5,10 @@
 #include <set>
 
 #include "Fixture.h"
+#include "game/Commands.h"
 #include "game/TableChecks.h"
+#include "headless/SelfPlay.h"
+#include "robots/Expert.h"
 
 using namespace meldora;
 using meldora::test::Table;
@@ -54,11 +57,13 @@ private slots:
         }
     }
 
-    // The generator's draws are the program's own arithmetic, so this deal
-    // is the same on every machine and compiler.
-    void aSeedDealsTheSameCards() {
+    // A deal number deals the same cards on every machine and compiler: the
+    // generator's draws are the program's own arithmetic.
+    void aDealNumberDealsTheSameCards() {
         Table t(7, IdleRobots());
+        t.g.NextDealNumber = 48213;
         DealOnly(t, 1);
+        QCOMPARE(t.g.DealNumber, 48213);
         QStringList seats;
         for (int s = 0; s < 4; ++s) {
             QStringList cards;
@@ -68,8 +73,73 @@ private slots:
         }
         // The top discard, the dealer and the seat after it, who plays first.
         seats << QString::number(t.g.TopDiscard()) << QString::number(t.g.Dealer()) << QString::number(t.g.IsTurn[2]);
-        QCOMPARE(seats.join(" | "), QStringLiteral("4 9 10 21 31 35 39 53 85 102 | 17 25 41 58 61 73 78 81 84 86 | "
-                                                       "2 14 16 49 57 62 70 71 82 105 | 13 29 44 50 74 83 96 98 103 106 | 97 | 1 | 1"));
+        QCOMPARE(seats.join(" | "), QStringLiteral("2 6 17 27 61 62 73 75 86 90 | 7 28 40 43 46 53 77 88 98 104 | "
+                                                       "5 16 31 35 36 56 74 80 92 107 | 9 29 38 45 47 48 72 82 87 89 | 22 | 3 | 0"));
+    }
+
+    // The same deal played twice, once by pointer against the designed
+    // robots and once by hints against the Expert ones, with another seed for
+    // everything else: every round deals the same dealer, hands and stock
+    // order, whatever was played in the rounds before.
+    void aDealNumberFixesEveryRound() {
+        auto play = [](std::uint64_t seed, bool hints, int& playerTotal) {
+            SelfPlay game(seed, true, hints ? ExpertRobots() : TheRobots());
+            if (hints) game.UseHints();
+            Game& g = game.game();
+            QStringList rounds;
+            g.onDealt = [&] {
+                QString line = QStringLiteral("round %1, dealer %2:").arg(g.Round).arg(g.Dealer());
+                for (int s = 0; s < 4; ++s) {
+                    line += QStringLiteral(" |");
+                    for (int c = 1; c <= kCardCount; ++c)
+                        if (g.CardTable[c].Location == s) line += ' ' + QString::number(c);
+                }
+                line += QStringLiteral(" | stock");
+                for (int c : g.StockToCome()) line += ' ' + QString::number(c);
+                rounds << line;
+            };
+            game.PlayGame(4242);
+            playerTotal = g.Totals[0];
+            return rounds;
+        };
+        int byPointer = 0, byHints = 0;
+        const QStringList first = play(1, false, byPointer);
+        QCOMPARE(first.size(), 7);
+        QCOMPARE(play(2, true, byHints), first);
+        QVERIFY2(byPointer != byHints, "the two games were meant to be played differently");
+    }
+
+    void dealNumbersTyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("deal");
+        QTest::newRow("a number") << "48213" << 48213;
+        QTest::newRow("spaces round it") << " 7 " << 7;
+        QTest::newRow("the largest") << "999999" << 999999;
+        QTest::newRow("past the largest") << "1000000" << 0;
+        QTest::newRow("nought") << "0" << 0;
+        QTest::newRow("negative") << "-5" << 0;
+        QTest::newRow("letters") << "12a" << 0;
+        QTest::newRow("empty") << "" << 0;
+    }
+
+    void dealNumbersTyped() {
+        QFETCH(QString, typed);
+        QFETCH(int, deal);
+        QCOMPARE(ParseDealNumber(typed.toStdString()), deal);
+    }
+
+    // Select Deal... starts the typed deal; anything else is refused with a
+    // clear message and the game goes on.
+    void selectDeal() {
+        Table t(3);
+        t.host.inputAnswers.push_back("twelve");
+        MnuSelectDeal_Click(t.g);
+        QCOMPARE(t.g.DealNumber, 0);
+        QVERIFY(QString::fromStdString(t.host.systemMessages.back()).startsWith("\"twelve\" is not a deal number."));
+        t.host.inputAnswers.push_back("31");
+        MnuSelectDeal_Click(t.g);
+        QCOMPARE(t.g.DealNumber, 31);
+        QCOMPARE(t.g.Round, 1);
     }
 
     void firstDealerIsARobot() {

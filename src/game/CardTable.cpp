@@ -260,6 +260,7 @@ void Game::RenewStock() {
     for (int& c : DiscardPile) c = 0;
     DiscardPile[1] = top;
     DiscardCount = top > 0 ? 1 : 0;
+    ShuffleRest();
     RedrawDiscard();
     ShowDiscardCount();
     RedrawStock();

@@ -2,6 +2,8 @@
 // The commands of the menus and of the score board and statistics panel
 // that read and write what is kept between runs, and the start-up.
 
+#include <string>
+
 namespace meldora {
 
 class Game;
@@ -30,6 +32,11 @@ void MnuSpeech_Click(Game& g);
 
 // ---- the saved game and leaving ------------------------------------------------------
 void CmdSave_Click(Game& g);  // "Save  and E&xit"
+// Numbered deals: the game again from its first deal, or a deal by number.
+void MnuReplay_Click(Game& g);
+void MnuSelectDeal_Click(Game& g);
+// A typed deal number, or 0 when the text is not one in range.
+int ParseDealNumber(const std::string& typed);
 void CmdSve_Click(Game& g);   // "Sa&ve Only"
 void LoadSavedGame(Game& g);  // menu "Load Game" and the welcome's "Load Game"
 void MnuExit_Click(Game& g);

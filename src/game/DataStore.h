@@ -11,12 +11,16 @@
 
 namespace meldora {
 
+// Deals are numbered from 1 to this; the number fixes every card of a game.
+constexpr int kMaxDealNumber = 999999;
+
 // What a new round needs from an interrupted game.
 struct SavedGame {
     int RoundPoints[4][8] = {};  // (seat, round 1..7); element 0 unused
     bool GameSaved = false;
     int Round = 0;  // the last round played
     bool IsDealer[4] = {};
+    int DealNumber = 0;  // 0: none kept
 };
 
 enum class LoadStatus { Loaded, NoGameSaved, Refused };

@@ -11,22 +11,69 @@ namespace meldora {
 
 // A new game replaces whatever chain of turns is waiting underneath: that
 // chain unwinds first, then the opening and the deal run on a clean stack.
-void Game::MnuNew_Click() {
-    RunHandler("MnuNew_Click", [this] {
-        if (!GameInProgress) {
-            RequestRestart([this] {
-                MoveOpeningString();
-                StartNewGame();
-            });
+void Game::MnuNew_Click() { NewGameOn(0); }
+
+void Game::ReplayDeal(int deal) {
+    if (deal >= 1 && deal <= kMaxDealNumber) NewGameOn(deal);
+}
+
+void Game::NewGameOn(int deal) {
+    RunHandler("MnuNew_Click", [this, deal] { NewGameBody(deal); });
+}
+
+void Game::NewGameBody(int deal) {
+    if (!GameInProgress) {
+        RequestRestart([this, deal] {
+            MoveOpeningString();
+            StartNewGame(deal);
+        });
+        return;
+    }
+    StartNewGame(deal);
+}
+
+int ParseDealNumber(const std::string& typed) {
+    std::size_t first = typed.find_first_not_of(" \t");
+    std::size_t last = typed.find_last_not_of(" \t");
+    if (first == std::string::npos) return 0;
+    const std::string digits = typed.substr(first, last - first + 1);
+    if (digits.size() > 6 || digits.find_first_not_of("0123456789") != std::string::npos) return 0;
+    const int deal = std::stoi(digits);
+    return deal <= kMaxDealNumber ? deal : 0;
+}
+
+void MnuReplay_Click(Game& g) {
+    if (g.DealNumber == 0) {
+        g.RunHandler("MnuReplay", [&] {
+            g.ShowMessage("No deal has been played yet. Please start a new game.", "O.K.", "", "", "Replay This Deal");
+        });
+        return;
+    }
+    g.ReplayDeal(g.DealNumber);
+}
+
+void MnuSelectDeal_Click(Game& g) {
+    g.RunHandler("MnuSelectDeal", [&] {
+        const std::string range = "from 1 to " + std::to_string(kMaxDealNumber);
+        std::string typed;
+        if (!g.host.InputBox("Enter the number of the deal you wish to play, " + range + ".", "Select Deal", typed))
+            return;
+        const int deal = ParseDealNumber(typed);
+        if (deal == 0) {
+            g.host.SystemMessage("\"" + typed + "\" is not a deal number. A deal number is a whole number " + range + ".",
+                                 "Select Deal", false);
             return;
         }
-        StartNewGame();
+        g.NewGameBody(deal);
     });
 }
 
-void Game::StartNewGame() {
+void Game::StartNewGame(int deal) {
     if (!GameInProgress) {
-        RequestRestart([this] { ResetGame(); });
+        RequestRestart([this, deal] {
+            NextDealNumber = deal;
+            ResetGame();
+        });
         return;
     }
     // Return answers "No Cancel": a stray key press never throws a game away.
@@ -34,7 +81,8 @@ void Game::StartNewGame() {
         "You are in the middle of a game, are you sure you really wish to start a new game?.",
         "New Game", "No Cancel", "", "Really start new game?", 1);
     if (MsgButton != 0) return;
-    RequestRestart([this] {
+    RequestRestart([this, deal] {
+        NextDealNumber = deal;
         GameInProgress = false;
         RoundOver = false;
         // The abandoned game counts against every seat, but a count never
@@ -173,8 +221,12 @@ int Game::Dealer() const {
 void Game::ChooseDealer() {
     rng.Randomize();
     if (Round == 1) {
+        // A new game: its deal number fixes the first dealer and every hand.
+        DealNumber = NextDealNumber > 0 ? NextDealNumber : NewDealNumber();
+        NextDealNumber = 0;
         for (bool& d : IsDealer) d = false;
-        IsDealer[rng.Below(3)] = true;
+        Random dealer(DealSeed(DealNumber, 0));
+        IsDealer[dealer.Below(3)] = true;
     }
     // Pass the deal one seat clockwise.
     const int k = Dealer() < 0 ? 3 : Dealer();
@@ -188,11 +240,13 @@ void Game::ChooseDealer() {
 
 void Game::DealCards() {
     PlacePackDeal();
+    ShuffleStock();
     DealRound();
     SortBySuits = !(Round == 1 || Round == 4);
     SortHandP();
     for (int s = 1; s <= 3; ++s) SortHandAll(s);
     DealDiscard();
+    if (onDealt) onDealt();
     ui.MnuGameEnabled = true;
     GameInProgress = true;
     MainLoop();

@@ -43,6 +43,7 @@ public:
     // The deal being played: it fixes the dealer and every round's hands and
     // stock order, so a game can be replayed from it.
     int DealNumber = 0;
+    int NextDealNumber = 0;  // chosen for the next new game; 0: a new one is drawn
     bool IsDealer[4] = {};
     bool IsTurn[4] = {};
     int CardsInHand[4] = {};
@@ -148,6 +149,10 @@ public:
     void ReturnFromMeld(int seat, int slot, int card);
     // The top discard into the seat's hand; returns it, or 0 when the pile is empty.
     int TakeTopDiscard(int seat);
+    // The stock's order for this round, drawn from the deal number; a
+    // renewed stock is shuffled on from the same generator.
+    void ShuffleStock();
+    int NewDealNumber() { return 1 + rng.Below(kMaxDealNumber); }
     // A prepared table: a card from the stock to a hand, the discard pile or a meld.
     void SetUpCard(int card, int place, int slot = 0);
     void SortMeldsRun(int slot);
@@ -166,7 +171,9 @@ public:
     void SortHandAll(int seat);
 
     // ---- new game, new round and the deal --------------------------------------
-    void StartNewGame();
+    void StartNewGame(int deal = 0);  // deal 0: a new deal number
+    void NewGameOn(int deal);    // a new game on the given deal, or on a new one for 0
+    void NewGameBody(int deal);  // the same, inside a handler already running
     void ResetGame();
     void MoveOpeningString();
     void SetUpNewHand();
@@ -224,6 +231,9 @@ public:
 
     // ---- handlers: what buttons and menus call -----------------------------------
     void MnuNew_Click();
+    // A new game on the given deal number (1 to kMaxDealNumber), after the
+    // same question as New Game when one is being played.
+    void ReplayDeal(int deal);
     void CmdFinished_Click();
     void CmdSortSame_Click();
     void CmdSortSuits_Click();
@@ -260,11 +270,20 @@ public:
     // Told of a turn that left the table broken; unset, the program stops
     // there with the fault on its error output.
     std::function<void(int seat, const std::string& fault)> onTableFault;
+    // Told when a round has been dealt, before the first turn (tools, tests).
+    std::function<void()> onDealt;
+    // The cards still in the stock, in the order they will be drawn.
+    std::vector<int> StockToCome() const;
 
 private:
     void Wait(int ms);  // pause through the host, then unwind if aborted
     void UnwindIfAborted();
     void AnimateTo(int card, layout::Point to, int steps);
+    void ShuffleRest();
+
+    Random dealRandom_{0};         // the round's generator, seeded by the deal
+    std::vector<int> stockOrder_;  // the order the stock's cards are drawn in
+    std::size_t stockNext_ = 0;
 
     // The texts set with names in them: the field, the text with its name
     // marks, and what the field was given.
@@ -283,6 +302,9 @@ private:
     bool abortChain_ = false;
     std::function<void()> pending_;
 };
+
+// The seed of a deal's generator for one round (0: the first dealer).
+std::uint64_t DealSeed(int deal, int round);
 
 // The rhythms of the table, in milliseconds per step.
 constexpr int kDealStepMs = 5;          // each card of the deal

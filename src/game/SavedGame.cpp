@@ -17,6 +17,7 @@ SavedGame Snapshot(const Game& g) {
     s.GameSaved = g.GameSaved;
     s.Round = g.Round;
     for (int seat = 0; seat < 4; ++seat) s.IsDealer[seat] = g.IsDealer[seat];
+    s.DealNumber = g.DealNumber;
     return s;
 }
 
@@ -111,6 +112,7 @@ void LoadSavedGame(Game& g) {
                 g.IsDealer[s] = saved.IsDealer[s];
             }
             g.Round = saved.Round;
+            g.DealNumber = saved.DealNumber > 0 ? saved.DealNumber : g.NewDealNumber();
             g.ui.LblWhoWon.Caption.clear();  // a finished game's winner is not this game's
             g.ui.LblToRnd.Caption = "To round number " + std::to_string(g.Round);
             g.MoveOpeningString();

@@ -2,9 +2,11 @@
 // drawing from the stock or the discard pile, the piles' layout, the
 // renewal of an empty stock, and the rest of a robot's turn.
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "game/Describe.h"
 #include "game/Game.h"
@@ -88,11 +90,42 @@ int Game::GetSingleCard() {
         inStock = StockCount;
         if (inStock == 0) return 0;  // nothing under the top discard to renew from
     }
-    // Every card still in the stock is equally likely.
+    // The next card of the stock's order that still lies in the stock; a
+    // table laid out by hand has no order yet, so the stock is shuffled then.
     for (;;) {
-        const int c = 1 + rng.Below(kCardCount);
-        if (CardTable[c].Location == LocStock) return c;
+        while (stockNext_ < stockOrder_.size()) {
+            const int c = stockOrder_[stockNext_++];
+            if (CardTable[c].Location == LocStock) return c;
+        }
+        ShuffleRest();
     }
+}
+
+std::uint64_t DealSeed(int deal, int round) {
+    return static_cast<std::uint64_t>(deal) * 16 + static_cast<std::uint64_t>(round);
+}
+
+std::vector<int> Game::StockToCome() const {
+    std::vector<int> cards;
+    for (std::size_t i = stockNext_; i < stockOrder_.size(); ++i)
+        if (CardTable[stockOrder_[i]].Location == LocStock) cards.push_back(stockOrder_[i]);
+    return cards;
+}
+
+void Game::ShuffleStock() {
+    dealRandom_ = Random(DealSeed(DealNumber, Round));
+    ShuffleRest();
+}
+
+// The cards the stock holds now, in an order drawn from the deal's
+// generator: every order is equally likely.
+void Game::ShuffleRest() {
+    stockOrder_.clear();
+    stockNext_ = 0;
+    for (int c = 1; c <= kCardCount; ++c)
+        if (CardTable[c].Location == LocStock) stockOrder_.push_back(c);
+    for (std::size_t i = stockOrder_.size(); i > 1; --i)
+        std::swap(stockOrder_[i - 1], stockOrder_[dealRandom_.Below(static_cast<int>(i))]);
 }
 
 void Game::RedrawStock() {

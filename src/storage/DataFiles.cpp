@@ -12,6 +12,7 @@ namespace {
 
 // Field kinds per line: T text, I integer, B Boolean.
 const std::vector<std::string_view> kSpeechShape{"B"};
+const std::vector<std::string_view> kDealShape{"I"};
 const std::vector<std::string_view> kSavedGameShape{"IIII", "IIII", "IIII", "IIII",
                                                     "IIII", "IIII", "IIII", "BIBBBB"};
 
@@ -306,6 +307,12 @@ LoadGameResult LoadSavedGame(const fs::path& folder, SavedGame& game) {
         game.GameSaved = true;
         game.Round = static_cast<int>(r[7][1].number);
         for (int s = 0; s < 4; ++s) game.IsDealer[s] = r[7][2 + s].flag;
+        // The deal number lies in a file of its own; without a readable one
+        // the game goes on with a new deal.
+        std::vector<Record> deal;
+        if (ReadRecords(folder / kDealFile, kDealShape, deal, why) == ReadStatus::Ok && deal[0][0].number >= 1 &&
+            deal[0][0].number <= kMaxDealNumber)
+            game.DealNumber = static_cast<int>(deal[0][0].number);
         return {LoadStatus::Loaded, {}};
     }
     return {LoadStatus::Refused, std::string(kSavedGameFile) + " could not be loaded (" + why + ")."};
@@ -321,7 +328,9 @@ SaveResult SaveGame(const fs::path& folder, const SavedGame& game, ByteSink* sin
     Record last{Field::OfBoolean(game.GameSaved), Field::OfInteger(game.Round)};
     for (bool dealer : game.IsDealer) last.push_back(Field::OfBoolean(dealer));
     records.push_back(last);
-    return SaveRecords(folder, kSavedGameFile, records, sink);
+    const SaveResult saved = SaveRecords(folder, kSavedGameFile, records, sink);
+    if (!saved.Ok) return saved;
+    return SaveRecords(folder, kDealFile, {{Field::OfInteger(game.DealNumber)}}, sink);
 }
 
 }  // namespace meldora

@@ -21,6 +21,7 @@ constexpr const char* kStatsFile = "Stats3.dat";     // games won per seat, spee
 constexpr const char* kSwitchesFile = "Ani..dat";    // NoAnimation, NoSound
 constexpr const char* kSavedGameFile = "Scores.dat";  // the saved game
 constexpr const char* kSpeechFile = "Speech.dat";    // Speech
+constexpr const char* kDealFile = "Deal.dat";        // the saved game's deal number
 
 // Games won are stored as 16-bit numbers.
 constexpr int kMaxGamesWon = 32767;

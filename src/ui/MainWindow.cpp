@@ -124,6 +124,8 @@ void MainWindow::buildMenus() {
     gameMenu_ = menuBar()->addMenu(QStringLiteral("&Game"));
     gameMenu_->setObjectName(QStringLiteral("MnuGame"));
     addCommand(gameMenu_, QStringLiteral("MnuNew"), QStringLiteral("New Game"), [](Game& g) { g.MnuNew_Click(); });
+    addCommand(gameMenu_, QStringLiteral("MnuReplay"), QStringLiteral("Replay This Deal"), MnuReplay_Click);
+    addCommand(gameMenu_, QStringLiteral("MnuSelectDeal"), QStringLiteral("Select Deal..."), MnuSelectDeal_Click);
     addCommand(gameMenu_, QStringLiteral("MnuLoad"), QStringLiteral("Load Game"), LoadSavedGame);
     // The next step, told in the player's line and aloud: H at any time.
     addCommand(gameMenu_, QStringLiteral("MnuHint"), QStringLiteral("&Hint"), MnuHint_Click)
@@ -247,6 +249,10 @@ void MainWindow::syncView() {
     }
     gameMenu_->setEnabled(m.MnuGameEnabled);
     gameMenu_->menuAction()->setEnabled(m.MnuGameEnabled);
+    // The deal's number, so a game can be told to a friend and played again.
+    const QString title = game_.DealNumber > 0 ? QStringLiteral("Meldora - Deal %1").arg(game_.DealNumber)
+                                               : QStringLiteral("Meldora");
+    if (windowTitle() != title) setWindowTitle(title);
     syncOptions();
 }
 

@@ -118,10 +118,14 @@ void SelfPlay::NewRound() {
     for (int& loc : jokerLoc_) loc = LocStock;
 }
 
-void SelfPlay::PlayGame() {
+void SelfPlay::PlayGame(int deal) {
     host_.sounds.clear();
     NewRound();
-    g_.MnuNew_Click();  // starts round 1 and plays up to the player's turn
+    // Starts round 1 and plays up to the player's turn.
+    if (deal > 0)
+        g_.ReplayDeal(deal);
+    else
+        g_.MnuNew_Click();
     int guard = 0;
     while (guard++ < 100000) {
         if (g_.RoundOver || g_.GameOver) {

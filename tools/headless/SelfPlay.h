@@ -47,8 +47,9 @@ public:
     // The player's seat does exactly what the Hint command says.
     void UseHints() { pilot_.useHints(); }
 
-    // Plays one whole game of seven rounds and adds to the counts.
-    void PlayGame();
+    // Plays one whole game of seven rounds and adds to the counts, on the
+    // given deal number or on a new one for 0.
+    void PlayGame(int deal = 0);
 
     const SelfPlayCounts& counts() const { return counts_; }
     Game& game() { return g_; }
