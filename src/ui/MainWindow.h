@@ -54,6 +54,8 @@ public:
     // Writes the window's place, size and state to the data folder when
     // they changed (done on closing).
     void keepPlace();
+    // Where Options > "Card Deck..." looks for decks (the system's folders).
+    void setDeckFolders(const QStringList& folders) { deckFolders_ = folders; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -98,6 +100,7 @@ private:
     QList<QAction*> optionChecks_;  // the four speeds, then animation, sound and speech
     QAction* fullScreen_ = nullptr;
     bool maximizedBeforeFullScreen_ = false;
+    QStringList deckFolders_;
     bool closing_ = false;
     bool quitting_ = false;  // the program ends itself: no question
     bool asking_ = false;    // the "Really leave game?" question is up

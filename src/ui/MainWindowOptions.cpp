@@ -89,7 +89,7 @@ void MainWindow::chooseRobots(RobotLevel level) {
 
 void MainWindow::chooseDeck() {
     run([this] { CancelDrag(game_); });
-    DeckDialog dialog(DeckFiles(DeckFolders()), art_.deckPath(), this);
+    DeckDialog dialog(DeckFiles(deckFolders_.isEmpty() ? DeckFolders() : deckFolders_), art_.deckPath(), this);
     if (dialog.exec() != QDialog::Accepted || closing_) return;
     const QString path = dialog.chosen();
     if (path.isEmpty() || path == art_.deckPath()) return;
