@@ -283,18 +283,6 @@ private slots:
         QCOMPARE(QString::fromStdString(prefs.DeckFile), deckRead);
         QCOMPARE(Get(kRobotsFile), robots);  // read, never rewritten
     }
-
-    void preferencesRoundTrip() {
-        QVERIFY(SaveRobotLevel(Folder(), RobotLevel::Expert).Ok);
-        QVERIFY(SaveDeckFile(Folder(), "/usr/share/cards/Атласные.svgz").Ok);
-        QVERIFY(SaveWindowPlace(Folder(), "AdnQywAD+/=").Ok);
-        QCOMPARE(Get(kRobotsFile), QByteArray("\"Expert\"\r\n"));
-        Preferences prefs;
-        QCOMPARE(LoadPreferences(Folder(), prefs).size(), std::size_t(0));
-        QCOMPARE(prefs.Robots, RobotLevel::Expert);
-        QCOMPARE(QString::fromStdString(prefs.DeckFile), QStringLiteral("/usr/share/cards/Атласные.svgz"));
-        QCOMPARE(prefs.WindowPlace, std::string("AdnQywAD+/="));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestStorage)
