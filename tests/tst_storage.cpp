@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "storage/DataFiles.h"
+#include "storage/Preferences.h"
 #include "storage/Statistics.h"
 
 using namespace meldora;
@@ -248,6 +249,44 @@ private slots:
         QCOMPARE(QList<long long>(some.begin(), some.end()), (QList<long long>{66, 33, 0, 0}));
         QCOMPARE(ComputeGamesStatistics({32767, 32767, 32767, 32767}).Played, 131068LL);
         QCOMPARE(full[0], 25LL);
+    }
+
+    // The window's own files: what is read of each, and which are reported.
+    // A missing file is the default and is not made.
+    void preferencesRead_data() {
+        QTest::addColumn<QByteArray>("robots");  // Robots.dat, or <missing>
+        QTest::addColumn<QByteArray>("deck");    // Deck.dat, or <missing>
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QString>("deckRead");
+        QTest::addColumn<QStringList>("reported");
+        const QByteArray none = "<missing>";
+        QTest::newRow("first start") << none << none << "Standard" << "" << QStringList();
+        QTest::newRow("Expert, a deck") << QByteArray("\"Expert\"\r\n") << QByteArray("\"/d/a b.svgz\"\n")
+                                        << "Expert" << "/d/a b.svgz" << QStringList();
+        QTest::newRow("unknown level") << QByteArray("\"expert\"\r\n") << none << "Standard" << ""
+                                       << QStringList("Robots.dat");
+        QTest::newRow("not a text") << QByteArray("#TRUE#\r\n") << QByteArray("\"x\",\"y\"\r\n") << "Standard" << ""
+                                    << QStringList{"Robots.dat", "Deck.dat"};
+        QTest::newRow("binary") << QByteArray("\"Exp\0ert\"", 10) << QByteArray() << "Standard" << ""
+                                << QStringList{"Robots.dat", "Deck.dat"};
+    }
+
+    void preferencesRead() {
+        QFETCH(QByteArray, robots);
+        QFETCH(QByteArray, deck);
+        QFETCH(QString, level);
+        QFETCH(QString, deckRead);
+        QFETCH(QStringList, reported);
+        if (robots != "<missing>") Put(kRobotsFile, robots);
+        if (deck != "<missing>") Put(kDeckFile, deck);
+        Preferences prefs;
+        QStringList files;
+        for (const std::string& m : LoadPreferences(Folder(), prefs))
+            files << QString::fromStdString(m).section(' ', 0, 0);
+        QCOMPARE(files, reported);
+        QCOMPARE(QString(RobotLevelName(prefs.Robots)), level);
+        QCOMPARE(QString::fromStdString(prefs.DeckFile), deckRead);
+        QCOMPARE(Get(kRobotsFile), robots);  // read, never rewritten
     }
 };
 

@@ -15,15 +15,21 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <QListWidget>
+#include <QScreen>
+
 #include "QuickWindow.h"
 #include "QuietPlatform.h"
 #include "ui/AboutWindow.h"
 #include "ui/AppResources.h"
+#include "ui/DeckChooser.h"
 #include "ui/HelpWindow.h"
 #include "ui/MFormDeluxe.h"
 #include "player/Controls.h"
 #include "ui/MainWindow.h"
 #include "ui/TableWidget.h"
+#include "robots/Expert.h"
+#include "robots/Robots.h"
 
 using namespace meldora;
 using namespace meldora::ui;
@@ -73,7 +79,7 @@ private slots:
     void initTestCase() { meldora::test::SilencePlatformNoise(); }
     void menusAndStatusBar() {
         MainWindow w;
-        QCOMPARE(w.windowTitle(), QStringLiteral("Meldora"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Meldora - Standard robots"));
         QCOMPARE(Texts(w.menuBar()->actions()),
                  (QStringList{"&Game", "&Help", "Opt&ions", "Statistics", "&About"}));
         QVERIFY(w.menuBar()->actions().at(2)->menu()->actions().contains(w.command(QStringLiteral("MnuSpeech"))));  // under Options
@@ -124,6 +130,143 @@ private slots:
             if (k->size() > 1) clashes << k.key() + ": " + k->join(", ");
         QCOMPARE(clashes, QStringList());
         QCOMPARE_GE(byKey.size(), 18);  // menus 4, turn 7, board 3 or 4, statistics 2, Joker panel 2
+    }
+
+    // Within each menu and submenu no two items share an access key.
+    void menuAccessKeysAreUnique() {
+        MainWindow w;
+        QStringList clashes, optionKeys;
+        QList<QMenu*> menus;
+        for (QAction* a : w.menuBar()->actions())
+            if (a->menu()) menus << a->menu();
+        while (!menus.isEmpty()) {
+            QMenu* menu = menus.takeFirst();
+            QMap<QString, QString> byKey;
+            for (QAction* a : menu->actions()) {
+                if (a->menu()) menus << a->menu();
+                const QString key = QKeySequence::mnemonic(a->text()).toString();
+                if (key.isEmpty()) continue;
+                if (byKey.contains(key)) clashes << menu->title() + ": " + byKey[key] + ", " + a->text();
+                byKey[key] = a->text();
+            }
+            if (menu->title() == QLatin1String("Opt&ions")) optionKeys = byKey.keys();
+        }
+        QCOMPARE(clashes, QStringList());
+        QCOMPARE(optionKeys, (QStringList{"Alt+C", "Alt+D", "Alt+F", "Alt+R"}));
+    }
+
+    // The robots chosen play from the next deal: the deal in play keeps
+    // its own, and the title names those playing. The choice is kept.
+    void robotsLevel() {
+        QTemporaryDir data;
+        QStringList seen;  // the title and the last panel after each step
+        {
+            MainWindow w(1, data.path());
+            Game& g = w.game();
+            g.GameInProgress = true;  // a round is being played
+            w.command(QStringLiteral("MnuExpert"))->trigger();
+            seen << w.windowTitle() << w.statusPanel(5)->text();
+            QCOMPARE(&g.Robots(), &TheRobots());
+            g.ClearNextRound();  // the next deal
+            w.syncView();
+            QCOMPARE(&g.Robots(), &ExpertRobots());
+            seen << w.windowTitle();
+        }
+        MainWindow again(1, data.path());
+        QVERIFY(again.command(QStringLiteral("MnuExpert"))->isChecked());
+        QCOMPARE(&again.game().Robots(), &ExpertRobots());
+        seen << again.windowTitle();
+        QCOMPARE(seen, (QStringList{"Meldora - Standard robots", "Expert robots from the next deal.",
+                                    "Meldora - Expert robots", "Meldora - Expert robots"}));
+    }
+
+    // The window opens as it was closed: at its place, maximized or in
+    // full screen; a place off the screen is brought back onto it.
+    void windowPlace_data() {
+        QTest::addColumn<QPoint>("place");
+        QTest::addColumn<int>("state");
+        QTest::newRow("normal") << QPoint(30, 40) << int(Qt::WindowNoState);
+        QTest::newRow("maximized") << QPoint(30, 40) << int(Qt::WindowMaximized);
+        QTest::newRow("full screen") << QPoint(30, 40) << int(Qt::WindowFullScreen);
+        QTest::newRow("off the screen") << QPoint(9000, 7000) << int(Qt::WindowNoState);
+    }
+
+    void windowPlace() {
+        QFETCH(QPoint, place);
+        QFETCH(int, state);
+        QTemporaryDir data;
+        QRect normal;
+        {
+            MainWindow w(1, data.path());
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            w.resize(w.size() + QSize(40, -30));  // not the size a new window takes
+            w.move(place);
+            normal = w.geometry();
+            w.setWindowState(Qt::WindowStates(state));
+            QTRY_COMPARE(int(w.windowState()), state);
+            w.keepPlace();
+        }
+        MainWindow w(1, data.path());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(int(w.windowState()), state);
+        const QRect screen = w.screen()->availableGeometry();
+        if (screen.contains(normal)) {
+            QCOMPARE(w.normalGeometry(), normal);
+        } else {
+            QVERIFY(screen.contains(w.geometry()));
+            QCOMPARE(w.size(), normal.size());
+        }
+    }
+
+    // The deck list holds the decks that have every card, each under its
+    // name; the one chosen is used at once and at the next start; a deck
+    // that can no longer be read gives way to the usual one, with a note.
+    void deckChoice() {
+        QTemporaryDir decks, data;
+        const auto writeDeck = [&](const QString& name, const QString& leaveOut) {
+            QString svg = "<svg xmlns='http://www.w3.org/2000/svg' width='100' height='140'>";
+            for (int picture = 1; picture <= kPicBack; ++picture) {
+                const QString id = CardArt::elementName(picture);
+                if (!id.isEmpty() && id != leaveOut && !svg.contains("'" + id + "'"))
+                    svg += QStringLiteral("<rect id='%1' x='0' y='0' width='100' height='140' fill='#236'/>").arg(id);
+            }
+            QFile f(decks.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write((svg + "</svg>").toUtf8());
+        };
+        writeDeck("whole_4_color.svg", "");
+        writeDeck("short.svg", "heart_queen");
+        const QString whole = decks.filePath("whole_4_color.svg");
+        {
+            MainWindow w(1, data.path());
+            w.setDeckFolders({decks.path()});
+            QStringList listed;
+            QTimer::singleShot(0, &w, [&] {
+                auto* dialog = qobject_cast<DeckDialog*>(QApplication::activeModalWidget());
+                QTest::qWaitFor([&] { return !dialog->filling(); });
+                for (int row = 0; row < dialog->list()->count(); ++row) listed << dialog->list()->item(row)->text();
+                dialog->list()->setCurrentRow(0);
+                dialog->accept();
+            });
+            w.command(QStringLiteral("MnuDeck"))->trigger();
+            QCOMPARE(listed, QStringList("Whole, four colours"));
+            QCOMPARE(w.art().deckPath(), whole);
+        }
+        QString note;
+        for (bool broken : {false, true}) {
+            QFile file(whole);
+            if (broken) {
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                file.write("not a deck");
+                file.close();
+            }
+            MainWindow w(1, data.path());
+            QCOMPARE(w.art().deckPath() == whole, !broken);
+            note = w.statusPanel(5)->text();
+        }
+        QCOMPARE(note, QStringLiteral("Deck unreadable; the usual one is used."));
     }
 
     // The start-up in a fresh data folder: the settings files are made, the
@@ -268,5 +411,12 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMainWindow)
+int main(int argc, char** argv) {
+    // A screen that holds the window with room to spare, as a desktop's does.
+    QTemporaryDir dir;
+    if (!meldora::test::UseOffscreenScreen(dir.filePath(QStringLiteral("screen.json")), 1920, 1080, "1")) return 1;
+    QApplication app(argc, argv);
+    TestMainWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_ui_mainwindow.moc"

@@ -351,15 +351,9 @@ int main(int argc, char** argv) {
     const QStringList parts = screen.split(QRegularExpression(QStringLiteral("[x@]")));
     if (parts.size() != 3) return 2;
     QTemporaryDir dir;
-    QFile config(dir.filePath(QStringLiteral("screen.json")));
-    if (!config.open(QIODevice::WriteOnly)) return 1;
-    config.write(QStringLiteral(R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": %1, "height": %2,
-                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1.0}]})")
-                     .arg(parts[0], parts[1])
-                     .toUtf8());
-    config.close();
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config.fileName()).toUtf8());
-    qputenv("QT_SCALE_FACTOR", parts[2].toUtf8());
+    if (!meldora::test::UseOffscreenScreen(dir.filePath(QStringLiteral("screen.json")), parts[0].toInt(),
+                                           parts[1].toInt(), parts[2]))
+        return 1;
     QApplication app(argc, argv);
     TestTextFit test;
     return QTest::qExec(&test, argc, argv);

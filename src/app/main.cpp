@@ -2,12 +2,16 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLoggingCategory>
 #include <QStandardPaths>
 
 #include "ui/MainWindow.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Some installed card decks link to shapes they do not hold; the SVG
+    // reader warns for each on every card drawn, and the cards look right.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.svg.warning=false"));
     QApplication::setApplicationName(QStringLiteral("Meldora"));
     // Desktops match the window to its desktop entry (and its icon) by this
     // name, the same as the AppStream id.

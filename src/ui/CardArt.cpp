@@ -1,6 +1,7 @@
 #include "ui/CardArt.h"
 
 #include <QFileInfo>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSvgRenderer>
@@ -29,20 +30,57 @@ bool IsCursorPicture(int picture) { return picture == kPicCursorHand || picture 
 
 }  // namespace
 
-CardArt::CardArt() : CardArt([] {
-    for (const QString& path : deckCandidates())
-        if (QFileInfo::exists(path)) return path;
-    return QString();
-}()) {}
+CardArt::CardArt() { useDeck(QString()); }
 
 CardArt::CardArt(const QString& deckPath) {
-    if (deckPath.isEmpty() || !QFileInfo::exists(deckPath)) return;
-    auto renderer = std::make_unique<QSvgRenderer>(deckPath);
-    if (renderer->isValid() && renderer->elementExists(QStringLiteral("back")))
-        renderer_ = std::move(renderer);
+    renderer_ = loadWholeDeck(deckPath);
+    if (renderer_) deckPath_ = deckPath;
 }
 
 CardArt::~CardArt() = default;
+
+bool CardArt::useDeck(const QString& path) {
+    cache_.clear();
+    renderer_ = loadWholeDeck(path);
+    deckPath_ = path;
+    if (renderer_) return true;
+    deckPath_.clear();
+    for (const QString& candidate : deckCandidates()) {
+        if ((renderer_ = loadWholeDeck(candidate))) {
+            deckPath_ = candidate;
+            break;
+        }
+    }
+    return path.isEmpty();
+}
+
+std::unique_ptr<QSvgRenderer> CardArt::loadWholeDeck(const QString& path) {
+    if (path.isEmpty() || !QFileInfo(path).isFile()) return nullptr;
+    auto renderer = std::make_unique<QSvgRenderer>(path);
+    if (!renderer->isValid()) return nullptr;
+    for (int picture = 1; picture <= kPicBack; ++picture) {
+        const QString element = elementName(picture);
+        if (!element.isEmpty() && !renderer->elementExists(element)) return nullptr;
+    }
+    // Some decks name every card but draw blank faces or a Joker squeezed
+    // into a sliver here: the middle of a few cards must show something.
+    constexpr QSize kProbe(30, 42);
+    for (const char* element : {"spade_1", "heart_king", "joker_red", "joker_black"}) {
+        QImage card(kProbe, QImage::Format_ARGB32_Premultiplied);
+        card.fill(Qt::transparent);
+        QPainter p(&card);
+        renderer->render(&p, QLatin1String(element), QRectF(QPointF(0, 0), QSizeF(kProbe)));
+        p.end();
+        int ink = 0;
+        for (int y = kProbe.height() / 5; y < kProbe.height() * 4 / 5; ++y)
+            for (int x = kProbe.width() / 5; x < kProbe.width() * 4 / 5; ++x) {
+                const QColor c = card.pixelColor(x, y);
+                if (c.alpha() > 128 && c.red() + c.green() + c.blue() < 600) ++ink;
+            }
+        if (ink < 5) return nullptr;
+    }
+    return renderer;
+}
 
 QStringList CardArt::deckCandidates() {
     return {QStringLiteral("/usr/share/aisleriot/cards/anglo.svgz"),

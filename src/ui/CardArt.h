@@ -19,7 +19,7 @@ class CardArt {
 public:
     // Uses the first deck file found in the usual places.
     CardArt();
-    // Uses the given deck file; an empty or missing path paints the cards.
+    // Uses the given deck file; an empty, missing or incomplete one paints the cards.
     explicit CardArt(const QString& deckPath);
     ~CardArt();
 
@@ -41,6 +41,12 @@ public:
     QCursor cursor(int picture);
 
     bool hasDeck() const { return renderer_ != nullptr; }
+    // The deck file in use; empty while the cards are painted.
+    QString deckPath() const { return deckPath_; }
+    // Draws with the given deck from now on (an empty path: the first deck
+    // of deckCandidates). A deck that cannot be used whole gives way to
+    // that first deck, or to painted cards, and the answer is false.
+    bool useDeck(const QString& path);
     int cachedCount() const { return cache_.size(); }
     void clearCache() { cache_.clear(); }
 
@@ -51,6 +57,10 @@ public:
     // Where the default deck is looked for, in order.
     static QStringList deckCandidates();
 
+    // The deck's renderer when the file holds every element the game draws
+    // (the 52 faces, the two Jokers and the back), else null.
+    static std::unique_ptr<QSvgRenderer> loadWholeDeck(const QString& path);
+
 private:
     QPixmap render(int picture, QSize size, qreal dpr);
     void paintFace(QPainter& p, int picture, const QRectF& r);
@@ -58,6 +68,7 @@ private:
     static void paintCursor(QPainter& p, int picture, int side);
 
     std::unique_ptr<QSvgRenderer> renderer_;
+    QString deckPath_;
     QHash<QString, QPixmap> cache_;
     QHash<int, QCursor> cursors_;
 };

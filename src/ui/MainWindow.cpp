@@ -25,12 +25,15 @@
 namespace meldora::ui {
 
 MainWindow::MainWindow(std::optional<std::uint64_t> seed, std::optional<QString> dataFolder)
-    : random_(seed ? Random(*seed) : Random()), host_(this), game_(host_, random_, settings_, TheRobots()) {
+    : random_(seed ? Random(*seed) : Random()),
+      dataFolder_(dataFolder ? std::filesystem::path(dataFolder->toStdString()) : std::filesystem::path()),
+      prefs_(readPreferences(dataFolder_, prefNotes_)),
+      host_(this),
+      game_(host_, random_, settings_, robotsOf(prefs_.Robots)) {
     if (dataFolder) {
-        store_ = std::make_unique<FileStore>(std::filesystem::path(dataFolder->toStdString()));
+        store_ = std::make_unique<FileStore>(dataFolder_);
         game_.store = store_.get();
     }
-    setWindowTitle(QStringLiteral("Meldora"));
     setWindowIcon(AppIcon());
 
     table_ = new TableWidget(art_, this);
@@ -64,16 +67,7 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed, std::optional<QString>
     host_.beforeWait = [this] { syncView(); };
     // A message window never opens over a card in mid-air.
     host_.beforeModal = [this] { CancelDrag(game_); };
-    host_.onSpeechUnavailable = [this](const std::string& text) {
-        constexpr int kNoteMs = 10000;
-        game_.SetStatus(5, text);
-        heldNote_ = QString::fromStdString(text);
-        QTimer::singleShot(kNoteMs, this, [this] {
-            heldNote_.clear();
-            syncView();
-        });
-        syncView();
-    };
+    host_.onSpeechUnavailable = [this](const std::string& text) { showNote(QString::fromStdString(text)); };
     host_.onQuit = [this] {
         quitting_ = true;
         QTimer::singleShot(0, this, &QWidget::close);
@@ -83,6 +77,7 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed, std::optional<QString>
     syncView();
 
     fitToScreen();
+    applyPreferences();
 }
 
 // Opens at the table's own size, or smaller with the same proportions when
@@ -126,7 +121,7 @@ void MainWindow::buildMenus() {
     addCommand(gameMenu_, QStringLiteral("MnuNew"), QStringLiteral("New Game"), [](Game& g) { g.MnuNew_Click(); });
     addCommand(gameMenu_, QStringLiteral("MnuReplay"), QStringLiteral("Replay This Deal"), MnuReplay_Click);
     addCommand(gameMenu_, QStringLiteral("MnuSelectDeal"), QStringLiteral("Select Deal..."), MnuSelectDeal_Click);
-    addCommand(gameMenu_, QStringLiteral("MnuLoad"), QStringLiteral("Load Game"), LoadSavedGame);
+    addCommand(gameMenu_, QStringLiteral("MnuLoad"), QStringLiteral("Load Game"), [](Game& g) { LoadSavedGame(g); });
     // The next step, told in the player's line and aloud: H at any time.
     addCommand(gameMenu_, QStringLiteral("MnuHint"), QStringLiteral("&Hint"), MnuHint_Click)
         ->setShortcut(QKeySequence(Qt::Key_H));
@@ -162,6 +157,7 @@ void MainWindow::buildMenus() {
     }
     auto* speeds = new QActionGroup(speed);
     for (QAction* a : speed->actions()) speeds->addAction(a);
+    buildWindowOptions(options);
 
     QMenu* stats = menuBar()->addMenu(QStringLiteral("Statistics"));
     stats->menuAction()->setObjectName(QStringLiteral("MnuStats"));
@@ -249,11 +245,8 @@ void MainWindow::syncView() {
     }
     gameMenu_->setEnabled(m.MnuGameEnabled);
     gameMenu_->menuAction()->setEnabled(m.MnuGameEnabled);
-    // The deal's number, so a game can be told to a friend and played again.
-    const QString title = game_.DealNumber > 0 ? QStringLiteral("Meldora - Deal %1").arg(game_.DealNumber)
-                                               : QStringLiteral("Meldora");
-    if (windowTitle() != title) setWindowTitle(title);
     syncOptions();
+    updateTitle();
 }
 
 // The Options menu's check marks follow the settings, however they changed.
@@ -279,11 +272,19 @@ void MainWindow::buttonClicked(const QString& name) {
 void MainWindow::changeEvent(QEvent* e) {
     if (e->type() == QEvent::ActivationChange && !isActiveWindow() && game_.ui.FollowMouse.Enabled())
         run([this] { CancelDrag(game_); });
+    if (e->type() == QEvent::WindowStateChange && fullScreen_) fullScreen_->setChecked(isFullScreen());
     QMainWindow::changeEvent(e);
 }
 
 void MainWindow::start() {
-    QTimer::singleShot(0, this, [this] { run([this] { Form_Load(game_); }); });
+    QTimer::singleShot(0, this, [this] {
+        // The window's own files that could not be read are told first.
+        std::string problems;
+        for (const std::string& note : prefNotes_) problems += (problems.empty() ? "" : "\n") + note;
+        prefNotes_.clear();
+        if (!problems.empty()) run([this, &problems] { game_.ReportStore(problems); });
+        run([this] { Form_Load(game_); });
+    });
 }
 
 // Closing from the window's close box asks first; when the program ends
@@ -292,6 +293,7 @@ void MainWindow::start() {
 void MainWindow::closeEvent(QCloseEvent* e) {
     if (quitting_) {
         closing_ = true;
+        keepPlace();
         host_.Shutdown();
         e->accept();
         return;

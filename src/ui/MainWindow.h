@@ -12,6 +12,7 @@
 #include "game/Game.h"
 #include "game/Random.h"
 #include "game/Settings.h"
+#include "storage/Preferences.h"
 #include "ui/CardArt.h"
 #include "ui/QtHost.h"
 
@@ -47,6 +48,15 @@ public:
     // the event loop, once the window is up.
     void start();
 
+    // The robots chosen in Options > Robots (they play from the next deal).
+    RobotLevel robotLevel() const { return prefs_.Robots; }
+    CardArt& art() { return art_; }
+    // Writes the window's place, size and state to the data folder when
+    // they changed (done on closing).
+    void keepPlace();
+    // Where Options > "Card Deck..." looks for decks (the system's folders).
+    void setDeckFolders(const QStringList& folders) { deckFolders_ = folders; }
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
@@ -61,9 +71,24 @@ private:
     void run(const std::function<void()>& handler);
     void buttonClicked(const QString& name);
 
+    // The options kept beside the game (MainWindowOptions.cpp).
+    static Preferences readPreferences(const std::filesystem::path& folder, std::vector<std::string>& notes);
+    static RobotSeats& robotsOf(RobotLevel level);
+    void buildWindowOptions(QMenu* options);
+    void applyPreferences();
+    void updateTitle();
+    void chooseRobots(RobotLevel level);
+    void chooseDeck();
+    void toggleFullScreen();
+    // A short note in the status bar's last panel, held there a while.
+    void showNote(const QString& text);
+
     Random random_;
     Settings settings_;
     CardArt art_;
+    std::filesystem::path dataFolder_;  // empty: nothing is kept
+    std::vector<std::string> prefNotes_;  // what could not be read
+    Preferences prefs_;
     QtHost host_;
     Game game_;
     TableWidget* table_ = nullptr;
@@ -73,6 +98,9 @@ private:
     QString heldNote_;
     QMenu* gameMenu_ = nullptr;
     QList<QAction*> optionChecks_;  // the four speeds, then animation, sound and speech
+    QAction* fullScreen_ = nullptr;
+    bool maximizedBeforeFullScreen_ = false;
+    QStringList deckFolders_;
     bool closing_ = false;
     bool quitting_ = false;  // the program ends itself: no question
     bool asking_ = false;    // the "Really leave game?" question is up
