@@ -156,7 +156,8 @@ private slots:
     }
 
     // The robots chosen play from the next deal: the deal in play keeps
-    // its own, and the title names those playing. The choice is kept.
+    // its own, and the title names those playing and the deal. The choice
+    // is kept.
     void robotsLevel() {
         QTemporaryDir data;
         QStringList seen;  // the title and the last panel after each step
@@ -168,6 +169,7 @@ private slots:
             seen << w.windowTitle() << w.statusPanel(5)->text();
             QCOMPARE(&g.Robots(), &TheRobots());
             g.ClearNextRound();  // the next deal
+            g.DealNumber = 48213;
             w.syncView();
             QCOMPARE(&g.Robots(), &ExpertRobots());
             seen << w.windowTitle();
@@ -177,7 +179,7 @@ private slots:
         QCOMPARE(&again.game().Robots(), &ExpertRobots());
         seen << again.windowTitle();
         QCOMPARE(seen, (QStringList{"Meldora - Standard robots", "Expert robots from the next deal.",
-                                    "Meldora - Expert robots", "Meldora - Expert robots"}));
+                                    "Meldora - Deal 48213 - Expert robots", "Meldora - Expert robots"}));
     }
 
     // The window opens as it was closed: at its place, maximized or in
@@ -245,7 +247,7 @@ private slots:
             QStringList listed;
             QTimer::singleShot(0, &w, [&] {
                 auto* dialog = qobject_cast<DeckDialog*>(QApplication::activeModalWidget());
-                QTest::qWaitFor([&] { return !dialog->filling(); });
+                if (!QTest::qWaitFor([&] { return !dialog->filling(); })) listed << QStringLiteral("still filling");
                 for (int row = 0; row < dialog->list()->count(); ++row) listed << dialog->list()->item(row)->text();
                 dialog->list()->setCurrentRow(0);
                 dialog->accept();
