@@ -3,7 +3,6 @@
 // turn through the real menu command and buttons, the Help and About windows
 // (modeless, opened once), and closing while a turn is under way.
 
-#include <QDir>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
@@ -126,9 +125,8 @@ private slots:
         QCOMPARE_GE(byKey.size(), 18);  // menus 4, turn 7, board 3 or 4, statistics 2, Joker panel 2
     }
 
-    // The start-up in a fresh data folder: the settings files are made, the
-    // seats greeted, the Options menu shows what was read, and each of the
-    // welcome's buttons does its part.
+    // The start-up in a fresh data folder: each of the welcome's buttons does
+    // its part, and the Options menu shows the settings read.
     void startUp_data() {
         QTest::addColumn<int>("answer");  // the welcome's button
         int answer = 0;
@@ -149,18 +147,13 @@ private slots:
         w.start();
         QTRY_VERIFY(titles.size() == answers.size() && !w.game().ChainActive());
         QCOMPARE(titles, answer == 2 ? (QStringList{"Hello and Welcome", "No game saved"}) : QStringList{"Hello and Welcome"});
-        for (const char* file : {"Stats2.dat", "Stats3.dat", "Ani..dat"}) QVERIFY(QDir(data.path()).exists(file));
         const Game& g = w.game();
         if (answer == 0) {
             QTRY_VERIFY(g.GameInProgress && g.IsTurn[0]);
             return;
         }
         QVERIFY(!g.GameInProgress);
-        QCOMPARE(g.ui.LblNames[2].Caption, std::string("NorthBot says Hello Player"));
-        QStringList status;  // captions until the first deal
-        for (int i = 1; i <= 5; ++i) status << w.statusPanel(i)->accessibleName();
-        QCOMPARE(status, (QStringList{"Round:-", "Contract:-", "Points in Hand:-", "Cards in Hand:-", "Playing Now:-"}));
-        for (int n = 1; n <= kCardCount; ++n) QVERIFY(!g.ui.Cds[n].Enabled);
+        for (int n = 1; n <= kCardCount; ++n) QVERIFY(!g.ui.Cds[n].Enabled);  // no card reacts before a deal
         // The Options menu checks the speed and the switches that are on; its
         // speech command flips the setting and the check.
         auto checked = [&] {
