@@ -100,6 +100,8 @@ void TestAutopilot::hints_data() {
     QTest::newRow("lay off") << 6 << true << true << "P: 7H KS 2D | M1: 8H 9H TH JH | M6: 2C 2H 2S"
                              << "Lay off: the Seven of Hearts goes on WestBot's run; the Two of Diamonds goes on NorthBot's set."
                              << "2D 7H";
+    QTest::newRow("a Joker above a King") << 3 << true << true << "P: JK 2H KS | M1: TD JD QD KD"
+                                          << "Lay off: the Joker goes on WestBot's run as the Ace of Diamonds." << "";
     QTest::newRow("take a Joker") << 3 << true << true << "P: 7H KS | M1: 5H 6H JK=7H 8H"
                                   << "Take the Joker from WestBot's run: your Seven of Hearts takes its place." << "";
     QTest::newRow("discard") << 1 << true << true << "P: 4C KS 9D | M1: 8H 8C 8S" << "Discard the King of Spades." << "KS";

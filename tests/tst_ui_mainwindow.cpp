@@ -3,6 +3,7 @@
 // turn through the real menu command and buttons, the Help and About windows
 // (modeless, opened once), and closing while a turn is under way.
 
+#include <QDir>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
@@ -125,8 +126,9 @@ private slots:
         QCOMPARE_GE(byKey.size(), 18);  // menus 4, turn 7, board 3 or 4, statistics 2, Joker panel 2
     }
 
-    // The start-up in a fresh data folder: each of the welcome's buttons does
-    // its part, and the Options menu shows the settings read.
+    // The start-up in a fresh data folder: the settings files are made, each
+    // of the welcome's buttons does its part, and the Options menu shows the
+    // settings read.
     void startUp_data() {
         QTest::addColumn<int>("answer");  // the welcome's button
         int answer = 0;
@@ -147,6 +149,7 @@ private slots:
         w.start();
         QTRY_VERIFY(titles.size() == answers.size() && !w.game().ChainActive());
         QCOMPARE(titles, answer == 2 ? (QStringList{"Hello and Welcome", "No game saved"}) : QStringList{"Hello and Welcome"});
+        for (const char* file : {"Stats2.dat", "Stats3.dat", "Ani..dat"}) QVERIFY(QDir(data.path()).exists(file));
         const Game& g = w.game();
         if (answer == 0) {
             QTRY_VERIFY(g.GameInProgress && g.IsTurn[0]);
