@@ -1,6 +1,6 @@
-// The autopilot in the player's seat: the turn it plays through the
-// player's controls (the contract, lay-offs and Joker swaps, the discard),
-// its "May I?" answers, and the Hint command it plays by.
+// The autopilot in the player's seat: its "May I?" answers, the Hint
+// command it plays by, and whole games played through the player's
+// controls (the contract, lay-offs and Joker swaps, the discard).
 
 #include <QtTest>
 
@@ -16,24 +16,9 @@ using namespace meldora;
 using meldora::test::IdleRobots;
 using meldora::test::Table;
 
-namespace {
-
-QString TableFaults(const Table& t) {
-    std::string fault = CheckTableInvariants(t.g);
-    if (fault.empty()) fault = CheckMelds(t.g);
-    if (fault.empty()) fault = CheckTableLayout(t.g);
-    return QString::fromStdString(fault);
-}
-
-}  // namespace
-
 class TestAutopilot : public QObject {
     Q_OBJECT
 private slots:
-    void laysContract_data();
-    void laysContract();
-    void laysOff_data();
-    void laysOff();
     void mayI_data();
     void mayI();
     void hints_data();
@@ -41,89 +26,6 @@ private slots:
     void hintsPlayWholeGames();
     void keysPlayWholeGamesAsThePointerDoes();
 };
-
-// A hand holding the contract: the autopilot lays it card by card and
-// discards; the contract stands from the discard on, unless that discard
-// was the last card and ended the round.
-void TestAutopilot::laysContract_data() {
-    QTest::addColumn<int>("round");
-    QTest::addColumn<QString>("hand");
-    QTest::addColumn<QStringList>("columns");  // slots 7, 8 (and 9) afterwards
-    QTest::addColumn<QString>("discarded");
-    QTest::newRow("sets, a Joker in one") << 1 << "7C 7D 9C 9D 9S JK KS 2H" << QStringList{"9D 9C 9S", "JK=7D 7D 7C"} << "KS";
-    QTest::newRow("a Joker below the Jack, Ace low") << 3 << "JH QH KH JK AC 2C 3C 4C 5S 9D"
-                                                     << QStringList{"AC 2C 3C 4C", "JK=TH JH QH KH"} << "9D";
-    QTest::newRow("a run and two sets") << 5 << "4S 5S 6S 7S 3D 3C 3H QD QC JK 8H KC"
-                                        << QStringList{"4S 5S 6S 7S", "3D 3C 3H", "JK=QD QD QC"} << "KC";
-    QTest::newRow("three runs") << 7 << "AD 2D 3D 4D TC JC QC KC 6H 7H 8H JK 5S"
-                                << QStringList{"AD 2D 3D 4D", "TC JC QC KC", "JK=5H 6H 7H 8H"} << "5S";
-    // A free Joker takes a value before it can be carried to the pile.
-    QTest::newRow("three runs, a Joker left to throw") << 7 << "AD 2D 3D 4D TC JC QC KC 6H 7H 8H 9H JK"
-                                                       << QStringList{"AD 2D 3D 4D", "TC JC QC KC", "6H 7H 8H 9H"} << "JK";
-}
-
-void TestAutopilot::laysContract() {
-    QFETCH(int, round);
-    QFETCH(QString, hand);
-    QFETCH(QStringList, columns);
-    QFETCH(QString, discarded);
-    Table t(1, IdleRobots());
-    t.Set(round, qPrintable("P: " + hand + " | D: 2S"));
-    t.PlayersTurn();
-    Autopilot pilot(t.g);
-    QVERIFY(pilot.PlayTurn());
-    for (int i = 0; i < columns.size(); ++i) QCOMPARE(t.Column(7 + i), columns[i]);
-    QCOMPARE(QString::fromStdString(CardText(t.g, t.g.TopDiscard())), discarded);
-    const bool wentOut = t.g.CardsInHand[0] == 0;
-    QCOMPARE(t.g.RoundOver, wentOut);
-    QCOMPARE(t.g.HasContract[0], !wentOut);
-    QCOMPARE(t.g.IsTurn[1], !wentOut);
-    QCOMPARE(pilot.counts().contractsByRound[round], 1);
-    QCOMPARE(pilot.counts().refusedMoves, 0);
-    QCOMPARE(TableFaults(t), QString());
-}
-
-// From the turn after the contract: Jokers taken from runs for the card they
-// stand for, lay-offs onto any complete meld (the Jokers too), and the last
-// card thrown ends the round.
-void TestAutopilot::laysOff_data() {
-    QTest::addColumn<QString>("table");
-    QTest::addColumn<QStringList>("columns");  // "slot:cards" afterwards
-    QTest::addColumn<int>("swaps");
-    QTest::addColumn<int>("layOffs");
-    QTest::addColumn<bool>("goesOut");
-    QTest::newRow("swap, lay off and go out")
-        << "P: 7H TC KS | M1: 5H 6H JK=7H 8H | M3: 6C 7C 8C 9C | M7: 2S 3S 4S 5S | M8: 9D TD JD QD"
-        << QStringList{"1:5H 6H 7H 8H JK=9H", "3:6C 7C 8C 9C TC"} << 1 << 2 << true;
-    QTest::newRow("a Joker above a King") << "P: JK 2H KS | M1: TD JD QD KD | M7: 5C 6C 7C 8C | M8: 2S 3S 4S 5S"
-                                          << QStringList{"1:TD JD QD KD JK=AD"} << 0 << 1 << false;
-    QTest::newRow("onto both ends of the player's own run") << "P: 4C 9C KH | M7: 5C 6C 7C 8C | M8: 2S 3S 4S 5S"
-                                                            << QStringList{"7:4C 5C 6C 7C 8C 9C"} << 0 << 2 << true;
-}
-
-void TestAutopilot::laysOff() {
-    QFETCH(QString, table);
-    QFETCH(QStringList, columns);
-    QFETCH(int, swaps);
-    QFETCH(int, layOffs);
-    QFETCH(bool, goesOut);
-    Table t(1, IdleRobots());
-    t.Set(3, qPrintable(table + " | W: 2D 3D | N: 4D | E: 5D | D: 4H"));
-    t.PlayersTurn();
-    t.g.HasContract[0] = true;
-    Autopilot pilot(t.g);
-    QVERIFY(pilot.PlayTurn());
-    for (const QString& column : columns) {
-        const QStringList parts = column.split(':');
-        QCOMPARE(t.Column(parts[0].toInt()), parts[1]);
-    }
-    QCOMPARE(pilot.counts().jokerSwaps, swaps);
-    QCOMPARE(pilot.counts().layOffs, layOffs);
-    QCOMPARE(t.g.RoundOver, goesOut);
-    QCOMPARE(t.g.CardsInHand[0], goesOut ? 0 : 1);
-    QCOMPARE(CheckTableInvariants(t.g), std::string());
-    QCOMPARE(CheckMelds(t.g), std::string());
-}
 
 // The player asked "May I?" while a robot draws from the stock: the Hint
 // command's answer, shown and said, and the autopilot's, which is the same.
@@ -198,6 +100,8 @@ void TestAutopilot::hints_data() {
     QTest::newRow("lay off") << 6 << true << true << "P: 7H KS 2D | M1: 8H 9H TH JH | M6: 2C 2H 2S"
                              << "Lay off: the Seven of Hearts goes on WestBot's run; the Two of Diamonds goes on NorthBot's set."
                              << "2D 7H";
+    QTest::newRow("a Joker above a King") << 3 << true << true << "P: JK 2H KS | M1: TD JD QD KD"
+                                          << "Lay off: the Joker goes on WestBot's run as the Ace of Diamonds." << "";
     QTest::newRow("take a Joker") << 3 << true << true << "P: 7H KS | M1: 5H 6H JK=7H 8H"
                                   << "Take the Joker from WestBot's run: your Seven of Hearts takes its place." << "";
     QTest::newRow("discard") << 1 << true << true << "P: 4C KS 9D | M1: 8H 8C 8S" << "Discard the King of Spades." << "KS";

@@ -113,7 +113,6 @@ private slots:
         QTest::newRow("board's top left corner") << 1200 << 2140 << 1;
         QTest::newRow("board's far corner") << 14159 << 6479 << 12;
         QTest::newRow("left of the board") << 1199 << 3000 << -1;
-        QTest::newRow("right of the board") << 14160 << 3000 << -1;
         QTest::newRow("above the board") << 5000 << 2139 << -1;
         QTest::newRow("below the board") << 5000 << 6480 << -1;
         QTest::newRow("column 7 ends") << 8759 << 3000 << 7;

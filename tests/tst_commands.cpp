@@ -155,6 +155,7 @@ private slots:
             QCOMPARE(Bytes(stats), QByteArray("4,1,0,x,250\r\n"));
             t.g.GameInProgress = true;
             t.g.MnuNew_Click();  // "New Game": abandoned, a win less each
+            QCOMPARE(t.host.messages.back().focus, 1);  // Return answers "No Cancel"
             QCOMPARE(Bytes(stats), QByteArray("3,0,0,0,250\r\n"));
             MnuGStats_Click(t.g);
             QVERIFY(t.g.ui.Framstats.Visible);

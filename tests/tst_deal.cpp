@@ -1,5 +1,5 @@
-// New games and rounds: the question before abandoning a game, the dealer
-// and first player, the deal, each round's meld labels and the hand layout.
+// New rounds: the dealer and first player, the deal, each round's meld
+// labels and the hand layout.
 
 #include <QtTest>
 #include <set>
@@ -172,28 +172,6 @@ private slots:
         t.g.CmdSortSuits_Click();
         const int bySuit[] = {26, 39, 65, 66, 79, 105};
         for (int i = 0; i < 6; ++i) QCOMPARE(t.g.ui.Cds[bySuit[i]].Left, 2120 + 400 * i);
-    }
-
-    void newGameQuestion() {
-        Table t(9);
-        t.g.GameInProgress = true;
-        t.g.Round = 3;
-        t.g.RoundPoints[2][1] = 40;
-        t.settings.GamesWon = {2, 0, 1, 0};
-        // "No Cancel", then closing the window without a button: the game stays.
-        t.host.messageAnswers = {1, -1};
-        t.g.MnuNew_Click();
-        QCOMPARE(t.host.messages.back().focus, 1);  // Return answers "No Cancel"
-        t.g.MnuNew_Click();
-        QCOMPARE(t.g.Round, 3);
-        QCOMPARE(t.g.RoundPoints[2][1], 40);
-        QCOMPARE(t.settings.GamesWon, (std::array<int, 4>{2, 0, 1, 0}));
-        // Abandoning costs the player a win, never below zero.
-        t.host.messageAnswers = {0};
-        t.g.MnuNew_Click();
-        QCOMPARE(t.settings.GamesWon, (std::array<int, 4>{1, 0, 0, 0}));
-        QCOMPARE(t.g.RoundPoints[2][1], 0);
-        QCOMPARE(t.g.Round, 1);
     }
 };
 

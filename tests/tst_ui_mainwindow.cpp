@@ -271,9 +271,9 @@ private slots:
         QCOMPARE(note, QStringLiteral("Deck unreadable; the usual one is used."));
     }
 
-    // The start-up in a fresh data folder: the settings files are made, the
-    // seats greeted, the Options menu shows what was read, and each of the
-    // welcome's buttons does its part.
+    // The start-up in a fresh data folder: the settings files are made, each
+    // of the welcome's buttons does its part, and the Options menu shows the
+    // settings read.
     void startUp_data() {
         QTest::addColumn<int>("answer");  // the welcome's button
         int answer = 0;
@@ -301,11 +301,7 @@ private slots:
             return;
         }
         QVERIFY(!g.GameInProgress);
-        QCOMPARE(g.ui.LblNames[2].Caption, std::string("NorthBot says Hello Player"));
-        QStringList status;  // captions until the first deal
-        for (int i = 1; i <= 5; ++i) status << w.statusPanel(i)->accessibleName();
-        QCOMPARE(status, (QStringList{"Round:-", "Contract:-", "Points in Hand:-", "Cards in Hand:-", "Playing Now:-"}));
-        for (int n = 1; n <= kCardCount; ++n) QVERIFY(!g.ui.Cds[n].Enabled);
+        for (int n = 1; n <= kCardCount; ++n) QVERIFY(!g.ui.Cds[n].Enabled);  // no card reacts before a deal
         // The Options menu checks the speed and the switches that are on; its
         // speech command flips the setting and the check.
         auto checked = [&] {
