@@ -227,10 +227,12 @@ QTableWidgetItem* Text(const QString& text) { return new QTableWidgetItem(text);
 
 }  // namespace
 
-HistoryWindow::HistoryWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
+HistoryWindow::HistoryWindow(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("frmHistory"));
     setWindowTitle(AppTitle() + QStringLiteral(" Game History"));
     setWindowModality(Qt::NonModal);
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    setSizeGripEnabled(true);
 
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("lblSummary"));

@@ -3,10 +3,11 @@
 // average, the average points of each seat by round, the games won by each
 // seat against each level of robots, and a table of the past games. A line
 // above says in words what the charts show; each chart carries its figures
-// as its accessible description. Modeless, created on first use and given
-// the history afresh each time it is shown.
+// as its accessible description. A modeless dialog (so screen readers meet
+// it as one), created on first use and given the history afresh each time
+// it is shown.
 
-#include <QWidget>
+#include <QDialog>
 #include <vector>
 
 #include "game/GameRecord.h"
@@ -17,7 +18,7 @@ class QTabWidget;
 
 namespace meldora::ui {
 
-class HistoryWindow : public QWidget {
+class HistoryWindow : public QDialog {
     Q_OBJECT
 public:
     explicit HistoryWindow(QWidget* owner = nullptr);
