@@ -89,6 +89,11 @@ private slots:
         QTest::mouseDClick(t->viewport(), Qt::LeftButton, {}, cell);
         QCOMPARE(replay.size(), 1);
         QCOMPARE(replay[0][0].toInt(), 5049);
+        QTest::keyClick(t, Qt::Key_Down);  // the next game with 98 points
+        QTest::keyClick(t, Qt::Key_Return);
+        QCOMPARE(replay.size(), 2);
+        QCOMPARE(replay[1][0].toInt(), 5099);
+        QVERIFY(h->isVisible());
     }
 };
 

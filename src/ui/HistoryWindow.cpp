@@ -266,7 +266,6 @@ HistoryWindow::HistoryWindow(QWidget* owner) : QDialog(owner) {
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(4, QHeaderView::Stretch);  // the winner's name
     table_->setToolTip(QStringLiteral("Double click a game to play its deal again"));
     connect(table_, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
@@ -276,6 +275,7 @@ HistoryWindow::HistoryWindow(QWidget* owner) : QDialog(owner) {
 
     auto* close = new QPushButton(QStringLiteral("&Close"), this);
     close->setObjectName(QStringLiteral("btnClose"));
+    close->setAutoDefault(false);  // Return on a past game replays it, not closes the window
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -324,6 +324,9 @@ void HistoryWindow::setGames(const std::vector<GameRecord>& games) {
     }
     table_->setSortingEnabled(true);
     table_->sortByColumn(0, Qt::DescendingOrder);  // the newest game first
+    // Sized once to what they hold: a header that measures every row at each
+    // layout would slow a long history down.
+    table_->resizeColumnsToContents();
 }
 
 QString HistoryWindow::summary() const { return summary_->text(); }
