@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-speech-dev libgl-dev
-  qt6-speech-flite-plugin qt6-declarative-dev
+  qt6-speech-flite-plugin qt6-declarative-dev qt6-charts-dev
   qt6-qpa-plugins libqt6svg6
   gnome-cards-data
   pulseaudio

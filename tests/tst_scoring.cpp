@@ -1,10 +1,13 @@
 // Scoring: penalty points, the end of a round (empty hand or third stock
-// renewal), the score board, and the winner of the game after round 7.
+// renewal), the score board, and the winner of the game after round 7 with
+// the game added to the history.
 
 #include <QtTest>
 
 #include "Fixture.h"
 #include "game/TableChecks.h"
+#include "robots/Expert.h"
+#include "storage/FileStore.h"
 
 using namespace meldora;
 using meldora::test::Table;
@@ -46,25 +49,47 @@ private slots:
         QTest::addColumn<QList<int>>("earlier");  // totals of rounds 1..6
         QTest::addColumn<QString>("message");
         QTest::addColumn<QList<int>>("wins");
+        QTest::addColumn<bool>("expert");
         QTest::newRow("shared lowest") << QList<int>{120, 95, 95, 140}
-            << "Points tied on this game. See above. No statistics kept" << QList<int>{0, 0, 0, 0};
+            << "Points tied on this game. See above. No statistics kept" << QList<int>{0, 0, 0, 0} << false;
         QTest::newRow("tie above the winner") << QList<int>{80, 95, 95, 140}
-            << "You are the winner of the game. Congratulations" << QList<int>{1, 0, 0, 0};
+            << "You are the winner of the game. Congratulations" << QList<int>{1, 0, 0, 0} << true;
         QTest::newRow("robot wins") << QList<int>{80, 95, 60, 140} << "NorthBot is the winner of the game."
-            << QList<int>{0, 0, 1, 0};
+            << QList<int>{0, 0, 1, 0} << false;
     }
+    // The finished game goes into the history, a tied one too.
     void gameWinnerAndTies() {
         QFETCH(QList<int>, earlier);
         QFETCH(QString, message);
         QFETCH(QList<int>, wins);
-        Table t;
+        QFETCH(bool, expert);
+        QTemporaryDir dir;
+        FileStore store(dir.path().toStdString());
+        Table t(1, expert ? ExpertRobots() : TheRobots());
+        t.g.store = &store;
+        t.settings.SeatNames[3] = "Eve, \"the\" East";
+        t.g.DealNumber = 4711;
         t.StartRound(7);
         t.g.GameInProgress = true;
         for (int s = 0; s < 4; ++s) t.g.RoundPoints[s][1] = earlier[s];
+        t.Give(3, {Table::Card(5, SuitClubs)});
         t.g.AnyWinner(0);  // the player went out in round 7 with nothing in hand
         QVERIFY(!t.g.GameInProgress);
         QCOMPARE(QString::fromStdString(t.g.ui.LblWhoWon.Caption), message);
         QCOMPARE(QList<int>(t.settings.GamesWon.begin(), t.settings.GamesWon.end()), wins);
+
+        std::string problem;
+        const std::vector<GameRecord> history = store.ReadHistory(problem);
+        QCOMPARE(QString::fromStdString(problem), QString());
+        QCOMPARE(history.size(), std::size_t(1));
+        const GameRecord& g = history[0];
+        QCOMPARE(g.Winner, int(wins.indexOf(1)));
+        QCOMPARE(g.DealNumber, 4711);
+        QCOMPARE(g.ExpertRobots, expert);
+        QCOMPARE(g.Names[3], std::string("Eve, 'the' East"));
+        QCOMPARE(g.Points[3][7], 5);  // East's Five of Clubs
+        QCOMPARE(QList<int>({g.Total(0), g.Total(1), g.Total(2), g.Total(3)}),
+                 QList<int>({earlier[0], earlier[1], earlier[2], earlier[3] + 5}));
     }
 
     // The end of a round or of the game, with the player clicking in its

@@ -1,11 +1,13 @@
 // The data files: their bytes, reading hand-written and damaged files, the
-// first start, saves that fail part way, and the statistics arithmetic.
+// first start, saves that fail part way, the game history, and the
+// statistics arithmetic.
 
 #include <QtTest>
 
 #include <memory>
 
 #include "storage/DataFiles.h"
+#include "storage/History.h"
 #include "storage/Preferences.h"
 #include "storage/Statistics.h"
 
@@ -42,6 +44,25 @@ struct FailingSink : StdioSink {
     std::size_t budget;
     bool failClose;
 };
+
+// A finished game in a few words, to compare what was read with what was written.
+QString Describe(const GameRecord& g) {
+    QStringList parts{QString::fromStdString(g.Date), QString::number(g.DealNumber), RobotLevelWord(g.ExpertRobots)};
+    for (int s = 0; s < 4; ++s) {
+        QStringList points;
+        for (int r = 1; r <= 7; ++r) points << QString::number(g.Points[s][r]);
+        parts << QString::fromStdString(g.Names[s]) + ": " + points.join(' ');
+    }
+    return parts.join(" | ") + " | winner " + QString::number(g.Winner);
+}
+
+// Each seat scores base + seat + round in every round: the player wins.
+GameRecord Finished(int deal, int base = 0) {
+    GameRecord g{"2024-03-09 21:15", deal, false, {"Player", "WestBot", "NorthBot", "EastBot"}, {}, 0};
+    for (int s = 0; s < 4; ++s)
+        for (int r = 1; r <= 7; ++r) g.Points[s][r] = base + s + r;
+    return g;
+}
 
 }  // namespace
 
@@ -240,6 +261,77 @@ private slots:
         }
         QVERIFY(save(nullptr).Ok);
         QCOMPARE(Get(file), written);
+    }
+
+    // A game goes into the history and comes back field for field: names
+    // with commas, quotes and non-ASCII letters, every round of every seat,
+    // both levels, a tie. A double quote, which the record format cannot
+    // hold in a text, is stored as a single quote.
+    void historyRoundTrip() {
+        GameRecord expert{"2025-12-31 23:59", 2147483647, true, {"Smith, Jo", "O'Neil \"Ace\"", ",,", "Zoë"}, {}, 2};
+        for (int s = 0; s < 4; ++s)
+            for (int r = 1; r <= 7; ++r) expert.Points[s][r] = s == 2 ? r : 100 * s + 10 * r + s + 1;
+        expert.Points[3][7] = kMaxRoundPoints;
+        GameRecord tie = Finished(0);
+        for (int r = 1; r <= 7; ++r) tie.Points[1][r] = tie.Points[0][r];  // West level with the player
+        tie.Winner = -1;
+        const std::filesystem::path file = Folder() / kHistoryFile;
+        for (const GameRecord& g : {expert, tie}) QVERIFY(AppendHistory(file, g).Ok);
+        QCOMPARE(Get(kHistoryFile).left(Get(kHistoryFile).indexOf('\n') + 1),
+                 QByteArray("1,\"2025-12-31 23:59\",2147483647,\"Expert\",\"Smith, Jo\",\"O'Neil 'Ace'\",\",,\",\"Zo\xC3\xAB\","
+                            "11,21,31,41,51,61,71,112,122,132,142,152,162,172,1,2,3,4,5,6,7,314,324,334,344,354,364,837,2\r\n"));
+        const HistoryFile read = ReadHistory(file);
+        QCOMPARE(QString::fromStdString(read.Message), QString());
+        QCOMPARE(read.Games.size(), std::size_t(2));
+        expert.Names[1] = "O'Neil 'Ace'";
+        QCOMPARE(Describe(read.Games[0]), Describe(expert));
+        QCOMPARE(Describe(read.Games[1]), Describe(tie));
+        QCOMPARE(Get(kHistoryFile + QString(".tmp")), QByteArray("<missing>"));
+    }
+
+    // A damaged line between two good ones: only that game is left out, one
+    // message tells of it, and adding a game keeps the line as it was.
+    void historyDamagedLine_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("why");
+        const QByteArray good = QByteArray::fromStdString(HistoryLine(Finished(7))).trimmed();
+        QTest::newRow("cut short") << good.left(good.size() - 9) << "it has 33 fields instead of 37";
+        QTest::newRow("a text for points") << QByteArray(good).replace(",1,2,", ",\"1\",2,") << "field 9 is not a number";
+        QTest::newRow("points out of range") << QByteArray(good).replace(",1,2,", ",9999,2,")
+                                             << "field 9 (9999 points) is not between 0 and 837";
+        QTest::newRow("winner not the lowest") << good.left(good.size() - 1) + "3" << "the winner 3 does not match";
+        QTest::newRow("unknown robots") << QByteArray(good).replace("Standard", "Novice") << "\"Novice\" are neither";
+        QTest::newRow("a newer format") << "2," + good.mid(2) + ",\"more\"" << "it is of format 2";
+        QTest::newRow("a zero byte") << QByteArray(good).replace("WestBot", QByteArray("West\0ot", 7)) << "binary data";
+        QTest::newRow("no closing quote") << good.left(30) << "field 4 has no closing quote";
+    }
+    void historyDamagedLine() {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, why);
+        const std::filesystem::path file = Folder() / kHistoryFile;
+        const QByteArray bytes = QByteArray::fromStdString(HistoryLine(Finished(1))) + line + "\n" +
+                                 QByteArray::fromStdString(HistoryLine(Finished(2)));
+        Put(kHistoryFile, bytes);
+        HistoryFile read = ReadHistory(file);
+        QCOMPARE(read.Games.size(), std::size_t(2));
+        QCOMPARE(read.Games[1].DealNumber, 2);
+        const QString message = QString::fromStdString(read.Message);
+        QVERIFY2(message.startsWith("History.dat: one game could not be read and is left out (line 2: "), qPrintable(message));
+        QVERIFY2(message.contains(why), qPrintable(message));
+
+        QVERIFY(AppendHistory(file, Finished(3)).Ok);
+        QCOMPARE(Get(kHistoryFile), bytes + QByteArray::fromStdString(HistoryLine(Finished(3))));
+        read = ReadHistory(file);
+        QCOMPARE(read.Games.size(), std::size_t(3));
+        QCOMPARE(QString::fromStdString(read.Message), message);
+
+        Put(kHistoryFile, line + "\r\n" + bytes + line);  // two more damaged lines, the last one unended
+        QVERIFY(AppendHistory(file, Finished(4)).Ok);
+        read = ReadHistory(file);
+        QCOMPARE(read.Games.size(), std::size_t(3));
+        QCOMPARE(read.Games.back().DealNumber, 4);
+        QVERIFY2(QString::fromStdString(read.Message).startsWith("History.dat: 3 games could not be read and are left out (the first, line 1: "),
+                 qPrintable(QString::fromStdString(read.Message)));
     }
 
     // Shares are truncated, and four 16-bit counts add up without overflow.

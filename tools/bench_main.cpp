@@ -15,6 +15,9 @@
 //                           lag, then the robot moves' median and longest
 //                           lag; fails when speech was given up. Needs an
 //                           audio server (a PulseAudio null sink will do)
+//   meldora_bench history   the Game History window on 300 games: from the
+//                           menu command to its chart painted (the first
+//                           opening in a fresh window, seven times)
 //   meldora_bench show joker|round2 [seed]
 //                           plays seeded games with the autopilot until the
 //                           player's turn shows a valued Joker (or round 2),
@@ -31,6 +34,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -44,6 +48,7 @@
 #include <vector>
 
 #include "headless/Autopilot.h"
+#include "storage/History.h"
 #include "ui/MFormDeluxe.h"
 #include "ui/MainWindow.h"
 #include "ui/Speech.h"
@@ -345,6 +350,66 @@ int SpeechRun(int seconds, int seed) {
 
 }  // namespace
 
+// A history of `games` games with points spread as real ones are.
+bool WriteHistory(const QString& folder, int games) {
+    std::string text;
+    unsigned state = 12345;
+    auto draw = [&state](int n) {
+        state = state * 1103515245u + 12345u;
+        return static_cast<int>((state >> 16) % static_cast<unsigned>(n));
+    };
+    for (int i = 0; i < games; ++i) {
+        GameRecord g{"2025-01-02 10:00", 1 + draw(99999), i % 4 == 0, {"Player", "WestBot", "NorthBot", "EastBot"}, {}, -1};
+        for (int s = 0; s < 4; ++s)
+            for (int r = 1; r <= 7; ++r) g.Points[s][r] = draw(8) == 0 ? 0 : draw(15 * r);
+        g.Winner = g.LowestSeat();
+        text += HistoryLine(g);
+    }
+    std::string why;
+    return WriteFileAtomically((folder + "/" + kHistoryFile).toStdString(), text, why);
+}
+
+// Ends a wait when a chart of the history window paints.
+class ChartPainted : public QObject {
+public:
+    explicit ChartPainted(QEventLoop& loop) : loop_(loop) {}
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint && o->parent() && o->parent()->inherits("QChartView")) loop_.quit();
+        return false;
+    }
+
+private:
+    QEventLoop& loop_;
+};
+
+int HistoryOpen() {
+    QTemporaryDir dir;
+    constexpr int kGames = 300;
+    if (!WriteHistory(dir.path(), kGames)) return 1;
+    std::vector<double> ms;
+    for (int run = 0; run < 7; ++run) {
+        MainWindow w(1, dir.path());
+        Quiet(w);
+        w.show();
+        Wait(100);
+        QEventLoop painted;
+        ChartPainted spy(painted);
+        qApp->installEventFilter(&spy);
+        QTimer::singleShot(5000, &painted, &QEventLoop::quit);
+        QElapsedTimer t;
+        t.start();
+        w.command(QStringLiteral("MnuHistory"))->trigger();
+        painted.exec();
+        ms.push_back(t.nsecsElapsed() / 1e6);
+        qApp->removeEventFilter(&spy);
+    }
+    const double first = ms[0];
+    std::sort(ms.begin(), ms.end());
+    std::printf("history: %d games, menu command to the chart painted: first %.0f ms, median %.0f ms, longest %.0f ms\n",
+                kGames, first, ms[ms.size() / 2], ms.back());
+    return 0;
+}
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const char* what = argc > 1 ? argv[1] : "";
@@ -353,8 +418,9 @@ int main(int argc, char** argv) {
     if (!std::strcmp(what, "robots")) return Robots();
     if (!std::strcmp(what, "paint")) return Paint();
     if (!std::strcmp(what, "game")) return WholeGame();
+    if (!std::strcmp(what, "history")) return HistoryOpen();
     if (!std::strcmp(what, "speech") && argc > 2) return SpeechRun(std::atoi(argv[2]), argc > 3 ? std::atoi(argv[3]) : 1);
     if (!std::strcmp(what, "show") && argc > 2) return Show(argv[2], argc > 3 ? std::atoi(argv[3]) : 1);
-    std::fprintf(stderr, "usage: %s startup|idle|robots|paint|game|show joker|round2 [seed]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s startup|idle|robots|paint|game|history|show joker|round2 [seed]\n", argv[0]);
     return 2;
 }

@@ -3,6 +3,7 @@
 // turn take.
 //
 //   meldora_selfplay [--games N] [--seed S] [--check] [--keys] [--hints] [--robots standard|expert]
+//                    [--history FILE]
 //
 // --robots chooses who plays West, North and East: the designed robots
 // (standard, the default) or the Expert robots. Beside what the robots and
@@ -16,6 +17,8 @@
 // With --check the card table, its layout and the score board are checked
 // after every turn; every broken rule is a violation, and the run fails
 // unless there are none.
+// With --history every finished game is added to FILE, a game history as
+// the program keeps it (History.dat in the data folder).
 
 #include <algorithm>
 #include <chrono>
@@ -27,6 +30,35 @@
 #include "headless/SelfPlay.h"
 #include "robots/Expert.h"
 #include "robots/Robots.h"
+#include "storage/History.h"
+
+namespace {
+
+// A data store that keeps only the history, in a file of its own.
+class HistoryOnly : public meldora::DataStore {
+public:
+    explicit HistoryOnly(const char* file) : file_(file) {}
+    std::vector<std::string> LoadSettings(meldora::Settings&) override { return {}; }
+    std::string SaveNames(const meldora::Settings&) override { return {}; }
+    std::string SaveStats(const meldora::Settings&) override { return {}; }
+    std::string SaveSwitches(const meldora::Settings&) override { return {}; }
+    std::string SaveGame(const meldora::SavedGame&) override { return {}; }
+    meldora::LoadGameResult LoadGame(meldora::SavedGame&) override { return {}; }
+    std::string CleanName(const std::string& typed) override { return typed; }
+    std::string AddHistory(const meldora::GameRecord& game) override {
+        const meldora::SaveResult r = meldora::AppendHistory(file_, game);
+        if (!r.Ok) std::fprintf(stderr, "%s\n", r.Message.c_str());
+        failed_ = failed_ || !r.Ok;
+        return {};  // told here; the headless host would only count it as an error
+    }
+    bool failed() const { return failed_; }
+
+private:
+    std::filesystem::path file_;
+    bool failed_ = false;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     int games = 200;
@@ -35,6 +67,7 @@ int main(int argc, char** argv) {
     bool keys = false;
     bool hints = false;
     bool expert = false;
+    const char* historyFile = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--games") && i + 1 < argc) {
             games = std::atoi(argv[++i]);
@@ -49,8 +82,11 @@ int main(int argc, char** argv) {
         } else if (!std::strcmp(argv[i], "--robots") && i + 1 < argc &&
                    (!std::strcmp(argv[i + 1], "standard") || !std::strcmp(argv[i + 1], "expert"))) {
             expert = !std::strcmp(argv[++i], "expert");
+        } else if (!std::strcmp(argv[i], "--history") && i + 1 < argc) {
+            historyFile = argv[++i];
         } else {
-            std::fprintf(stderr, "usage: %s [--games N] [--seed S] [--check] [--keys] [--hints] [--robots standard|expert]\n",
+            std::fprintf(stderr, "usage: %s [--games N] [--seed S] [--check] [--keys] [--hints] [--robots standard|expert] "
+                         "[--history FILE]\n",
                          argv[0]);
             return 2;
         }
@@ -59,10 +95,12 @@ int main(int argc, char** argv) {
     std::vector<double> gameMs;
     std::vector<double> turnUs;
     int violations = 0;
+    HistoryOnly history(historyFile ? historyFile : "");
     for (int i = 0; i < games; ++i) {
         meldora::SelfPlay play(firstSeed + i, check, expert ? meldora::ExpertRobots() : meldora::TheRobots());
         if (keys) play.UseKeys();
         if (hints) play.UseHints();
+        if (historyFile) play.game().store = &history;
         const auto start = std::chrono::steady_clock::now();
         play.PlayGame();
         const double ms =
@@ -113,5 +151,5 @@ int main(int argc, char** argv) {
                                  (3 * played));
     std::printf("\n");
     std::printf("violations=%d\n", violations);
-    return violations == 0 ? 0 : 1;
+    return violations == 0 && !history.failed() ? 0 : 1;
 }

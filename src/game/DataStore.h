@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "game/GameRecord.h"
 #include "game/Settings.h"
 
 namespace meldora {
@@ -53,6 +54,18 @@ public:
     virtual bool LoadSpeech() { return false; }
     // Empty text, or a message for the player when the file was not written.
     virtual std::string SaveSpeech(const Settings&) { return {}; }
+
+    // The history of finished games. AddHistory appends one game and
+    // returns an empty text, or a message for the player when the history
+    // was left as it was. ReadHistory returns every game that could be read,
+    // oldest first; `message` tells of lines that could not be read (one
+    // message for them all) or of a history that could not be read at all.
+    // A store without a history keeps none.
+    virtual std::string AddHistory(const GameRecord&) { return {}; }
+    virtual std::vector<GameRecord> ReadHistory(std::string& message) {
+        message.clear();
+        return {};
+    }
 
     // A typed name as the names file can hold it.
     virtual std::string CleanName(const std::string& typed) = 0;

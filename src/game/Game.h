@@ -221,6 +221,7 @@ public:
     // The "Penalty Points" panel: each seat's name and total so far.
     void ShowLatestPoints();
     void CreditGame();  // ties and the winner of a finished game
+    GameRecord FinishedGame() const;  // the game just ended, for the history
 
     // ---- start-up -----------------------------------------------------------------
     // The welcome title, the seat names with their greetings, and no card

@@ -18,6 +18,9 @@ public:
     // A robot is offered the top discard while another seat draws from the
     // stock; if it wants the card it claims it (Game::TakeMayI).
     virtual void MayIWho(Game& g, int seat) = 0;
+
+    // The level a finished game's history names: the Expert robots or not.
+    virtual bool Expert() const { return false; }
 };
 
 }  // namespace meldora

@@ -1,5 +1,6 @@
 // Penalty points, the end of a round and of the game, and the score board.
 
+#include <ctime>
 #include <string>
 
 #include "game/Commands.h"
@@ -102,17 +103,27 @@ void Game::SayScores(const std::string& news) {
 }
 
 // The seat with the unique lowest total, or -1.
-int Game::GameWinner() const {
+int Game::GameWinner() const { return UniqueLowest(Totals); }
+
+// The finished game as the history keeps it.
+GameRecord Game::FinishedGame() const {
+    GameRecord game;
+    const std::time_t now = std::time(nullptr);
+    char date[32] = "";
+    if (const std::tm* local = std::localtime(&now)) std::strftime(date, sizeof date, "%Y-%m-%d %H:%M", local);
+    game.Date = date;
+    game.DealNumber = DealNumber;
+    game.ExpertRobots = Robots().Expert();
     for (int s = 0; s < 4; ++s) {
-        bool lowest = true;
-        for (int o = 0; o < 4; ++o)
-            if (o != s && Totals[s] >= Totals[o]) lowest = false;
-        if (lowest) return s;
+        game.Names[s] = SeatName(s);
+        for (int r = 1; r <= 7; ++r) game.Points[s][r] = RoundPoints[s][r];
     }
-    return -1;
+    game.Winner = GameWinner();
+    return game;
 }
 
-// Ties on the board; a unique lowest total wins the game.
+// Ties on the board; a unique lowest total wins the game. Either way the
+// game goes into the history.
 void Game::CreditGame() {
     for (int a = 0; a < 4; ++a)
         for (int b = a + 1; b < 4; ++b)
@@ -124,6 +135,7 @@ void Game::CreditGame() {
         SetNamedText(ui.LblWhoWon.Caption, s == 0 ? "You are the winner of the game. Congratulations"
                                                   : NameMark(s) + " is the winner of the game.");
     }
+    if (store) ReportStore(store->AddHistory(FinishedGame()));
 }
 
 void Game::GetTheScores() {

@@ -100,6 +100,7 @@ public:
             if (ExpertSaysMayI(ViewFor(g, seat))) g.TakeMayI(seat);
         });
     }
+    bool Expert() const override { return true; }
 };
 
 }  // namespace

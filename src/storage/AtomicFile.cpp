@@ -92,7 +92,8 @@ bool WriteFileAtomically(const fs::path& target, std::string_view contents, std:
     return false;
 }
 
-ReadStatus ReadSmallFile(const fs::path& file, std::string& contents, std::string& error) {
+ReadStatus ReadSmallFile(const fs::path& file, std::string& contents, std::string& error,
+                         std::size_t maxSize) {
     contents.clear();
     std::error_code ec;
     const fs::file_status status = fs::status(file, ec);
@@ -108,7 +109,7 @@ ReadStatus ReadSmallFile(const fs::path& file, std::string& contents, std::strin
         return ReadStatus::Failed;
     }
     // One byte more than the cap tells a file at the cap from a larger one.
-    contents.resize(kMaxDataFileSize + 1);
+    contents.resize(maxSize + 1);
     errno = 0;
     contents.resize(std::fread(contents.data(), 1, contents.size(), f));
     const bool failed = std::ferror(f) != 0;
@@ -117,8 +118,8 @@ ReadStatus ReadSmallFile(const fs::path& file, std::string& contents, std::strin
         error = SystemReason();
         return ReadStatus::Failed;
     }
-    if (contents.size() > kMaxDataFileSize) {
-        error = "it is larger than " + std::to_string(kMaxDataFileSize / 1024) + " KiB";
+    if (contents.size() > maxSize) {
+        error = "it is larger than " + std::to_string(maxSize / 1024) + " KiB";
         return ReadStatus::Failed;
     }
     return ReadStatus::Ok;

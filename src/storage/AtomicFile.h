@@ -48,9 +48,9 @@ bool WriteFileAtomically(const std::filesystem::path& target, std::string_view c
 
 enum class ReadStatus { Ok, Missing, Failed };
 
-// Reads a whole file of at most kMaxDataFileSize bytes. Failed comes with a
+// Reads a whole file of at most `maxSize` bytes. Failed comes with a
 // reason: not a plain file, unreadable, or too large.
 ReadStatus ReadSmallFile(const std::filesystem::path& file, std::string& contents,
-                         std::string& error);
+                         std::string& error, std::size_t maxSize = kMaxDataFileSize);
 
 }  // namespace meldora

@@ -1,6 +1,7 @@
 #include "storage/FileStore.h"
 
 #include "storage/DataFiles.h"
+#include "storage/History.h"
 
 namespace meldora {
 
@@ -22,5 +23,15 @@ LoadGameResult FileStore::LoadGame(SavedGame& g) { return meldora::LoadSavedGame
 bool FileStore::LoadSpeech() { return meldora::LoadSpeech(folder_); }
 std::string FileStore::SaveSpeech(const Settings& s) { return MessageOf(meldora::SaveSpeech(folder_, s)); }
 std::string FileStore::CleanName(const std::string& typed) { return meldora::CleanName(typed); }
+
+std::string FileStore::AddHistory(const GameRecord& game) {
+    return MessageOf(AppendHistory(folder_ / kHistoryFile, game, sink_));
+}
+
+std::vector<GameRecord> FileStore::ReadHistory(std::string& message) {
+    HistoryFile history = meldora::ReadHistory(folder_ / kHistoryFile);
+    message = std::move(history.Message);
+    return std::move(history.Games);
+}
 
 }  // namespace meldora

@@ -25,6 +25,8 @@ public:
     bool LoadSpeech() override;
     std::string SaveSpeech(const Settings& settings) override;
     std::string CleanName(const std::string& typed) override;
+    std::string AddHistory(const GameRecord& game) override;
+    std::vector<GameRecord> ReadHistory(std::string& message) override;
 
 private:
     std::filesystem::path folder_;

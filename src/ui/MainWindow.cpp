@@ -19,6 +19,7 @@
 #include "ui/AboutWindow.h"
 #include "ui/AppResources.h"
 #include "ui/HelpWindow.h"
+#include "ui/HistoryWindow.h"
 #include "ui/TableWidget.h"
 #include "ui/TextFit.h"
 
@@ -163,6 +164,8 @@ void MainWindow::buildMenus() {
     stats->menuAction()->setObjectName(QStringLiteral("MnuStats"));
     addCommand(stats, QStringLiteral("MnuCurrent"), QStringLiteral("Current Scores"), MnuCurrent_Click);
     addCommand(stats, QStringLiteral("MnuGStats"), QStringLiteral("General Statistics"), MnuGStats_Click);
+    addCommand(stats, QStringLiteral("MnuHistory"), QStringLiteral("Game History"),
+               [this](Game& g) { g.RunHandler("MnuHistory", [this] { showHistory(); }); });
 
     QAction* about = menuBar()->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("MenuAbout"));
@@ -227,6 +230,16 @@ void MainWindow::buildStatusBar() {
         if (i != 2) panel->setFixedWidth(width);
         statusBar()->addWidget(panel, i == 2 ? 1 : 0);
     }
+}
+
+// Reads the history afresh and shows it. Lines that cannot be read are told
+// of once: the same damage found again is not told again.
+void MainWindow::showHistory() {
+    std::string damage;
+    const std::vector<GameRecord> games = store_ ? store_->ReadHistory(damage) : std::vector<GameRecord>();
+    if (!damage.empty() && damage != historyDamage_) game_.ReportStore(damage);
+    historyDamage_ = damage;
+    HistoryWindow::showFor(this, games);
 }
 
 void MainWindow::syncView() {

@@ -70,6 +70,7 @@ private:
     // Calls a handler of the game, then shows the result.
     void run(const std::function<void()>& handler);
     void buttonClicked(const QString& name);
+    void showHistory();
 
     // The options kept beside the game (MainWindowOptions.cpp).
     static Preferences readPreferences(const std::filesystem::path& folder, std::vector<std::string>& notes);
@@ -105,6 +106,7 @@ private:
     bool quitting_ = false;  // the program ends itself: no question
     bool asking_ = false;    // the "Really leave game?" question is up
     std::unique_ptr<DataStore> store_;
+    std::string historyDamage_;  // what the history's reader last told of
 };
 
 }  // namespace meldora::ui
