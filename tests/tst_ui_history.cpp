@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "QuickWindow.h"
 #include "QuietPlatform.h"
 #include "storage/History.h"
 #include "ui/HistoryWindow.h"
@@ -49,6 +50,8 @@ private slots:
         file.write(History(150) + "1,\"torn\r\n" + History(300).mid(History(150).size()));
         file.close();
         MainWindow w(1, dir.path());
+        meldora::test::QuickWindow(w);
+        meldora::test::OnMayI(w, [&w] { w.table()->button(QStringLiteral("CmdPass"))->click(); });
 
         // The program's message window, answered as it comes; its prompts kept.
         QStringList told;
@@ -89,10 +92,12 @@ private slots:
         QTest::mouseDClick(t->viewport(), Qt::LeftButton, {}, cell);
         QCOMPARE(replay.size(), 1);
         QCOMPARE(replay[0][0].toInt(), 5049);
+        QTRY_COMPARE(w.game().DealNumber, 5049);  // the deal is played again
         QTest::keyClick(t, Qt::Key_Down);  // the next game with 98 points
         QTest::keyClick(t, Qt::Key_Return);
         QCOMPARE(replay.size(), 2);
         QCOMPARE(replay[1][0].toInt(), 5099);
+        QTRY_COMPARE(w.game().DealNumber, 5099);  // after the new-game question, answered "New Game"
         QVERIFY(h->isVisible());
     }
 };

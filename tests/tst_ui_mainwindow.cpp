@@ -292,12 +292,7 @@ private slots:
         if (answer == 2) answers << "0";
         AnswerModals(answers, &titles);
         // A "May I?" offer before the player's turn is passed.
-        QTimer pass;
-        QObject::connect(&pass, &QTimer::timeout, &w, [&w] {
-            auto* b = w.findChild<QPushButton*>(QStringLiteral("CmdPass"));
-            if (b != nullptr && b->isVisible()) b->click();
-        });
-        pass.start(20);
+        meldora::test::OnMayI(w, [&w] { w.table()->button(QStringLiteral("CmdPass"))->click(); });
         w.start();
         QTRY_COMPARE(titles.size(), answers.size());
         QTRY_VERIFY(!w.game().ChainActive());

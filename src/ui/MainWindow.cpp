@@ -239,7 +239,13 @@ void MainWindow::showHistory() {
     const std::vector<GameRecord> games = store_ ? store_->ReadHistory(damage) : std::vector<GameRecord>();
     if (!damage.empty() && damage != historyDamage_) game_.ReportStore(damage);
     historyDamage_ = damage;
-    HistoryWindow::showFor(this, games);
+    HistoryWindow* window = HistoryWindow::showFor(this, games);
+    // A double click on a past game plays its deal again.
+    connect(window, &HistoryWindow::replayRequested, this, &MainWindow::replayDeal, Qt::UniqueConnection);
+}
+
+void MainWindow::replayDeal(int deal) {
+    run([this, deal] { game_.ReplayDeal(deal); });
 }
 
 void MainWindow::syncView() {

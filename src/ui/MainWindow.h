@@ -70,6 +70,7 @@ private:
     // Calls a handler of the game, then shows the result.
     void run(const std::function<void()>& handler);
     void buttonClicked(const QString& name);
+    void replayDeal(int deal);
     void showHistory();
 
     // The options kept beside the game (MainWindowOptions.cpp).
