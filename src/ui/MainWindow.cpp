@@ -66,6 +66,7 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed, std::optional<QString>
     table_->setColumnNamer([this](int column) { return QString::fromStdString(MeldColumnName(game_, column)); });
 
     host_.beforeWait = [this] { syncView(); };
+    host_.afterWait = [this] { table_->settle(); };
     // A message window never opens over a card in mid-air.
     host_.beforeModal = [this] { CancelDrag(game_); };
     host_.onSpeechUnavailable = [this](const std::string& text) { showNote(QString::fromStdString(text)); };
@@ -252,7 +253,9 @@ void MainWindow::syncView() {
     const TableModel& m = game_.ui;
     const QStringList names = SeatNames(game_);
     table_->setSeatNames(names);
-    table_->sync(m);
+    // With animation on, a card the game moves before a wait travels there
+    // over the wait.
+    table_->sync(m, game_.settings.NoAnimation ? 0 : host_.comingWait());
     for (int i = 1; i <= 5; ++i) {
         QLabel* panel = status_[i];
         const QString text = i == 5 && !heldNote_.isEmpty() ? heldNote_ : QString::fromStdString(m.StatusPanel[i]);

@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
+#include <algorithm>
 
 #include "ui/MFormDeluxe.h"
 #include "ui/ModelText.h"
@@ -27,8 +28,10 @@ QtHost::~QtHost() {
     delete message_.data();
 }
 
-void QtHost::refresh() {
+void QtHost::refresh(int comingWait) {
+    comingWait_ = comingWait;
     if (beforeWait) beforeWait();
+    comingWait_ = 0;
 }
 
 void QtHost::modal() {
@@ -44,8 +47,8 @@ void QtHost::runLoop(QEventLoop& loop) {
 
 void QtHost::Pause(int ms) {
     if (ms <= 0 || shuttingDown_) return;
-    refresh();
     ms = static_cast<int>(ms * paceScale_);
+    refresh(std::max(ms, 0));
     if (ms <= 0) {
         QCoreApplication::processEvents();
         return;
@@ -57,6 +60,7 @@ void QtHost::Pause(int ms) {
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     timer.start(ms);
     runLoop(loop);
+    if (afterWait && !shuttingDown_) afterWait();
 }
 
 // The answer arrives through the buttons' handlers, which run inside this

@@ -31,7 +31,13 @@ public:
     void setWindow(QWidget* window) { window_ = window; }
 
     // Pushes the model to the screen; called before every wait and dialog.
+    // Before a timed wait comingWait() tells how long it will be.
     std::function<void()> beforeWait;
+    // Called when a timed wait is over, before the game goes on.
+    std::function<void()> afterWait;
+    // The length in ms of the wait beforeWait is called for (after the pace
+    // scale); 0 when it is not a timed wait (a dialog, a question) or none.
+    int comingWait() const { return comingWait_; }
     // Called before a message window or box opens over the table.
     std::function<void()> beforeModal;
     // Closes the program (Quit); without it the application quits.
@@ -84,7 +90,7 @@ public:
     int waitDepth() const { return static_cast<int>(loops_.size()); }
 
 private:
-    void refresh();
+    void refresh(int comingWait = 0);
     void modal();
     void runLoop(QEventLoop& loop);
 
@@ -93,6 +99,7 @@ private:
     QEventLoop* mayILoop_ = nullptr;  // the wait for the player's answer
     bool shuttingDown_ = false;
     double paceScale_ = 1.0;
+    int comingWait_ = 0;
     QElapsedTimer clock_;
     std::unique_ptr<SoundPlayer> sounds_;
     QPointer<MFormDeluxe> message_;

@@ -56,11 +56,13 @@ void DrawText(QPainter& p, const TableWidget::PaintedText& t) {
 
 }  // namespace
 
-QRect TableWidget::cardRect(const CardImage& c) const {
+QRect TableWidget::cardRect(const CardImage& c) const { return cardRect(c, QPointF(c.Left, c.Top)); }
+
+QRect TableWidget::cardRect(const CardImage& c, QPointF twips) const {
     const TableGeometry g = mapping();
     const int w = static_cast<int>(std::lround(g.length(kCardWidth)));
     const int h = static_cast<int>(std::lround(g.length(kCardHeight)));
-    const QPointF at = g.toPixels(QPointF(c.Left, c.Top));
+    const QPointF at = g.toPixels(twips);
     const QPoint topLeft(static_cast<int>(std::lround(at.x())), static_cast<int>(std::lround(at.y())));
     return c.Picture == kPicBackSideways ? QRect(topLeft, QSize(h, w)) : QRect(topLeft, QSize(w, h));
 }
@@ -198,10 +200,11 @@ std::vector<TableWidget::SceneItem> TableWidget::buildScene() const {
     if (m.ShapeDiscard.Visible) scene.push_back({Item::Discard, 0, m.ShapeDiscard.ZOrder, rectOf(m.ShapeDiscard, pen), 0});
     for (int n = 1; n <= kCardCount; ++n) {
         const CardImage& c = m.Cds[n];
-        if (c.Visible)
-            scene.push_back({Item::Card, n, c.ZOrder, cardRect(c),
-                             static_cast<std::size_t>(c.Picture) ^ (digest(c.Mark + (c.MarkRed ? "r" : "b")) << 8)});
-        if (c.Visible && c.Hinted) scene.push_back({Item::Hinted, n, c.ZOrder, cardRect(c).adjusted(-3, -3, 3, 3), 0});
+        if (!c.Visible) continue;
+        const QRect drawn = cardRect(c, drawnAt(n));  // on its way, while it glides
+        scene.push_back({Item::Card, n, c.ZOrder, drawn,
+                         static_cast<std::size_t>(c.Picture) ^ (digest(c.Mark + (c.MarkRed ? "r" : "b")) << 8)});
+        if (c.Hinted) scene.push_back({Item::Hinted, n, c.ZOrder, drawn.adjusted(-3, -3, 3, 3), 0});
     }
     const std::vector<TableLabel> labels = m.TableLabels();
     for (int i = 0; i < static_cast<int>(labels.size()); ++i) {
@@ -228,7 +231,7 @@ std::vector<TableWidget::SceneItem> TableWidget::buildScene() const {
     }
     const int focus = m.Keys.FocusCard;
     if (hasFocus() && focus > 0 && focus <= kCardCount && m.Cds[focus].Visible)
-        scene.push_back({Item::Focus, focus, kOnTop, cardRect(m.Cds[focus]).adjusted(-4, -4, 4, 4),
+        scene.push_back({Item::Focus, focus, kOnTop, cardRect(m.Cds[focus], drawnAt(focus)).adjusted(-4, -4, 4, 4),
                          static_cast<std::size_t>(m.Keys.Lifted)});
     std::sort(scene.begin(), scene.end(), [](const SceneItem& a, const SceneItem& b) {
         return a.z != b.z ? a.z < b.z : a.kind != b.kind ? a.kind < b.kind : a.index < b.index;

@@ -24,13 +24,17 @@ TableWidget::TableWidget(CardArt& art, QWidget* parent) : QWidget(parent), art_(
     setMinimumSize(TablePixelSize() / 2);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     buildControls();
+    clock_.start();
+    frames_.setTimerType(Qt::PreciseTimer);
+    connect(&frames_, &QTimer::timeout, this, &TableWidget::settle);
 }
 
 QSize TableWidget::sizeHint() const { return TablePixelSize(); }
 
-void TableWidget::sync(const TableModel& model) {
+void TableWidget::sync(const TableModel& model, int glideMs) {
     const bool first = model_ != &model;
     model_ = &model;
+    startGlides(first, glideMs);
     placeChildren();
     applyFocus();
     applyCursor();

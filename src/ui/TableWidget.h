@@ -8,7 +8,8 @@
 // Its code lies in rooms by job: TableWidget.cpp (syncing, input, focus,
 // cursor), TableControls.cpp (building and placing the buttons and panels),
 // TablePainting.cpp (the scene, repainting what changed, the painted
-// texts) and TableAccessible.cpp (the screen-reader bridge).
+// texts), TableGlide.cpp (cards drawn travelling between their places) and
+// TableAccessible.cpp (the screen-reader bridge).
 
 #include <QColor>
 #include <QFont>
@@ -16,11 +17,16 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QString>
+#include <QElapsedTimer>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
+#include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
+#include "game/Cards.h"
 #include "game/TableModel.h"
 #include "ui/TableGeometry.h"
 
@@ -40,8 +46,15 @@ public:
 
     // Shows the model: places, captions and shows every control from it
     // and schedules a repaint. The model must outlive the widget or the
-    // next sync.
-    void sync(const TableModel& model);
+    // next sync. When a wait of glideMs follows, a card that moved while
+    // it stays in view is drawn travelling from where it is drawn now to
+    // its new place over that time; otherwise it jumps there.
+    void sync(const TableModel& model, int glideMs = 0);
+    // Draws the cards that glide where they are now, landing those whose
+    // time is up (the end of a wait).
+    void settle();
+    // Cards being drawn on their way to their places.
+    int glidingCards() const;
 
     TableGeometry mapping() const { return TableGeometry::fit(size()); }
 
@@ -154,6 +167,10 @@ private:
     void applyFocus();
     void applyCursor();
     QRect cardRect(const CardImage& c) const;
+    QRect cardRect(const CardImage& c, QPointF twips) const;
+    // Where a card is drawn now, in twips: on its way or at its place.
+    QPointF drawnAt(int card) const;
+    void startGlides(bool first, int glideMs);
     std::vector<PaintedText> textsOf(const SceneItem& item) const;
     void paintFramMelds(QPainter& p) const;
     void paintLatestPoints(QPainter& p) const;
@@ -176,6 +193,21 @@ private:
     std::function<QString(int)> cardNamer_;
     std::function<QString(int)> columnNamer_;
     QStringList names_;
+    // A card drawn travelling in a straight line from one place to another.
+    struct Glide {
+        QPointF from, to;  // twips
+        qint64 start;      // ms on clock_
+        qint64 length;
+        QPointF at(qint64 now) const;
+    };
+    struct Place {
+        int left = 0, top = 0;
+        bool visible = false;
+    };
+    std::array<std::optional<Glide>, kCardCount + 1> glides_;
+    std::array<Place, kCardCount + 1> synced_;  // each card's place as last synced
+    QElapsedTimer clock_;
+    QTimer frames_;  // one tick a frame of the display, only while cards glide
     // What screen readers were last told of the lines that change in play.
     QHash<int, QString> announced_;
     int announcedFocus_ = 0;
