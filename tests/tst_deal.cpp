@@ -112,13 +112,10 @@ private slots:
     void dealNumbersTyped_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("deal");
-        QTest::newRow("a number") << "48213" << 48213;
         QTest::newRow("spaces round it") << " 7 " << 7;
         QTest::newRow("the largest") << "999999" << 999999;
         QTest::newRow("past the largest") << "1000000" << 0;
-        QTest::newRow("nought") << "0" << 0;
         QTest::newRow("negative") << "-5" << 0;
-        QTest::newRow("letters") << "12a" << 0;
         QTest::newRow("empty") << "" << 0;
     }
 

@@ -59,7 +59,7 @@ private slots:
         QTest::addColumn<int>("moment");
         QTest::addColumn<QString>("command");
         const char* const moments[] = {"robot's pause", "card travelling", "May I? waiting"};
-        for (const char* command : {"New Game", "New Game (No)", "Load Game", "Speed", "Name", "Animation switch",
+        for (const char* command : {"New Game", "New Game (No)", "Load Game", "Animation switch",
                                     "Current Scores", "Close (No)", "Close (Yes)"})
             for (int m = RobotPause; m <= MayIWait; ++m)
                 QTest::newRow(qPrintable(QString("%1 in %2").arg(command, moments[m]))) << m << QString(command);
@@ -96,12 +96,6 @@ private slots:
             {"New Game", [](Table& t) { t.host.messageAnswers.push_back(0); t.g.MnuNew_Click(); }},
             {"New Game (No)", [](Table& t) { t.host.messageAnswers.push_back(1); t.g.MnuNew_Click(); }},
             {"Load Game", [](Table& t) { t.host.messageAnswers.push_back(0); LoadSavedGame(t.g); }},
-            {"Speed", [](Table& t) { MnuSpeed_Click(t.g, kSpeedFast); }},
-            {"Name", [](Table& t) {
-                 t.host.questionAnswers.push_back(true);
-                 t.host.inputAnswers.push_back("Wendy");
-                 MnuName_Click(t.g, 1);
-             }},
             {"Animation switch", [](Table& t) { MnuNoAnim_Click(t.g); }},
             {"Current Scores", [](Table& t) { MnuCurrent_Click(t.g); }},
             {"Close (No)", [](Table& t) {
@@ -151,8 +145,6 @@ private slots:
                 });
                 QVERIFY(refused != m.end());
             }
-            if (command == "Name") QCOMPARE(g.SeatName(1), std::string("Wendy"));
-            if (command == "Speed") QCOMPARE(g.settings.Speed, kSpeedFast);
             // And the game plays on to its end.
             const QString rest = PlayOn(t, pilot, 2000);
             QVERIFY2(rest.isEmpty(), qPrintable(rest));
