@@ -67,6 +67,45 @@ private slots:
             QCOMPARE(midway, to);
         }
     }
+
+    // While a card glides the rest of the table is drawn from a layer kept
+    // aside: a card turned over elsewhere during the glide shows turned at
+    // once, just as the table shows it once nothing glides.
+    void theRestOfTheTableStaysTrue() {
+        MainWindow w(1);
+        test::QuickWindow(w);
+        w.host().setPaceScale(1);
+        w.game().settings.NoAnimation = false;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        TableModel& m = w.game().ui;
+        CardImage& moving = m.Cds[5];
+        CardImage& turned = m.Cds[9];
+        moving.Visible = turned.Visible = true;
+        moving.Left = moving.Top = 1000;
+        turned.Left = 3000;
+        turned.Top = 7000;
+        turned.Picture = 9;
+        w.syncView();
+        TableWidget* table = w.table();
+        const QRect spot = table->paintedRect(9);
+        moving.Left = 7000;
+        moving.Top = 4000;
+        int glidingThen = 0;
+        QImage during;
+        QTimer::singleShot(60, table, [&] {
+            turned.Picture = kPicBack;
+            w.syncView();
+        });
+        QTimer::singleShot(150, table, [&] {
+            glidingThen = table->glidingCards();
+            during = table->grab(spot).toImage();
+        });
+        w.host().Pause(300);
+        QCOMPARE(glidingThen, 1);
+        QCOMPARE(table->glidingCards(), 0);
+        QCOMPARE(during, table->grab(spot).toImage());
+    }
 };
 
 QTEST_MAIN(TestGlide)

@@ -269,6 +269,10 @@ int GlideFrames() {
     w.host().setPaceScale(1);
     w.game().settings.NoAnimation = false;
     w.game().settings.Speed = kSpeedMedium;
+    // As at the welcome: the window makes what gliding cards are drawn
+    // from while it waits for the player.
+    w.syncView();
+    Wait(1500);
     QTimer confirm;
     QObject::connect(&confirm, &QTimer::timeout, &w, [&w] { Answer(w, 0); });
     confirm.start(20);

@@ -256,6 +256,7 @@ void MainWindow::syncView() {
     // With animation on, a card the game moves before a wait travels there
     // over the wait.
     table_->sync(m, game_.settings.NoAnimation ? 0 : host_.comingWait());
+    if (!game_.settings.NoAnimation && host_.paced()) table_->prepareGlides();
     for (int i = 1; i <= 5; ++i) {
         QLabel* panel = status_[i];
         const QString text = i == 5 && !heldNote_.isEmpty() ? heldNote_ : QString::fromStdString(m.StatusPanel[i]);

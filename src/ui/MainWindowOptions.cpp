@@ -96,7 +96,7 @@ void MainWindow::chooseDeck() {
     const QString path = dialog.chosen();
     if (path.isEmpty() || path == art_.deckPath()) return;
     if (!art_.useDeck(path)) showNote(QStringLiteral("Deck unreadable; the usual one is used."));
-    table_->update();
+    table_->redrawAll();
     if (dataFolder_.empty() || art_.deckPath() != path) return;
     prefs_.DeckFile = path.toStdString();
     const SaveResult saved = SaveDeckFile(dataFolder_, prefs_.DeckFile);

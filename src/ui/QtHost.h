@@ -73,6 +73,7 @@ public:
     // Scales every pause (tests and tools play at 0: a pause then only lets
     // the window handle what is waiting, and returns).
     void setPaceScale(double scale) { paceScale_ = scale; }
+    bool paced() const { return paceScale_ > 0; }
 
     // The speech engine to use instead of the default one (tests); takes
     // effect when the first text is spoken.

@@ -6,6 +6,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -250,20 +251,38 @@ void TableWidget::updateChanged() {
     std::sort(before.begin(), before.end(), byItem);
     std::sort(after.begin(), after.end(), byItem);
     QRegion dirty;
+    // What changed besides the cards is drawn again into the layer kept
+    // while cards glide; the cards are followed one by one there.
+    auto changed = [&](const SceneItem& item) {
+        dirty += Reach(item.rect);
+        if (item.kind != Item::Card) stillDirty_ += Reach(item.rect);
+    };
     std::size_t i = 0, j = 0;
     while (i < before.size() || j < after.size()) {
         if (j == after.size() || (i < before.size() && byItem(before[i], after[j]))) {
-            dirty += Reach(before[i++].rect);
+            changed(before[i++]);
         } else if (i == before.size() || byItem(after[j], before[i])) {
-            dirty += Reach(after[j++].rect);
+            changed(after[j++]);
         } else {
             const SceneItem& a = before[i++];
             const SceneItem& b = after[j++];
-            if (a.rect != b.rect || a.look != b.look || a.z != b.z) dirty += QRegion(Reach(a.rect)) + Reach(b.rect);
+            if (a.rect != b.rect || a.look != b.look || a.z != b.z) {
+                changed(a);
+                changed(b);
+            }
         }
     }
     scene_ = std::move(now);
     if (!dirty.isEmpty()) update(dirty);
+    // Once made, the still layer follows the table in the next idle turn,
+    // so the first frame of a glide finds it ready.
+    if (!still_.isNull() && !stillQueued_) {
+        stillQueued_ = true;
+        QTimer::singleShot(0, this, [this] {
+            stillQueued_ = false;
+            if (!still_.isNull()) refreshStill();
+        });
+    }
 }
 
 // The table's cloth with the meld table's ground on it (its shade, edge and
@@ -313,7 +332,47 @@ const QPixmap& TableWidget::cloth() {
 
 void TableWidget::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    const QRegion& region = e->region();
+    if (!model_ || glidingCards() == 0) {
+        paintScene(p, e->region(), Layer::All);
+        return;
+    }
+    refreshStill();
+    p.drawPixmap(QPointF(0, 0), still_);
+    paintScene(p, e->region(), Layer::Gliding);
+}
+
+// The still layer is brought up to date where it changed: the things other
+// than cards as the scene changes, and each card that began or ended a
+// glide, moved, or was stacked or drawn anew since it was drawn there.
+void TableWidget::refreshStill() {
+    const qreal dpr = devicePixelRatioF();
+    const QPixmap& ground = cloth();
+    QRegion dirty = stillDirty_;
+    if (still_.size() != ground.size() || still_.devicePixelRatio() != dpr) {
+        still_ = QPixmap(ground.size());
+        still_.setDevicePixelRatio(dpr);
+        dirty = QRegion(rect());
+    }
+    std::array<StillCard, kCardCount + 1> now{};
+    for (const SceneItem& it : scene_)
+        if (it.kind == Item::Card && !glides_[it.index]) now[it.index] = {true, it.rect, it.z, it.look};
+    for (int n = 1; n <= kCardCount; ++n) {
+        const StillCard& was = stillCards_[n];
+        const StillCard& is = now[n];
+        if (was.in == is.in && (!is.in || (was.rect == is.rect && was.z == is.z && was.look == is.look))) continue;
+        if (was.in) dirty += Reach(was.rect);
+        if (is.in) dirty += Reach(is.rect);
+    }
+    if (!dirty.isEmpty()) {
+        QPainter s(&still_);
+        s.setClipRegion(dirty);
+        paintScene(s, dirty, Layer::Still);
+    }
+    stillCards_ = now;
+    stillDirty_ = QRegion();
+}
+
+void TableWidget::paintScene(QPainter& p, const QRegion& region, Layer layer) {
     const qreal dpr = devicePixelRatioF();
     // Pixmaps are copied pixel for pixel onto whole device pixels. Scaled to
     // a fractional place, the painter samples them one way under a simple
@@ -329,7 +388,7 @@ void TableWidget::paintEvent(QPaintEvent* e) {
                      QRectF(pixmap.rect()));
         p.setWorldTransform(logical);
     };
-    drawPixels(QPointF(0, 0), cloth());
+    if (layer != Layer::Gliding) drawPixels(QPointF(0, 0), cloth());
     if (!model_) return;
     const TableModel& m = *model_;
     const TableGeometry g = mapping();
@@ -337,6 +396,8 @@ void TableWidget::paintEvent(QPaintEvent* e) {
     p.setRenderHint(QPainter::TextAntialiasing);
     for (const SceneItem& it : scene_) {
         if (!region.intersects(Reach(it.rect))) continue;
+        const bool glides = it.kind == Item::Card && glides_[it.index];
+        if (layer == Layer::Still ? glides : layer == Layer::Gliding && !glides) continue;
         switch (it.kind) {
         case Item::Melds:
             paintFramMelds(p);

@@ -40,6 +40,7 @@ void TableWidget::sync(const TableModel& model, int glideMs) {
     applyCursor();
     if (first) {
         scene_ = buildScene();
+        still_ = QPixmap();
         update();
     } else {
         updateChanged();
@@ -47,10 +48,17 @@ void TableWidget::sync(const TableModel& model, int glideMs) {
     announceChanges();
 }
 
+void TableWidget::redrawAll() {
+    still_ = QPixmap();
+    prepared_.clear();
+    update();
+}
+
 void TableWidget::resizeEvent(QResizeEvent*) {
     if (!model_) return;
     placeChildren();
     scene_ = buildScene();
+    still_ = QPixmap();
     update();
 }
 

@@ -53,6 +53,12 @@ public:
     // Draws the cards that glide where they are now, landing those whose
     // time is up (the end of a wait).
     void settle();
+    // Everything drawn again, the card faces too (a new deck).
+    void redrawAll();
+    // While the window is idle, makes what gliding cards are drawn from
+    // (the table without them, every card picture at the table's size), so
+    // no frame of a glide waits for it. Does nothing once made.
+    void prepareGlides();
     // Cards being drawn on their way to their places.
     int glidingCards() const;
 
@@ -171,7 +177,13 @@ private:
     // Where a card is drawn now, in twips: on its way or at its place.
     QPointF drawnAt(int card) const;
     void startGlides(bool first, int glideMs);
+    void refreshStill();
+    void prepareStep();
     std::vector<PaintedText> textsOf(const SceneItem& item) const;
+    // What a paint covers: everything, all but the gliding cards (the
+    // layer kept while cards glide), or the gliding cards alone.
+    enum class Layer { All, Still, Gliding };
+    void paintScene(QPainter& p, const QRegion& region, Layer layer);
     void paintFramMelds(QPainter& p) const;
     void paintLatestPoints(QPainter& p) const;
     QFont tableFont(const Control& c, double defaultPoints, bool bold = false) const;
@@ -208,6 +220,23 @@ private:
     std::array<Place, kCardCount + 1> synced_;  // each card's place as last synced
     QElapsedTimer clock_;
     QTimer frames_;  // one tick a frame of the display, only while cards glide
+    // While cards glide, the table without them is drawn once and each
+    // frame copies it and draws the gliding cards over it.
+    // It is kept up to date where things change, so a glide's frames only
+    // copy it and draw the travelling cards.
+    struct StillCard {
+        bool in = false;  // drawn in the layer, where and how
+        QRect rect;
+        long z = 0;
+        std::size_t look = 0;
+    };
+    QPixmap still_;
+    QRegion stillDirty_;  // where it no longer shows the table (cards aside)
+    std::array<StillCard, kCardCount + 1> stillCards_{};
+    QString prepared_;     // the size the pictures were made for
+    int prepareNext_ = 0;  // the next picture to make
+    bool preparing_ = false;
+    bool stillQueued_ = false;
     // What screen readers were last told of the lines that change in play.
     QHash<int, QString> announced_;
     int announcedFocus_ = 0;
