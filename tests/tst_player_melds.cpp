@@ -115,8 +115,10 @@ void TestPlayerMelds::takeBackAndRefusedDiscard() {
     // A discard while the contract is half laid is refused and scrubs it.
     QCOMPARE(Play(t, "2D>D"), QStringLiteral("Incomplete Melds.Try again or Discard a card."));
     QCOMPARE(t.g.CardsInHand[0], 9);
-    QVERIFY(t.g.CardTable[t.Find(0, "AH")].Value == 1 && t.g.CardTable[t.Find(0, "JK")].Value == kValueJoker);
-    QVERIFY(!t.g.MeldTable[7].Started && !t.g.ui.CmdTakeBack.Visible);
+    QCOMPARE(t.g.CardTable[t.Find(0, "AH")].Value, 1);
+    QCOMPARE(t.g.CardTable[t.Find(0, "JK")].Value, kValueJoker);
+    QVERIFY(!t.g.MeldTable[7].Started);
+    QVERIFY(!t.g.ui.CmdTakeBack.Visible);
     // The scrub cleared the slot's Joker mark: the Joker may go there again; Take Back undoes it.
     ValueJoker(t, 8, 16);  // Eight of Spades
     QCOMPARE(Play(t, "JK=8S>7"), QString());
@@ -130,7 +132,8 @@ void TestPlayerMelds::takeBackAndRefusedDiscard() {
     t.g.IsTurn[0] = t.g.PlayerHasDrawn = true;
     CmdTakeBack_Click(t.g);
     QCOMPARE(t.g.CardsInHand[0], 9);
-    QVERIFY(!t.g.MeldTable[7].Started && !t.g.JokerInMeld[7]);
+    QVERIFY(!t.g.MeldTable[7].Started);
+    QVERIFY(!t.g.JokerInMeld[7]);
     QCOMPARE(Faults(t), QString());
 }
 
@@ -148,13 +151,16 @@ void TestPlayerMelds::jokers() {
     LblValueClick(t.g, 15);
     QVERIFY(!t.g.ui.LblValue[17].Enabled);
     CmdCancel_Click(t.g);
-    QVERIFY(!t.g.ui.FramJoker.Visible && t.g.ui.LblValue[17].Enabled);
+    QVERIFY(!t.g.ui.FramJoker.Visible);
+    QVERIFY(t.g.ui.LblValue[17].Enabled);
     QCOMPARE(t.g.CardTable[joker].Value, kValueJoker);
     // After Cancel the suit reads "No Suit", so a value alone is taken for a set.
     PicP_MouseDown(t.g, joker, MouseButton::Left);
     LblValueClick(t.g, 4);
     JokerClick(t.g);
-    QVERIFY(!t.g.ui.FramJoker.Visible && t.g.CardTable[joker].Value == 5 && t.g.CardTable[joker].Suit == int(SuitNone));
+    QVERIFY(!t.g.ui.FramJoker.Visible);
+    QCOMPARE(t.g.CardTable[joker].Value, 5);
+    QCOMPARE(t.g.CardTable[joker].Suit, int(SuitNone));
     QCOMPARE(Mark(t, joker), QStringLiteral("5 black"));
     QCOMPARE(Play(t, "5C>7 JK=5D>7"), QString());
     QCOMPARE(t.Column(7), QStringLiteral("JK=5D 5C"));
@@ -166,9 +172,12 @@ void TestPlayerMelds::jokers() {
     QCOMPARE(CardNameInPlay(d.g, d.Find(0, "JK")), std::string("Joker standing for the Queen of Hearts"));
     Play(d, "7C>7 7D>7 7H>7 9C>8 9D>8 9S>8 JK=QH>D");
     const int thrown = d.g.TopDiscard();
-    QVERIFY(IsJoker(thrown) && d.g.CardTable[thrown].Value == kValueJoker && d.g.CardTable[thrown].Suit == int(SuitNone));
+    QVERIFY(IsJoker(thrown));
+    QCOMPARE(d.g.CardTable[thrown].Value, kValueJoker);
+    QCOMPARE(d.g.CardTable[thrown].Suit, int(SuitNone));
     QCOMPARE(Mark(d, thrown), QString());
-    QVERIFY(d.g.IsTurn[1] && !d.g.IsTurn[0]);
+    QVERIFY(d.g.IsTurn[1]);
+    QVERIFY(!d.g.IsTurn[0]);
     QCOMPARE(d.CheckInvariants(), QString());
 }
 
@@ -221,7 +230,8 @@ void TestPlayerMelds::jokerSwap() {
         QCOMPARE(Mark(t, joker), row.natural.isEmpty() ? mark : QString());
         if (row.natural.isEmpty()) continue;
         QCOMPARE(mark, row.natural == "7H" ? QStringLiteral("7\u2665 red") : QStringLiteral("A\u2665 red"));
-        QVERIFY(t.g.CardTable[joker].Location == LocPlayer && t.g.CardTable[joker].Value == kValueJoker);
+        QCOMPARE(t.g.CardTable[joker].Location, int(LocPlayer));
+        QCOMPARE(t.g.CardTable[joker].Value, kValueJoker);
         if (row.natural == "AH") QCOMPARE(t.g.CardTable[t.Find(-row.slot, "AH")].Value, kValueHighAce);
         QCOMPARE(Faults(t), QString());
     }
@@ -246,10 +256,13 @@ void TestPlayerMelds::drawButtons() {
         };
         stock ? CmdStock_Click(t.g) : CmdDiscard_Click(t.g);
         t.host.onPause = nullptr;
-        QVERIFY(presses > 0 && t.g.CardsInHand[0] == 3);
+        QCOMPARE_GT(presses, 0);
+        QCOMPARE(t.g.CardsInHand[0], 3);
         QVERIFY(!asking);
         QCOMPARE(t.g.LastDiscardTaken, stock ? 0 : t.Find(0, "7H"));
-        QVERIFY(t.g.PlayerHasDrawn && !t.g.ui.CmdStock.Visible && !t.g.ui.CmdDiscard.Visible);
+        QVERIFY(t.g.PlayerHasDrawn);
+        QVERIFY(!t.g.ui.CmdStock.Visible);
+        QVERIFY(!t.g.ui.CmdDiscard.Visible);
     }
 }
 

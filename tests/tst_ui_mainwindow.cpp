@@ -371,11 +371,13 @@ private slots:
         QTRY_VERIFY(waitsAfterClose >= 0);
         QVERIFY(robotPlaying);
         if (!yes) {
-            QTRY_VERIFY_WITH_TIMEOUT(returned && !QApplication::activeModalWidget(), 20000);
+            QTRY_VERIFY_WITH_TIMEOUT(returned, 20000);
+            QTRY_VERIFY(!QApplication::activeModalWidget());
             QVERIFY(w.game().IsTurn[0]);  // played on to the player's turn
             return;
         }
-        QTRY_VERIFY_WITH_TIMEOUT(returned && !w.isVisible(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(returned, 5000);
+        QTRY_VERIFY(!w.isVisible());
         QCOMPARE_LE(waitsAfterClose, 1);
         QVERIFY(w.host().shuttingDown());
     }

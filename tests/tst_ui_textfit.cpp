@@ -239,6 +239,7 @@ private slots:
         });
         welcome.start(5);
         w.start();
+        // One moment: the greeting shown, the welcome answered, nothing running.
         QTRY_VERIFY(g.ui.LblNames[3].Caption.find(" Hi ") != std::string::npos && !g.ChainActive() && !welcome.isActive());
         for (const QString& fault : Covered(w, QStringLiteral("LblNames"))) judge.note(fault);
         judge.window(w);
@@ -249,7 +250,8 @@ private slots:
         Autopilot pilot(g);
         meldora::test::OnMayI(w, [&] { pilot.AnswerMayI(); });
         w.command(QStringLiteral("MnuNew"))->trigger();
-        QTRY_VERIFY(g.IsTurn[0] && !g.ChainActive());
+        QTRY_VERIFY(g.IsTurn[0]);
+        QTRY_VERIFY(!g.ChainActive());
         // Each round's contract; a hand of three-digit points and two-digit cards.
         for (int round = 1; round <= 7; ++round) {
             g.SetStatus(2, ContractForRound(round).text);
